@@ -1,0 +1,81 @@
+// Read-out texts and the delay bar.
+#include "render/readouts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/levels.h"
+#include "render/surface.h"
+
+namespace zembrik {
+
+namespace {
+
+// Int() of a quotient, guarded against a zero divisor and values no int can hold.
+int intOf(double v) {
+    if (!std::isfinite(v)) return 0;
+    return static_cast<int>(std::floor(std::clamp(v, -1.0e9, 1.0e9)));
+}
+
+} // namespace
+
+QString scoreText(float score) {
+    const float whole = std::floor(score);
+    if (std::isnan(whole)) return QStringLiteral("NaN");
+    if (std::isinf(whole)) return whole > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
+    char buf[48];
+    if (std::fabs(whole) < 1.0e7f) {
+        std::snprintf(buf, sizeof buf, "%.0f", static_cast<double>(whole));
+        return QString::fromLatin1(buf);
+    }
+    std::snprintf(buf, sizeof buf, "%.6E", static_cast<double>(whole));
+    // Drop trailing zeros (and a bare point) from the mantissa: "1.000000E+07" -> "1E+07".
+    std::string s(buf);
+    const size_t e = s.find('E');
+    size_t end = e;
+    while (end > 0 && s[end - 1] == '0')
+        --end;
+    if (end > 0 && s[end - 1] == '.') --end;
+    return QString::fromStdString(s.substr(0, end) + s.substr(e));
+}
+
+QString pointsText(int16_t curLevel, int16_t levelCount) {
+    const int n = levelCount;
+    std::string digits = std::to_string(std::abs(n));
+    if (digits.size() < 2) digits.insert(0, "0");
+    return QString::fromStdString(levelstr(curLevel) + "-" + (n < 0 ? "-" : "") + digits);
+}
+
+void drawDelayBar(const Game& g, QImage& ptls) {
+    const int W = ptls.width(), H = ptls.height();
+    const QRgb black = qRgb(0, 0, 0);
+    switch (g.gameState) {
+    case 1: {
+        fillBox(ptls, 0, 0, W, H, black);
+        const int16_t n = newdelay(g.curLevel);
+        const double t = g.curBlox == 0 ? g.waitTicks * double(W) / 120.0
+                         : n > 0        ? (g.waitTicks - 1) * double(W) / n
+                                        : 0.0;
+        fillBox(ptls, 0, 0, W - intOf(t), 7, qRgb(127, 127, 127));
+        break;
+    }
+    case 3: {
+        fillBox(ptls, 0, 0, W, H, qRgb(128, 128, 128));
+        const int n = g.curLevel < 10 ? 40 : levels(g.curLevel);
+        const double t = n > 0 ? g.waitTicks * double(W) / n : 0.0;
+        fillBox(ptls, intOf(t), 0, W, 7, black);
+        break;
+    }
+    case 4:
+    case 5:
+        fillBox(ptls, 0, 0, W, 7, black);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace zembrik

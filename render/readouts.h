@@ -1,0 +1,25 @@
+// The score, lines and level texts beside the well, and the delay bar under it.
+#pragma once
+
+#include <cstdint>
+
+#include <QImage>
+#include <QString>
+
+#include "engine/record.h"
+
+namespace zembrik {
+
+// Int(score) with seven significant digits: plain digits below 10,000,000, from there on
+// exponent form with a mantissa of up to seven digits, e.g. "1.234568E+07".
+QString scoreText(float score);
+
+// The level text and levelCount with at least two digits, e.g. "H0-00", "M3-42", "?!-07".
+QString pointsText(int16_t curLevel, int16_t levelCount);
+
+// Paints the delay bar for the current state on ptls (192 x 8): entry delay in grey 127
+// growing from the left, lock delay in grey 128 shrinking to the left, empty during collapse
+// and line-clear delay. While falling (and in any other state) the bar is left as it was.
+void drawDelayBar(const Game& g, QImage& ptls);
+
+} // namespace zembrik

@@ -1,0 +1,30 @@
+// Sprite copies for single cells and whole shapes.
+#include "render/sprites.h"
+
+#include "render/surface.h"
+
+namespace zembrik {
+
+void drawblx(QImage& p2, int16_t xb, int16_t yb, int16_t siz, const QImage& pic, int16_t sbx,
+             int16_t sby) {
+    copyStretched(p2, xb * siz, yb * siz, siz, siz, pic, 8 * sbx, 8 * sby, 8, 8);
+}
+
+void drawstcblx(QImage& p2, const Game& g, const Style& style, int16_t xb, int16_t yb, int16_t blox,
+                int16_t rotate, int16_t siz) {
+    const bool valid = blox >= 0 && blox <= 7 && rotate >= 0 && rotate <= 3;
+    for (int16_t i = 0; i < 4; ++i) {
+        for (int16_t j = 0; j < 4; ++j) {
+            const int16_t v = valid ? g.shapes(blox, rotate, i + 4 * j) : int16_t(-1);
+            const int16_t xx = static_cast<int16_t>(xb + i), yy = static_cast<int16_t>(yb + j);
+            if (g.curLevel >= 20)
+                drawblx(p2, xx, yy, siz, style.picBlox2, v == -1 ? 15 : 0, 0);
+            else if (g.curLevel < 15)
+                drawblx(p2, xx, yy, siz, style.picBlox, spriteColumn(v), valid ? blox : 0);
+            else
+                drawblx(p2, xx, yy, siz, style.picBlox2, spriteColumn(v), 0);
+        }
+    }
+}
+
+} // namespace zembrik
