@@ -1,0 +1,89 @@
+// The menu panel shown between games: picture buttons, the level bar and the option selectors.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "engine/record.h"
+
+class QLabel;
+
+namespace zembrik {
+
+class ClickLabel;
+
+// The five option selectors of the panel, each a row of small squares.
+enum class Selector { Hold, Qua, Ghost, Next, Climb };
+
+// The menu panel p1 (192x392). It changes only the option, level and climb variables of the
+// record; starting a game, the dialogs and the About box are left to the window through signals.
+class MenuPanel : public QWidget {
+    Q_OBJECT
+  public:
+    MenuPanel(Game& g, QWidget* parent);
+
+    // Lights level buttons 0..level (all of them from 20 on), makes it the current level and
+    // shows its text in Label1.
+    void shplvl_Click(int16_t level);
+    // Sets every level button to its group colour, then triples the colour of buttons
+    // 0..level, stopping before 20.
+    void lightLevelBar(int level);
+    // Shows the level text of curLevel in Label1.
+    void showLevelText();
+
+    // Selector clicks with the index of the clicked square; each stores the index in its option.
+    void opthold_Click(int k);
+    void optqua_Click(int k);
+    void optghost_Click(int k);
+    void opt3next_Click(int k);
+    // Also sets climbLimit: 0, 1 or 3.
+    void optclb_Click(int k);
+    // Runs the five selector handlers with the saved values, in the start-up order.
+    void rerunOptionHandlers();
+
+    // The colour of a level button as a 0xRRGGBB number.
+    uint32_t levelColour(int i) const { return levelColours_[static_cast<size_t>(i)]; }
+    // True when the square k of a selector is white (selected).
+    bool isSelected(Selector s, int k) const;
+    // The widgets, for tests that click them.
+    QWidget* levelButton(int i) const;
+    QWidget* square(Selector s, int k) const;
+    QWidget* startButton() const;
+    QWidget* controlsButton() const;
+    QWidget* settingsButton() const;
+    QWidget* aboutButton() const;
+    QString levelText() const;
+
+  signals:
+    void startClicked();    // Image1
+    void controlsClicked(); // Image3
+    void settingsClicked(); // Image5
+    void aboutPressed();    // any mouse button down on Image4
+
+  protected:
+    bool focusNextPrevChild(bool) override { return false; } // Tab reaches the key handlers
+
+  private:
+    void paintLevelButton(int i);
+    void setSquare(Selector s, int k, bool white);
+    ClickLabel* addPicture(const QString& resource, int x, int y, int w, int h);
+
+    Game& g_;
+    std::array<uint32_t, 20> levelColours_{};
+    std::array<ClickLabel*, 20> levelButtons_{};
+    // Squares per selector; two-way selectors use the first two.
+    std::array<std::array<ClickLabel*, 3>, 5> squares_{};
+    std::array<std::array<bool, 3>, 5> white_{};
+    ClickLabel* image1_ = nullptr;
+    ClickLabel* image3_ = nullptr;
+    ClickLabel* image4_ = nullptr;
+    ClickLabel* image5_ = nullptr;
+    QLabel* label1_ = nullptr;
+};
+
+// The eight lines of the About box, joined by CR LF.
+QString aboutText();
+
+} // namespace zembrik

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Plays a short session of the real game in a virtual X server: menu, start, moves, Esc, Esc,
+# and checks that the settings files were written back. Usage: play_session.sh APP_FOLDER
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+app=${1:?application folder}
+for tool in xvfb-run xdotool import compare convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool not installed"; exit 77; }
+done
+[ -x "$app/zembrik" ] || { echo "no $app/zembrik"; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A private copy of the application folder, so the build's own settings are never rewritten.
+cp -a "$app" "$work/app"
+exec xvfb-run -a -s "-screen 0 800x600x24" "$here/play_session_inner.sh" "$work/app" "$work"
