@@ -1,0 +1,113 @@
+// The Controls dialog: a key diagram with nine key boxes placed beside the actions they set.
+#include "app/controls_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+
+#include "app/vk_table.h"
+
+namespace zembrik {
+
+namespace {
+
+struct BoxPlace {
+    int16_t Game::*key;
+    const char* name;
+    int x, y;
+};
+
+// In focus order.
+constexpr std::array<BoxPlace, 9> kPlaces{{
+    {&Game::keyMl, "Tml", 8, 56},
+    {&Game::keyMr, "tmr", 136, 56},
+    {&Game::keyMd, "tmd", 72, 104},
+    {&Game::keyFd, "tfd", 72, 224},
+    {&Game::keyRl, "Trl", 192, 144},
+    {&Game::keyRr, "trr", 416, 144},
+    {&Game::keyRo, "tro", 304, 224},
+    {&Game::keyHd, "thd", 288, 40},
+    {&Game::keySt, "tst", 376, 32},
+}};
+
+} // namespace
+
+KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent)
+    : QLineEdit(parent), g_(g), key_(key), s_(s) {
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    setFrame(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setPixelSize(9);
+    setFont(f);
+    setTextMargins(0, 0, 0, 0);
+    refresh();
+}
+
+void KeyBox::refresh() {
+    const int code = g_.*key_;
+    setText(code >= 0 && code <= 255
+                ? QString::fromStdString(s_.keyNames[static_cast<size_t>(code)])
+                : QString());
+    setCursorPosition(0);
+}
+
+void KeyBox::assign(int code) {
+    g_.*key_ = static_cast<int16_t>(code);
+    refresh();
+}
+
+bool KeyBox::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Every key is ours: no shortcut may steal a key meant as an assignment.
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (virtualKeyCode(k) != 9) {
+            e->accept();
+            return true;
+        }
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const int code = virtualKeyCode(k);
+        if (code == 9) return QLineEdit::event(e); // Tab and Shift+Tab move the focus
+        if (code != 0) assign(code);
+        e->accept();
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
+ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Controls Settings"));
+    setFixedSize(495, 244);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* bg = new QLabel(this);
+    bg->setPixmap(QPixmap(QStringLiteral(":/art/controls_bg.png")));
+    bg->setGeometry(0, 0, 457, 221);
+
+    QWidget* previous = nullptr;
+    for (size_t i = 0; i < kPlaces.size(); ++i) {
+        const BoxPlace& p = kPlaces[i];
+        auto* box = new KeyBox(g, p.key, s, this);
+        box->setObjectName(QLatin1String(p.name));
+        box->setGeometry(p.x, p.y, 65, 18);
+        if (previous) setTabOrder(previous, box);
+        previous = box;
+        boxes_[i] = box;
+    }
+    boxes_[0]->setFocus();
+}
+
+} // namespace zembrik

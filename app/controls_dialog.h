@@ -1,0 +1,45 @@
+// The Controls dialog: nine boxes over a diagram; a key pressed in a box becomes that action's key.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <array>
+
+#include "app/settings.h"
+#include "engine/record.h"
+
+namespace zembrik {
+
+// A read-only box that takes a key press as the new assignment of one key variable.
+// Tab and Shift+Tab move the focus instead and are never assigned.
+class KeyBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent);
+    // Shows the name of the key currently assigned.
+    void refresh();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    void assign(int code);
+    Game& g_;
+    int16_t Game::*key_;
+    const Settings& s_;
+};
+
+// Modal dialog (run with exec()), 495x244, owned by the main window. Changes take effect in
+// the game record at once; there is nothing to confirm or cancel.
+class ControlsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    ControlsDialog(Game& g, const Settings& s, QWidget* parent);
+    // The nine boxes in focus order: Tml, tmr, tmd, tfd, Trl, trr, tro, thd, tst.
+    const std::array<KeyBox*, 9>& boxes() const { return boxes_; }
+
+  private:
+    std::array<KeyBox*, 9> boxes_{};
+};
+
+} // namespace zembrik

@@ -1,0 +1,21 @@
+// The player's choices that live outside the game record: file names and key-name texts.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace zembrik {
+
+// File names of the shipped shape set and block style, used when the saved ones are unusable.
+inline constexpr const char* kDefaultShapeFile = "centre.kblox";
+inline constexpr const char* kDefaultStyleFile = "classic.style";
+
+struct Settings {
+    std::string shapeFile; // bare file name of the shape set in data/
+    std::string styleFile; // bare file name of the block style in data/
+    // Display text per virtual-key code (the whole line of the key-name file, number
+    // included); empty for a code without a line.
+    std::array<std::string, 256> keyNames;
+};
+
+} // namespace zembrik

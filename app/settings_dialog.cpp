@@ -1,0 +1,187 @@
+// The settings dialog: choose a shape set and a block style, sound on or off, debug mode.
+#include "app/settings_dialog.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "pieces/shape_file.h"
+
+namespace zembrik {
+
+namespace {
+
+const QColor kDarkGrey(64, 64, 64);
+
+QFont consoleFont(double points) {
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSizeF(points);
+    return f;
+}
+
+// A file name that can be kept in a one-line settings file.
+bool listable(const QString& name) {
+    for (QChar c : name)
+        if (c.unicode() < 32) return false;
+    return true;
+}
+
+QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const char* first,
+                     const char* second) {
+    auto* panel = new QWidget(parent);
+    panel->setGeometry(x, y, 65, 33);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, kDarkGrey);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    panel->setPalette(pal);
+    panel->setAutoFillBackground(true);
+    const char* texts[2] = {first, second};
+    for (int k = 0; k < 2; ++k) {
+        auto* b = new QRadioButton(QLatin1String(texts[k]), panel);
+        b->setGeometry(0, 16 * k, 57, 17);
+        b->setFont(consoleFont(9));
+        b->setPalette(pal);
+        group->addButton(b, k);
+    }
+    return panel;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const QString& appDir,
+                               std::function<void(bool)> showDebug, QWidget* parent)
+    : QDialog(parent), g_(g), s_(s), loadStyle_(std::move(loadStyle)), appDir_(appDir),
+      showDebug_(std::move(showDebug)) {
+    report_ = [this](const QString& text) {
+        QMessageBox::warning(this, QStringLiteral("settings"), text);
+    };
+    build();
+}
+
+void SettingsDialog::build() {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("settings"));
+    setFixedSize(181, 321);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kDarkGrey);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    QPalette white = pal;
+    white.setColor(QPalette::WindowText, Qt::white);
+
+    lblshp_ = new QLabel(this);
+    lblshp_->setObjectName(QStringLiteral("lblshp"));
+    lblshp_->setGeometry(8, 8, 193, 17);
+    lblshp_->setFont(consoleFont(9));
+    lblshp_->setPalette(white);
+    lblshp_->setText(QStringLiteral("blox shape - ") + QString::fromStdString(s_.shapeFile));
+
+    lblsty_ = new QLabel(this);
+    lblsty_->setObjectName(QStringLiteral("lblsty"));
+    lblsty_->setGeometry(8, 88, 193, 17);
+    lblsty_->setFont(consoleFont(9));
+    lblsty_->setPalette(white);
+    lblsty_->setText(QStringLiteral("blox style - ") + QString::fromStdString(s_.styleFile));
+
+    const QDir data(QDir(appDir_).filePath(QStringLiteral("data")));
+    auto makeList = [&](const char* name, int y, int h, const QString& pattern) {
+        auto* list = new QListWidget(this);
+        list->setObjectName(QLatin1String(name));
+        list->setGeometry(8, y, 161, h);
+        list->setFont(consoleFont(8.25));
+        list->setPalette(QApplication::palette());
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        for (const QString& f : data.entryList({pattern}, QDir::Files, QDir::Name))
+            if (listable(f)) list->addItem(f);
+        list->setCurrentRow(-1);
+        list->clearSelection();
+        return list;
+    };
+    File1_ = makeList("File1", 24, 61, QStringLiteral("*.kblox"));
+    File2_ = makeList("File2", 104, 50, QStringLiteral("*.style"));
+    connectList(File1_, &SettingsDialog::chooseShape);
+    connectList(File2_, &SettingsDialog::chooseStyle);
+
+    optMut_ = new QButtonGroup(this);
+    optMut_->setObjectName(QStringLiteral("optMut"));
+    optionPanel(this, 16, 160, optMut_, "NOISY", "quiet")
+        ->setObjectName(QStringLiteral("Picture2"));
+    optdbg_ = new QButtonGroup(this);
+    optdbg_->setObjectName(QStringLiteral("optdbg"));
+    optionPanel(this, 104, 160, optdbg_, "ENJOY", "debug")
+        ->setObjectName(QStringLiteral("Picture1"));
+    if (auto* b = optMut_->button(g_.muteOpt != 0 ? 1 : 0)) b->setChecked(true);
+    if (auto* b = optdbg_->button(g_.debugOpt != 0 ? 1 : 0)) b->setChecked(true);
+    connect(optMut_, &QButtonGroup::idClicked, this,
+            [this](int k) { g_.muteOpt = static_cast<int16_t>(k); });
+    connect(optdbg_, &QButtonGroup::idClicked, this, [this](int k) {
+        g_.debugOpt = static_cast<int16_t>(k);
+        if (showDebug_) showDebug_(k != 0);
+    });
+
+    auto* label3 = new QLabel(this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(16, 200, 153, 73);
+    label3->setPalette(QApplication::palette());
+    label3->setAutoFillBackground(true);
+    label3->setWordWrap(true);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label3->setText(QStringLiteral(
+        "In debug mode: press number 1-7 to change the next piece into which you want; press "
+        "number 9 for something exciting; this option won't be saved."));
+
+    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setGeometry(8, 280, 81, 41);
+    Command1_->setFont(consoleFont(36));
+    Command1_->setPalette(QApplication::palette());
+    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void SettingsDialog::connectList(QListWidget* list,
+                                 void (SettingsDialog::*choose)(const QString&)) {
+    // A mouse click chooses the entry under it, even the one already selected; moving the
+    // selection with the keyboard chooses the new entry. A click changes the current entry
+    // while the button is down, so that change is left to the click.
+    connect(list, &QListWidget::itemClicked, this,
+            [this, choose](QListWidgetItem* item) { (this->*choose)(item->text()); });
+    connect(list, &QListWidget::currentItemChanged, this,
+            [this, choose](QListWidgetItem* item, QListWidgetItem*) {
+                if (item && QApplication::mouseButtons() == Qt::NoButton)
+                    (this->*choose)(item->text());
+            });
+}
+
+void SettingsDialog::chooseShape(const QString& name) {
+    const QString path = QDir(QDir(appDir_).filePath(QStringLiteral("data"))).filePath(name);
+    const std::string err = loadshapes(g_, path.toStdString());
+    if (!err.empty()) {
+        report_(QStringLiteral("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
+                    .arg(name, QString::fromStdString(err), QString::fromStdString(s_.shapeFile)));
+        return;
+    }
+    s_.shapeFile = name.toStdString();
+    lblshp_->setText(QStringLiteral("blox shape - ") + name);
+}
+
+void SettingsDialog::chooseStyle(const QString& name) {
+    const std::string err = loadStyle_ ? loadStyle_(name.toStdString()) : std::string();
+    if (!err.empty()) {
+        report_(QStringLiteral("The style %1 could not be loaded:\n%2\nThe style %3 stays.")
+                    .arg(name, QString::fromStdString(err), QString::fromStdString(s_.styleFile)));
+        return;
+    }
+    s_.styleFile = name.toStdString();
+    lblsty_->setText(QStringLiteral("blox style - ") + name);
+}
+
+} // namespace zembrik

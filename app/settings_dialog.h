@@ -1,0 +1,69 @@
+// The settings dialog: shape set and block style lists, sound and debug switches.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+#include "app/settings.h"
+#include "app/settings_file.h"
+#include "engine/record.h"
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace zembrik {
+
+struct Style;
+
+// Modal dialog (run with exec()), 181x321, owned by the main window. A list entry chosen
+// loads that shape set or style at once; a load error is shown in a message box and the
+// old data and name stay. showDebug(true/false) shows or hides the main window's debug
+// read-out when the debug switch changes.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    SettingsDialog(Game& g, Settings& s, Style& style, const QString& appDir,
+                   std::function<void(bool)> showDebug, QWidget* parent);
+    // The same with the style loading supplied by the caller (tests).
+    SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const QString& appDir,
+                   std::function<void(bool)> showDebug, QWidget* parent);
+
+    // Replaces the message box used for load errors (tests).
+    void setErrorReporter(std::function<void(const QString&)> report) {
+        report_ = std::move(report);
+    }
+
+    QListWidget* shapeList() const { return File1_; }
+    QListWidget* styleList() const { return File2_; }
+    QLabel* shapeLabel() const { return lblshp_; }
+    QLabel* styleLabel() const { return lblsty_; }
+    QButtonGroup* muteGroup() const { return optMut_; }
+    QButtonGroup* debugGroup() const { return optdbg_; }
+    QPushButton* okButton() const { return Command1_; }
+
+  private:
+    void build();
+    void chooseShape(const QString& name);
+    void chooseStyle(const QString& name);
+    void connectList(QListWidget* list, void (SettingsDialog::*choose)(const QString&));
+
+    Game& g_;
+    Settings& s_;
+    StyleLoader loadStyle_;
+    QString appDir_;
+    std::function<void(bool)> showDebug_;
+    std::function<void(const QString&)> report_;
+    QLabel* lblshp_ = nullptr;
+    QLabel* lblsty_ = nullptr;
+    QListWidget* File1_ = nullptr;
+    QListWidget* File2_ = nullptr;
+    QButtonGroup* optMut_ = nullptr;
+    QButtonGroup* optdbg_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+};
+
+} // namespace zembrik

@@ -1,0 +1,41 @@
+// Reading and writing the four settings files in the data folder of the application folder.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+#include "app/settings.h"
+#include "engine/record.h"
+
+namespace zembrik {
+
+struct Style;
+
+// Loads a block style by bare file name; returns "" on success or an error text, and must
+// leave the current style in place on failure.
+using StyleLoader = std::function<std::string(const std::string& name)>;
+
+// Reads option_key.000, keycode.000, option_style.000 (loading the shape set and the style it
+// names, then emptying shape 0) and option_game.000 from appDir/data, in that order. Never
+// fails: a missing file or value gives the shipped default, a value outside its control's
+// range is clamped, an unusable shape set or style falls back to the shipped one. Returns one
+// line per problem found, empty when all was well.
+QStringList loadfile(Game& g, Settings& s, Style& style, const QString& appDir);
+
+// The same with the style loading supplied by the caller (tests, tools).
+QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir);
+
+// Writes option_game.000, option_style.000 and option_key.000 into appDir/data, in that
+// order. Each file is written to a temporary file and renamed into place, so a failure leaves
+// the old file whole. Returns "" or a text naming every file that could not be written.
+QString writeSettings(const Game& g, const Settings& s, const QString& appDir);
+
+// The exact text of each file as writeSettings writes it (integers as " 5 " or "-1 ",
+// CR LF line ends).
+QByteArray gameFileText(const Game& g);
+QByteArray styleFileText(const Settings& s);
+QByteArray keyFileText(const Game& g);
+
+} // namespace zembrik

@@ -1,0 +1,26 @@
+// The settings reader and dialog wired to the renderer's block style loader.
+#include "app/settings_dialog.h"
+#include "app/settings_file.h"
+#include "render/style_file.h"
+
+namespace zembrik {
+
+namespace {
+
+StyleLoader styleLoader(Style& style, const QString& appDir) {
+    return [&style, dir = appDir.toStdString()](const std::string& name) {
+        return loadstyle(style, dir, name);
+    };
+}
+
+} // namespace
+
+QStringList loadfile(Game& g, Settings& s, Style& style, const QString& appDir) {
+    return loadfile(g, s, styleLoader(style, appDir), appDir);
+}
+
+SettingsDialog::SettingsDialog(Game& g, Settings& s, Style& style, const QString& appDir,
+                               std::function<void(bool)> showDebug, QWidget* parent)
+    : SettingsDialog(g, s, styleLoader(style, appDir), appDir, std::move(showDebug), parent) {}
+
+} // namespace zembrik
