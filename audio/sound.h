@@ -1,0 +1,73 @@
+// The game's nine sound effects: set-up at start, play requests by code, release at shut-down.
+#pragma once
+
+#include "audio/alerts.h"
+#include "audio/bass_api.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zembrik {
+
+// The slot a play request names: the first three characters of code pick it, count serves
+// "ers" (rows cleared) and "abs" (the slot itself). Unknown codes give the lock sound, 0.
+// The answer may lie outside 0..8 ("abs", or "ers" with a negative count).
+int soundSlot(std::string_view code, int16_t count);
+
+// The sound files in slot order, relative to the application folder.
+inline constexpr const char* kSoundFiles[] = {"snd/lock.wav",   "snd/erase1.wav", "snd/erase2.wav",
+                                              "snd/erase3.wav", "snd/erase4.wav", "snd/land.wav",
+                                              "snd/start.wav",  "snd/end.wav",    "snd/hold.wav"};
+
+// The module file looked for in the application folder.
+inline constexpr const char* kModuleFile = "libbass.so";
+
+class Sound {
+  public:
+    // Uses the real module loader.
+    Sound();
+    // Uses the given loader (tests pass a fake module).
+    explicit Sound(std::unique_ptr<BassLoader> loader);
+    ~Sound();
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    // Runs the set-up and loads the nine sounds from appDir/snd, once, at start-up. With
+    // muteOpt 1 nothing is touched and the answer is true. false = a fatal message was shown
+    // through alerts and nothing stays loaded; the caller ends the program without writing
+    // settings.
+    bool setup(const std::string& appDir, Alerts& alerts, int16_t muteOpt);
+    // Plays the sound a code names from its start; never touches the disk and never waits.
+    // Silent when muteOpt is 1 or the slot holds no sound (a quiet start, "abs" out of range).
+    void playsound(std::string_view code, int16_t count, int16_t muteOpt);
+    // Releases the module's device and channels (whether or not it was initialised) and
+    // discards the sounds. Safe to call more than once.
+    void shutdown();
+    // The number of sounds loaded.
+    int32_t soundCount() const { return static_cast<int32_t>(sounds_.size()); }
+
+  private:
+    // One loaded sound. The module plays straight from bytes, which therefore never change
+    // or move while the channel exists (moving the vector keeps its buffer in place).
+    struct Entry {
+        std::vector<uint8_t> bytes;
+        int32_t size = 0;
+        uint32_t channel = 0;
+        std::string name; // the file name, fitted to 20 characters
+    };
+
+    bool loadsound(const std::string& path, Alerts& alerts);
+    // The warning box with the module's last error code under the text.
+    void basserror(Alerts& alerts, const std::string& text);
+    // Ends a failed set-up: nothing of it stays in use.
+    bool abandon();
+
+    std::unique_ptr<BassLoader> loader_;
+    std::unique_ptr<BassApi> bass_;
+    std::vector<Entry> sounds_;
+};
+
+} // namespace zembrik
