@@ -18,6 +18,8 @@ struct Host {
     virtual void topOut() = 0;
     // The Escape operation: leaves a running game for the menu, or closes the program.
     virtual void gotomenu() = 0;
+    // The frame loop's debug read-out, written on every pass; shown only in debug mode.
+    virtual void setDebugText(std::string_view) {}
 };
 
 // A host that does nothing: for tools and tests that only need the rules.

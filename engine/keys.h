@@ -1,0 +1,46 @@
+// Key events on virtual-key codes: held flags, command latches and the rotation protocol.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/host.h"
+#include "engine/record.h"
+
+namespace zembrik {
+
+// Fixed virtual-key codes: Escape, the debug digits 1..7 (next piece) and 9 (level 20).
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeyDigit1 = 49, kKeyDigit7 = 55, kKeyDigit9 = 57;
+
+// The game window's key-down. Escape runs host.gotomenu(); during a game the debug digits act
+// (when debugOpt is 1), then the held flag of the first assignment that matches is set, in
+// the order move left, right, soft drop, rotate left, right, third rotation key, hard drop,
+// hold.
+void keyDown(Game& g, Host& host, int code);
+
+// The game window's key-up: during a game, clears the held flag and the latch of the first
+// matching assignment. Ignored on the menu.
+void keyUp(Game& g, int code);
+
+// Every held key counts as released, as after a key-up of each; for a window that loses the
+// keyboard focus during a game.
+void releaseHeldKeys(Game& g);
+
+// What the menu panel's key-down asks of the shell, in this order: start a game (it returns
+// when the game has ended), then run the Escape operation.
+struct MenuKey {
+    bool startGame = false;
+    bool escape = false;
+};
+
+// The menu panel's key-down: startGame when the code is the start key, escape when it is 27.
+MenuKey menuKeyDown(const Game& g, int code);
+
+// Turns at most one newly pressed rotation key into a pending command, cancelling the pending
+// commands of the other two; left before right before the third key. Once per step.
+void kpr2kcr(Game& g);
+
+// A pending command (1) becomes cancelled (2); idle and used-up latches stay as they are.
+void kcrset(int16_t& kcrwhat);
+
+} // namespace zembrik

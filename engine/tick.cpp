@@ -1,0 +1,234 @@
+// The per-step state machine and the new-game and abandon resets of the record.
+#include "engine/tick.h"
+
+#include <algorithm>
+
+#include "engine/cascade.h"
+#include "engine/keys.h"
+#include "engine/levels.h"
+#include "pieces/fit.h"
+#include "pieces/lines.h"
+#include "pieces/move.h"
+#include "pieces/supply.h"
+
+namespace zembrik {
+
+namespace {
+
+// During a delay a move key held down is charged so the next piece repeats from its first
+// step; the other direction is suspended. Left gets the priority when its counter is idle.
+void chargeRepeat(Game& g) {
+    const int16_t d = g.moveDelay;
+    if (g.keyMlDown == 1 && (g.mlCount == 0 || g.keyMrDown == 0)) {
+        g.mlCount = d;
+        g.mrCount = static_cast<int16_t>(d + 1);
+    } else if (g.keyMrDown == 1 && (g.mrCount == 0 || g.keyMlDown == 0)) {
+        g.mrCount = d;
+        g.mlCount = static_cast<int16_t>(d + 1);
+    }
+}
+
+void topOut(Game& g, Host& host) {
+    g.inGame = 0;
+    g.gameState = 1;
+    host.shplvl_Click(g.curLevel);
+    host.playsound("end", 0);
+    host.topOut();
+}
+
+// Brings in the next piece, turned by a rotation pressed during the delay. False at top-out.
+bool spawn(Game& g, Rules& rules, int16_t& nocurr) {
+    g.curBlox = g.nextBlox[0];
+    g.curMode = 0;
+    g.curX = 3;
+    g.curY = 0;
+    const int16_t climb = g.climbLimit;
+    g.climbLimit = 0;
+    Rotateb(g, 0, 0);
+    g.climbLimit = climb;
+    makenext(g, rules.rng);
+    if (!IsOK(g, g.curBlox, g.curMode, 3, 0)) {
+        topOut(g, rules.host);
+        return false;
+    }
+    if (g.levelCount != 99) g.levelCount = static_cast<int16_t>(g.levelCount + 1);
+    g.gameState = 2;
+    if (g.curLevel >= 10) {
+        dropb(g, rules.host, 20);
+        g.gameState = 3;
+    } else {
+        g.waitTicks = levels(g.curLevel);
+    }
+    nocurr = 0;
+    return true;
+}
+
+bool entryDelay(Game& g, Rules& rules, int16_t& nocurr) {
+    nocurr = 1;
+    g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
+    if (g.waitTicks > 0) {
+        holdb(g, rules.host, rules.rng, 0);
+        chargeRepeat(g);
+        kpr2kcr(g);
+        return true;
+    }
+    return spawn(g, rules, nocurr);
+}
+
+// Hold, sideways movement, then rotation with the push direction of the same step.
+void steer(Game& g, Rules& rules) {
+    holdb(g, rules.host, rules.rng, 1);
+    const int16_t push = moveb(g);
+    kpr2kcr(g);
+    Rotateb(g, push, 0);
+}
+
+void falling(Game& g, Rules& rules) {
+    if (g.keyMdDown == 1 && g.mdCmd == 0) g.waitTicks = 1;
+    if (g.keyFdDown == 1 && g.fdCmd == 0) {
+        dropb(g, rules.host, 20);
+        g.fdCmd = 2;
+        return;
+    }
+    steer(g, rules);
+    if (g.curLevel <= 6) {
+        g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
+        if (g.waitTicks > 0) return;
+        dropb(g, rules.host, 1);
+        if (g.gameState == 2) g.waitTicks = levels(g.curLevel);
+    } else if (g.curLevel <= 9) {
+        dropb(g, rules.host, levels(g.curLevel));
+    }
+}
+
+void lock(Game& g, Host& host) {
+    for (int dx = 0; dx < 4; ++dx)
+        for (int dy = 0; dy < 4; ++dy) {
+            const int16_t v = g.shapes(g.curBlox, g.curMode, dx + 4 * dy);
+            if (v != -1) g.field(g.curX + dx, g.curY + dy) = v;
+        }
+    g.score = static_cast<float>(static_cast<double>(g.score) + lockAward(g.curLevel, g.curY));
+    g.holdUsed = 0;
+    g.lowestY = -100;
+    const int16_t rows = killline(g, host);
+    host.playsound("lck", 0);
+    if (g.levelCount >= 100) {
+        g.levelCount = static_cast<int16_t>(g.levelCount - 100);
+        g.curLevel = static_cast<int16_t>(g.curLevel + 1);
+        changemovedl(g, g.curLevel);
+    }
+    if (g.quaOpt == 1 || rows >= 1 || g.curLevel == 20) {
+        g.waitTicks = g.curLevel >= 10 ? 5 : 15;
+        g.gameState = 5;
+    } else {
+        g.waitTicks = newdelay(g.curLevel);
+        g.gameState = 1;
+    }
+}
+
+void landed(Game& g, Rules& rules) {
+    if (g.keyMdDown == 1 && g.mdCmd == 0) {
+        g.waitTicks = 1;
+        g.mdCmd = 1;
+    }
+    steer(g, rules);
+    if (IsOK(g, g.curBlox, g.curMode, g.curX, static_cast<int16_t>(g.curY + 1))) {
+        // Moved or turned off its support. Falling back no deeper than before keeps the lock
+        // delay running, so kicks cannot stall the lock for ever.
+        const int16_t lowest = g.lowestY;
+        if (g.curLevel <= 6) {
+            if (dropb(g, rules.host, 1) > lowest) {
+                g.gameState = 2;
+                g.waitTicks = levels(g.curLevel);
+            }
+        } else if (g.curLevel <= 9) {
+            if (dropb(g, rules.host, levels(g.curLevel)) > lowest) g.gameState = 2;
+        } else {
+            if (dropb(g, rules.host, 20) > lowest) g.waitTicks = levels(g.curLevel);
+        }
+        return;
+    }
+    g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
+    if (g.waitTicks > 0) return;
+    lock(g, rules.host);
+}
+
+void clearDelay(Game& g, Rules& rules, int16_t& nocurr) {
+    if (g.curLevel < 20) nocurr = 1;
+    g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
+    if (g.waitTicks < 1) {
+        if (g.quaOpt == 1) {
+            g.gameState = 4;
+        } else {
+            fallfield(g);
+            g.gameState = 1;
+            g.waitTicks = newdelay(g.curLevel);
+        }
+        nocurr = 1;
+    }
+    holdb(g, rules.host, rules.rng, 0);
+    chargeRepeat(g);
+    kpr2kcr(g);
+}
+
+} // namespace
+
+bool step(Game& g, Rules& rules, int16_t& nocurr) {
+    switch (g.gameState) {
+    case 1:
+        return entryDelay(g, rules, nocurr);
+    case 2:
+        falling(g, rules);
+        break;
+    case 3:
+        landed(g, rules);
+        break;
+    case 4:
+        cascadePass(g, rules.host);
+        nocurr = 1;
+        break;
+    case 5:
+        clearDelay(g, rules, nocurr);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void tick(Game& g, Rules& rules, int32_t steps) {
+    if (steps <= 0) return;
+    const int32_t count = std::min(steps, kMaxTickSteps);
+    rules.rng.seed(rules.seeds.nextSeed());
+    int16_t nocurr = 0;
+    for (int32_t i = 0; i < count; ++i)
+        if (!step(g, rules, nocurr)) break;
+    rules.host.rend(nocurr);
+}
+
+void newGame(Game& g, Host& host, Random& rng) {
+    g.inGame = -1;
+    emptyWell(g);
+    g.score = 0;
+    g.levelCount = 0;
+    g.waitTicks = 120;
+    g.holdBlox = 0;
+    g.curBlox = 0;
+    g.lowestY = 0;
+    makenext(g, rng);
+    releaseAllKeys(g);
+    g.gameState = 1;
+    host.playsound("stt", 0);
+    changemovedl(g, g.curLevel);
+}
+
+void abandonGame(Game& g) {
+    g.inGame = 0;
+    emptyWell(g);
+    g.score = 0;
+    g.levelCount = 0;
+    g.lines = 0;
+    g.gameState = 1;
+}
+
+} // namespace zembrik

@@ -1,0 +1,341 @@
+// The tick: spawn, top-out, soft and hard drop, lock, level-up, the delays and the resets.
+#include <gtest/gtest.h>
+
+#include "engine/tick.h"
+#include "pieces/lines.h"
+#include "well_builder.h"
+
+using namespace zembrik;
+using namespace zembrik::test;
+
+namespace {
+
+struct FrameHost : RecordingHost {
+    int16_t lastNocurr = -1;
+    void rend(int16_t nocurr) override {
+        RecordingHost::rend(nocurr);
+        lastNocurr = nocurr;
+    }
+};
+
+struct CountingSeeds : SeedSource {
+    int calls = 0;
+    uint64_t nextSeed() override { return static_cast<uint64_t>(++calls); }
+};
+
+class Tick : public ::testing::Test {
+  protected:
+    // A piece that spawns next is an I; the queue continues 2, 3, then whatever rng gives.
+    void entryDelay(int16_t ticks) {
+        g.gameState = 1;
+        g.waitTicks = ticks;
+        g.curBlox = 0;
+    }
+    // Runs single steps, as the frame loop does at 60 frames per second.
+    void run(int n) {
+        for (int i = 0; i < n; ++i)
+            tick(g, rules, 1);
+    }
+    // Puts the active piece at rest on the stack with `wait` steps of lock delay left.
+    void landedAt(int16_t piece, int16_t x, int16_t y, int16_t wait) {
+        spawn(g, piece, 0, x, y);
+        g.gameState = 3;
+        g.waitTicks = wait;
+        g.lowestY = y;
+    }
+    Game g = newRecord();
+    FrameHost host;
+    XorShiftRandom rng{7};
+    CountingSeeds seeds;
+    Rules rules{host, rng, seeds};
+};
+
+} // namespace
+
+TEST_F(Tick, ZeroStepsDrawNothing) {
+    tick(g, rules, 0);
+    EXPECT_EQ(host.rends, 0);
+    EXPECT_EQ(seeds.calls, 0);
+    tick(g, rules, 3);
+    EXPECT_EQ(host.rends, 1);
+    EXPECT_EQ(seeds.calls, 1);
+}
+
+TEST_F(Tick, EntryDelayIsExactlyTheStoredCount) {
+    entryDelay(3);
+    run(2);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(host.lastNocurr, 1);
+    run(1);
+    EXPECT_EQ(g.gameState, 2);
+    EXPECT_EQ(g.curBlox, I);
+    EXPECT_EQ(g.curX, 3);
+    EXPECT_EQ(g.curY, 0);
+    EXPECT_EQ(g.waitTicks, 60);
+    EXPECT_EQ(g.levelCount, 1);
+    EXPECT_EQ(g.nextBlox[0], O);
+    EXPECT_EQ(g.nextBlox[1], T);
+    EXPECT_EQ(host.lastNocurr, 0);
+}
+
+TEST_F(Tick, LevelCountStopsAtNinetyNineOnSpawn) {
+    entryDelay(1);
+    g.levelCount = 99;
+    run(1);
+    EXPECT_EQ(g.levelCount, 99);
+}
+
+TEST_F(Tick, RotationPressedDuringTheDelayTurnsTheNewPiece) {
+    entryDelay(5);
+    g.keyRlDown = 1;
+    run(5);
+    EXPECT_EQ(g.curMode, 3);
+    EXPECT_EQ(g.rlCmd, 2);
+    EXPECT_EQ(host.lastNocurr, 0);
+}
+
+TEST_F(Tick, SecondRotationKeyInTheDelayCancelsTheFirst) {
+    entryDelay(3);
+    g.keyRlDown = g.keyRrDown = 1;
+    run(3);
+    EXPECT_EQ(g.curMode, 1);
+    EXPECT_EQ(g.rlCmd, 2);
+    EXPECT_EQ(g.rrCmd, 2);
+}
+
+TEST_F(Tick, ThirdRotationKeyAtSpawnTurnsTwice) {
+    entryDelay(2);
+    g.keyRoDown = 1;
+    run(2);
+    EXPECT_EQ(g.curMode, 2);
+    EXPECT_EQ(g.roCmd, 2);
+}
+
+TEST_F(Tick, SpawnKeepsClimbLimit) {
+    entryDelay(2);
+    g.climbLimit = 3;
+    g.keyRrDown = 1;
+    run(2);
+    EXPECT_EQ(g.climbLimit, 3);
+}
+
+TEST_F(Tick, BlockedSpawnTopsOut) {
+    entryDelay(1);
+    g.field(4, 1) = 0; // under the I's spawn row
+    g.levelCount = 42;
+    g.score = 500;
+    g.curLevel = 4;
+    tick(g, rules, 5);
+    EXPECT_EQ(g.inGame, 0);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(host.levelClicks, std::vector<int16_t>{4});
+    ASSERT_FALSE(host.sounds.empty());
+    EXPECT_EQ(host.sounds.back(), "end:0");
+    EXPECT_EQ(host.topOuts, 1);
+    EXPECT_EQ(host.rends, 1);
+    EXPECT_EQ(g.levelCount, 42);
+    EXPECT_FLOAT_EQ(g.score, 500);
+}
+
+TEST_F(Tick, SoftDropHeldIntoTheNextPiece) {
+    g.keyMdDown = 1;
+    int steps = 0;
+    while (g.gameState == 2) {
+        run(1);
+        ++steps;
+        if (g.gameState == 2) {
+            EXPECT_EQ(g.curY, steps);
+        }
+    }
+    EXPECT_EQ(steps, 20); // one row per step down to row 20
+    EXPECT_EQ(g.gameState, 3);
+    run(1); // and locks in the next step
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.mdCmd, 1);
+    while (g.gameState == 1)
+        run(1);
+    run(59); // the next piece keeps normal gravity while the key stays down
+    EXPECT_EQ(g.curY, 0);
+    run(1);
+    EXPECT_EQ(g.curY, 1);
+}
+
+TEST_F(Tick, HardDropDoesNothingElseInItsStep) {
+    g.keyFdDown = 1;
+    g.keyMlDown = 1;
+    run(1);
+    EXPECT_EQ(g.curY, 20);
+    EXPECT_EQ(g.curX, 3);
+    EXPECT_EQ(g.mlCount, 0);
+    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.waitTicks, 40);
+    EXPECT_EQ(g.fdCmd, 2);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"lnd:0"});
+    g.keyMlDown = 0;
+    run(39);
+    EXPECT_EQ(g.gameState, 3);
+    run(1);
+    EXPECT_EQ(g.gameState, 1);
+}
+
+TEST_F(Tick, LockWritesThePieceAndAddsTheBonus) {
+    setRows(g, {"....##....", "..........", "..........", ".........."});
+    landedAt(O, 3, 16, 1);
+    g.holdUsed = 1;
+    run(1);
+    EXPECT_EQ(wellText(g, 16, false), "....##....\n"
+                                      "....##....\n"
+                                      "....##....\n"
+                                      "..........\n"
+                                      "..........\n"
+                                      "..........\n");
+    EXPECT_EQ(g.field(4, 16), 10);
+    EXPECT_FLOAT_EQ(g.score, static_cast<float>(lockAward(0, 16)));
+    EXPECT_NEAR(g.score, 32.99, 0.005);
+    EXPECT_EQ(g.holdUsed, 0);
+    EXPECT_EQ(g.lowestY, -100);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.waitTicks, 25);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"lck:0"});
+}
+
+TEST_F(Tick, LockFromNinetyNineWithTwoRowsRaisesTheLevelOnce) {
+    setRows(g, {"####..####", "####..####"});
+    landedAt(O, 3, 20, 1);
+    g.levelCount = 99;
+    g.curLevel = 14;
+    run(1);
+    EXPECT_EQ(g.curLevel, 15);
+    EXPECT_EQ(g.levelCount, 1);
+    EXPECT_EQ(g.moveDelay, 3);
+    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.waitTicks, 5);
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"ers:2", "lck:0"}));
+}
+
+TEST_F(Tick, LineClearDelayThenCollapse) {
+    setRows(g, {"#.........", "####..####"});
+    landedAt(O, 3, 20, 1);
+    run(1);
+    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.waitTicks, 15);
+    run(14);
+    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(wellText(g, 21, false), "..........\n");
+    run(1);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.waitTicks, 25);
+    EXPECT_EQ(wellText(g, 20, false), "..........\n"
+                                      "#...##....\n");
+}
+
+TEST_F(Tick, LevelTwentyPassesEveryLockThroughTheClearDelay) {
+    g.curLevel = 20;
+    g.levelCount = 50;
+    landedAt(O, 3, 20, 1);
+    run(1);
+    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.waitTicks, 5);
+    EXPECT_EQ(g.levelCount, 0);
+    run(4);
+    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(host.lastNocurr, 0); // the stack stays on show at level 20
+    run(1);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.waitTicks, 10);
+    EXPECT_EQ(g.curLevel, 20);
+}
+
+TEST_F(Tick, CascadeOptionRunsAPassAfterEveryLock) {
+    g.quaOpt = 1;
+    landedAt(O, 3, 20, 1);
+    run(1);
+    EXPECT_EQ(g.gameState, 5);
+    run(15);
+    EXPECT_EQ(g.gameState, 4);
+    run(1);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.waitTicks, 25);
+}
+
+TEST_F(Tick, FromLevelTenTheSpawnLandsAtOnce) {
+    g.curLevel = 10;
+    entryDelay(1);
+    run(1);
+    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.curY, 20);
+    EXPECT_EQ(g.waitTicks, 1000);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"lnd:0"});
+    EXPECT_EQ(host.lastNocurr, 0);
+}
+
+TEST_F(Tick, GravityAtLevelZeroIsSixtySteps) {
+    run(59);
+    EXPECT_EQ(g.curY, 0);
+    run(1);
+    EXPECT_EQ(g.curY, 1);
+}
+
+TEST_F(Tick, FastLevelsFallSeveralRowsPerStep) {
+    g.curLevel = 9;
+    run(1);
+    EXPECT_EQ(g.curY, 5);
+}
+
+TEST_F(Tick, MoveHeldThroughTheDelayRepeatsFromTheFirstStep) {
+    entryDelay(3);
+    g.keyMlDown = 1;
+    run(3);
+    EXPECT_EQ(g.mlCount, 10);
+    EXPECT_EQ(g.mrCount, 11);
+    run(2);
+    EXPECT_EQ(g.curX, 1);
+}
+
+TEST_F(Tick, StepCountIsClamped) {
+    entryDelay(32767);
+    tick(g, rules, 40000);
+    EXPECT_EQ(g.gameState, 2); // spawned in the very last step
+    EXPECT_EQ(g.waitTicks, 60);
+}
+
+TEST_F(Tick, NewGameResetsTheRecord) {
+    g.score = 9;
+    g.levelCount = 30;
+    g.lines = 12;
+    g.holdUsed = 1;
+    g.holdBlox = 4;
+    g.keyMlDown = g.rlCmd = 1;
+    g.curLevel = 12;
+    g.field(0, 21) = 0;
+    g.inGame = 0;
+    newGame(g, host, rng);
+    EXPECT_EQ(g.inGame, -1);
+    EXPECT_FLOAT_EQ(g.score, 0);
+    EXPECT_EQ(g.levelCount, 0);
+    EXPECT_EQ(g.lines, 12);
+    EXPECT_EQ(g.holdUsed, 1);
+    EXPECT_EQ(g.waitTicks, 120);
+    EXPECT_EQ(g.holdBlox, 0);
+    EXPECT_EQ(g.curBlox, 0);
+    EXPECT_EQ(g.lowestY, 0);
+    EXPECT_EQ(g.nextBlox[0], O); // the queue continues by one
+    EXPECT_EQ(g.keyMlDown + g.rlCmd, 0);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.moveDelay, 6);
+    EXPECT_EQ(g.field(0, 21), -1);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"stt:0"});
+}
+
+TEST_F(Tick, AbandonClearsTheCounters) {
+    g.score = 9;
+    g.levelCount = 30;
+    g.lines = 12;
+    g.field(0, 21) = 0;
+    abandonGame(g);
+    EXPECT_EQ(g.inGame, 0);
+    EXPECT_FLOAT_EQ(g.score, 0);
+    EXPECT_EQ(g.levelCount + g.lines, 0);
+    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.field(0, 21), -1);
+}
