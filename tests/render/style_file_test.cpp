@@ -1,0 +1,127 @@
+// The block style reader: line rules, verbatim names, and the old images kept on any error.
+#include <gtest/gtest.h>
+
+#include "render/style_file.h"
+#include "render_fixture.h"
+
+using namespace zembrik;
+using namespace zembrik::test;
+
+namespace {
+
+class StyleFile : public ::testing::Test {
+  protected:
+    TestStyleDir d;
+    Style style;
+
+    void SetUp() override {
+        ASSERT_EQ(loadstyle(style, d.path(), "test.style"), "");
+        for (int i = 1; i <= 6; ++i)
+            d.writeImage("c" + std::to_string(i) + ".png", 2, 2, qRgb(i, 0, 0));
+    }
+    // The red value of the top-left pixel of each image, in file order.
+    std::string reds() const {
+        std::string out;
+        for (const QImage* img :
+             {&style.picBlox, &style.picBlox2, &style.picFloor, &style.picWall, &style.picSpare})
+            out += std::to_string(qRed(img->pixel(0, 0))) + " ";
+        return out;
+    }
+    // Checks the five images are still the test style's.
+    void expectOldImages() const {
+        EXPECT_EQ(style.picBlox.size(), QSize(128, 64));
+        EXPECT_EQ(style.picBlox2.size(), QSize(128, 16));
+        EXPECT_EQ(style.picFloor.pixel(0, 0), kFloor);
+        EXPECT_EQ(style.picWall.pixel(0, 0), kLeftWall);
+        EXPECT_EQ(style.picSpare.pixel(0, 0), qRgb(9, 9, 9));
+    }
+};
+
+TEST_F(StyleFile, LoadsFiveImagesInOrderAsRgb32) {
+    d.writeText("a.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "1 2 3 4 5 ");
+    EXPECT_EQ(style.picSpare.format(), QImage::Format_RGB32);
+}
+
+TEST_F(StyleFile, SixthLineIsNeverRead) {
+    d.writeText("a.style", "c1.png\rc2.png\rc3.png\rc4.png\rc5.png\rmissing.png\r\nrubbish");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "1 2 3 4 5 ");
+}
+
+TEST_F(StyleFile, LastLineNeedsNoLineEnd) {
+    d.writeText("a.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\nc6.png");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "1 2 3 4 6 ");
+}
+
+TEST_F(StyleFile, OnlyOneLineFeedAfterACarriageReturnIsSkipped) {
+    // After "\r\n" a second "\n" starts the next name, and a lone "\n" is part of a name.
+    d.writeImage("\nc2.png", 2, 2, qRgb(22, 0, 0));
+    d.writeImage("c3\n.png", 2, 2, qRgb(33, 0, 0));
+    d.writeText("a.style", "c1.png\r\n\nc2.png\rc3\n.png\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "1 22 33 4 5 ");
+}
+
+TEST_F(StyleFile, NamesAreVerbatimAndMayHoldSubFolders) {
+    d.writeImage("sub dir/ c2.png", 2, 2, qRgb(44, 0, 0));
+    d.writeText("a.style", "c1.png\r\nsub dir/ c2.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "1 44 3 4 5 ");
+    d.writeText("b.style", "c1.png \r\nc2.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    EXPECT_NE(loadstyle(style, d.path(), "b.style"), ""); // the trailing space is kept
+}
+
+TEST_F(StyleFile, TrailingSlashOnTheFolderIsAccepted) {
+    d.writeText("a.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path() + "/", "a.style"), "");
+    EXPECT_EQ(reds(), "1 2 3 4 5 ");
+}
+
+TEST_F(StyleFile, MissingStyleFileKeepsOldImages) {
+    const std::string err = loadstyle(style, d.path(), "nothere.style");
+    EXPECT_NE(err.find("nothere.style"), std::string::npos) << err;
+    expectOldImages();
+}
+
+TEST_F(StyleFile, TooFewLinesKeepOldImages) {
+    d.writeText("a.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\n");
+    const std::string err = loadstyle(style, d.path(), "a.style");
+    EXPECT_NE(err.find("a.style"), std::string::npos) << err;
+    expectOldImages();
+    d.writeText("empty.style", "");
+    EXPECT_NE(loadstyle(style, d.path(), "empty.style"), "");
+    expectOldImages();
+}
+
+TEST_F(StyleFile, MissingOrUnreadableImageKeepsAllOldImages) {
+    d.writeText("a.style", "c1.png\r\nc2.png\r\nnone.png\r\nc4.png\r\nc5.png\r\n");
+    std::string err = loadstyle(style, d.path(), "a.style");
+    EXPECT_NE(err.find("none.png"), std::string::npos) << err;
+    expectOldImages();
+
+    d.writeText("junk.png.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\n../data/a.style\r\n");
+    err = loadstyle(style, d.path(), "junk.png.style"); // a text file is no picture
+    EXPECT_NE(err.find("a.style"), std::string::npos) << err;
+    expectOldImages();
+
+    d.writeText("dir.style", "c1.png\r\n\r\nc3.png\r\nc4.png\r\nc5.png\r\n"); // the gfx folder
+    EXPECT_NE(loadstyle(style, d.path(), "dir.style"), "");
+    expectOldImages();
+}
+
+TEST(ShippedStyles, LoadWithTheStatedSizes) {
+    for (const char* name : {"classic.style", "flat.style"}) {
+        Style s;
+        ASSERT_EQ(loadstyle(s, ZEMBRIK_SOURCE_DIR, name), "") << name;
+        EXPECT_EQ(s.picBlox.size(), QSize(128, 64)) << name;
+        EXPECT_EQ(s.picBlox2.size(), QSize(128, 16)) << name;
+        EXPECT_EQ(s.picFloor.size(), QSize(80, 8)) << name;
+        EXPECT_EQ(s.picWall.size(), QSize(16, 192)) << name;
+        EXPECT_FALSE(s.picSpare.isNull()) << name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+// Colours and looks of the shipped block styles.
+#pragma once
+
+#include <array>
+
+#include <QColor>
+
+namespace artgen {
+
+// How block edges are drawn: bevelled tiles or flat tiles with rounded gaps.
+enum class Edge { Bevel, Flat };
+
+// One style's colours. Shapes 1..7 are I, O, T, S, Z, J, L.
+struct Palette {
+    Edge edge = Edge::Bevel;
+    QColor empty;                        // the empty cell
+    QColor emptyDot;                     // its faint grid dot (top-left pixel)
+    QColor settled;                      // the stack at low levels
+    QColor plain;                        // plain blocks of the higher levels
+    QColor ghost;                        // ghost and outline lines
+    std::array<QColor, 8> shape;         // index 1..7 used
+    QColor wallDark, wallMid, wallLight; // walls and floor
+};
+
+// The default style: bevelled blocks in a palette that colour-blind players can tell apart.
+Palette classicPalette();
+
+// The second style: flat rounded tiles in lighter tones with a slate frame.
+Palette flatPalette();
+
+} // namespace artgen
