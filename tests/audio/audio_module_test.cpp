@@ -27,6 +27,41 @@ HSTREAM streamOf(const std::vector<uint8_t>& bytes) {
     return BASS_StreamCreateFile(1, bytes.data(), 0, bytes.size(), 0);
 }
 
+// A tiny four-channel tracker module made here: one looping triangle-wave sample and one
+// pattern that starts a note on its first row.
+std::vector<uint8_t> tinyModule() {
+    std::vector<uint8_t> m(20, 0);
+    const std::string title = "zembrik test";
+    std::copy(title.begin(), title.end(), m.begin());
+    const int sampleWords = 32;
+    for (int s = 0; s < 31; ++s) {
+        std::vector<uint8_t> header(30, 0);
+        if (s == 0) {
+            header[23] = sampleWords; // length in words, big-endian
+            header[25] = 64;          // volume
+            header[29] = sampleWords; // loop length in words
+        }
+        m.insert(m.end(), header.begin(), header.end());
+    }
+    m.push_back(1);   // song length
+    m.push_back(127); // restart
+    std::vector<uint8_t> order(128, 0);
+    m.insert(m.end(), order.begin(), order.end());
+    for (char c : std::string("M.K."))
+        m.push_back(static_cast<uint8_t>(c));
+    std::vector<uint8_t> pattern(64 * 4 * 4, 0);
+    const int period = 428;
+    pattern[0] = static_cast<uint8_t>(period >> 8);
+    pattern[1] = static_cast<uint8_t>(period & 0xFF);
+    pattern[2] = 0x10; // sample 1, no effect
+    m.insert(m.end(), pattern.begin(), pattern.end());
+    for (int i = 0; i < sampleWords * 2; ++i) {
+        const int tri = i < sampleWords ? i * 4 - 64 : 192 - i * 4;
+        m.push_back(static_cast<uint8_t>(static_cast<int8_t>(tri)));
+    }
+    return m;
+}
+
 class AudioModule : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -152,6 +187,20 @@ TEST_F(AudioModule, BadInputGivesZeroAndACode) {
     EXPECT_EQ(BASS_ErrorGetCode(), kErrorFileOpen);
     EXPECT_EQ(BASS_ChannelPlay(12345, 1), 0);
     EXPECT_EQ(BASS_ErrorGetCode(), kErrorHandle);
+}
+
+TEST_F(AudioModule, TrackerModuleLoadsAndPlays) {
+    const std::vector<uint8_t> mod = tinyModule();
+    EXPECT_EQ(streamOf(mod), 0u); // not a whole-file sound format
+    const HMUSIC h = BASS_MusicLoad(1, mod.data(), 0, static_cast<DWORD>(mod.size()), 0x20200, 0);
+    ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
+    EXPECT_EQ(BASS_ChannelPlay(h, 1), 1);
+    EXPECT_EQ(BASS_ChannelIsActive(h), kActivePlaying);
+    const std::vector<uint8_t> lock = shipped("lock.wav");
+    const HSTREAM s = streamOf(lock);
+    EXPECT_EQ(BASS_ChannelPlay(s, 1), 1); // a sound mixes over the module
+    EXPECT_EQ(BASS_ChannelIsActive(h), kActivePlaying);
+    EXPECT_EQ(BASS_ChannelPlay(h, 1), 1);
 }
 
 TEST_F(AudioModule, StreamFromAFilePath) {
