@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "engine/levels.h"
 #include "render/surface.h"
@@ -33,20 +32,20 @@ QString scoreText(float score) {
     }
     std::snprintf(buf, sizeof buf, "%.6E", static_cast<double>(whole));
     // Drop trailing zeros (and a bare point) from the mantissa: "1.000000E+07" -> "1E+07".
-    std::string s(buf);
-    const size_t e = s.find('E');
-    size_t end = e;
-    while (end > 0 && s[end - 1] == '0')
+    QString text = QString::fromLatin1(buf);
+    const qsizetype e = text.indexOf(u'E');
+    qsizetype end = e;
+    while (end > 0 && text[end - 1] == u'0')
         --end;
-    if (end > 0 && s[end - 1] == '.') --end;
-    return QString::fromStdString(s.substr(0, end) + s.substr(e));
+    if (end > 0 && text[end - 1] == u'.') --end;
+    return text.left(end) + text.mid(e);
 }
 
 QString pointsText(int16_t curLevel, int16_t levelCount) {
     const int n = levelCount;
-    std::string digits = std::to_string(std::abs(n));
-    if (digits.size() < 2) digits.insert(0, "0");
-    return QString::fromStdString(levelstr(curLevel) + "-" + (n < 0 ? "-" : "") + digits);
+    char count[16];
+    std::snprintf(count, sizeof count, n < 0 ? "-%02d" : "%02d", std::abs(n));
+    return QString::fromStdString(levelstr(curLevel)) + u'-' + QString::fromLatin1(count);
 }
 
 void drawDelayBar(const Game& g, QImage& ptls) {
