@@ -10,7 +10,16 @@ done
 [ -x "$app/zembrik" ] || { echo "no $app/zembrik"; exit 1; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${E2E_KEEP:-}" ] || rm -rf "$work"' EXIT
 # A private copy of the application folder, so the build's own settings are never rewritten.
 cp -a "$app" "$work/app"
-exec xvfb-run -a -s "-screen 0 800x600x24" "$here/play_session_inner.sh" "$work/app" "$work"
+# The session exits with 75 when it cannot reach its X server (two servers started at the
+# same moment may pick the same display number): then it gets a fresh server.
+for attempt in 1 2 3; do
+  rc=0
+  xvfb-run -a -s "-screen 0 800x600x24 -noreset" "$here/play_session_inner.sh" "$work/app" "$work" || rc=$?
+  [ "$rc" = 75 ] || exit "$rc"
+  echo "X server not reachable, trying again"
+  sleep 1
+done
+exit 1

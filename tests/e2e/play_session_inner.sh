@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The session itself, run inside the virtual X server by play_session.sh.
 set -euo pipefail
+[ -n "${E2E_TRACE:-}" ] && set -x
 app=$1 work=$2
 data=$app/data
 shot=$work/shot
 
 # Known settings: level 10 (pieces land at once and wait 1000 steps, so the well changes only
-# when a key is pressed), hold on, sound on, default keys.
-printf ' 10 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n' >"$data/option_game.000"
+# when a key is pressed), hold on, no ghost (the well stays empty until the first piece
+# appears), sound on, climb 0, default keys.
+printf ' 10 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n' >"$data/option_game.000"
 printf 'centre.kblox\r\nclassic.style\r\n' >"$data/option_style.000"
 printf ' 37 \r\n 39 \r\n 40 \r\n 90 \r\n 38 \r\n 65 \r\n 32 \r\n 67 \r\n 13 \r\n' >"$data/option_key.000"
 for f in option_game option_style option_key; do
@@ -17,12 +19,14 @@ done
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
-# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+# Waits up to $1 seconds (fractions allowed) for the command in the remaining arguments.
+now_ms() { local t=${EPOCHREALTIME/./}; echo $((10#${t:0:-3})); }
 waitfor() {
-  local limit=$1; shift
-  local end=$((SECONDS + limit))
+  local limit_ms end
+  limit_ms=$(awk -v s="$1" 'BEGIN { printf "%d", s * 1000 }'); shift
+  end=$(($(now_ms) + limit_ms))
   until "$@"; do
-    [ $SECONDS -lt $end ] || return 1
+    [ "$(now_ms)" -lt "$end" ] || return 1
     sleep 0.1
   done
 }
@@ -42,50 +46,71 @@ differs() { # a b: true when the two pictures differ in at least one pixel
 mean() { convert "$work/$1.png" -format '%[fx:mean]' info:; }
 nonblack() { awk -v m="$(mean "$1")" 'BEGIN { exit !(m > 0.01) }'; }
 
+xdotool getdisplaygeometry >/dev/null 2>&1 || exit 75
 cd "$work"
 "$app/zembrik" >"$work/out.log" 2>&1 &
 pid=$!
 alive() { kill -0 "$pid" 2>/dev/null; }
 
-findwin() { wid=$(xdotool search --name '^Zembrik$' 2>/dev/null | head -1) && [ -n "$wid" ]; }
+findwin() { wid=$(xdotool search --onlyvisible --name '^Zembrik$' 2>/dev/null | head -1) && [ -n "$wid" ]; }
 waitfor 20 findwin || fail "no window named Zembrik"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 wx=$X wy=$Y
 [ "$WIDTH" = 640 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x$HEIGHT, not 640x480"
 xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
-key() { xdotool key --delay 30 "$@"; }
+# Each key is held for a few frames: a press and release inside one frame would never be seen
+# by a game step, just as with a real keyboard.
+key() {
+  local k
+  for k in "$@"; do
+    xdotool keydown "$k"; sleep 0.08; xdotool keyup "$k"; sleep 0.05
+  done
+}
 
-# The menu: the new-game picture is drawn at the top of the panel.
-menu_up() { snap menu 192x32 216 80 && nonblack menu; }
+# The menu: the level bar is lit up to the saved level.
+menu_up() { snap menu 192x33 216 200 && nonblack menu; }
 waitfor 10 menu_up || fail "menu panel not shown"
 cp "$work/menu.png" "$work/menu0.png"
 
-# Enter starts a game: the well with its walls appears where the menu was.
-key Return
-well_up() { snap wall 16x384 0 80 && nonblack wall; }
-waitfor 10 well_up || fail "well not shown after Enter"
+# Enter starts a game and Up, pressed during the two-second entry delay, turns the coming
+# piece as it appears; on this level it then lands at once on the floor (rows 20 and 21).
+# Every shape is wider than tall unturned and taller than wide turned, except the square,
+# which looks the same: then leave and start another game.
+lit() { # name: true when some pixel is clearly brighter than the empty well
+  [ "$(convert "$work/$1.png" -colorspace gray -threshold 30% -format '%[fx:maxima]' info:)" != 0 ]
+}
+well_up() { snap wall 16x384 216 80 && nonblack wall; }
+landed() { snap floor 160x32 232 416 && lit floor; }
+turned=
+for attempt in 1 2 3 4 5 6; do
+  xdotool keydown Return; sleep 0.08; xdotool keyup Return; key Up
+  waitfor 10 well_up || fail "well not shown after Enter"
+  waitfor 10 landed || fail "no piece appeared"
+  snap area 160x352 232 96
+  read -r w h < <(convert "$work/area.png" -colorspace gray -threshold 30% -trim -format '%w %h\n' info:)
+  [ "$w" -lt "$h" ] && { turned=1; break; }
+  [ "$w" -gt "$h" ] && fail "Up did not turn the piece (${w}x$h pixels)"
+  key Escape
+  waitfor 10 menu_up || fail "menu not back after Esc"
+done
+[ -n "$turned" ] || fail "only square pieces came"
 
-# The first piece comes after the two-second entry delay and lands at once on this level.
-snap w0 192x457 216 16
-changed_from() { snap "$2" 192x457 216 16 && differs "$1" "$2"; }
-waitfor 10 changed_from w0 w1 || fail "no piece appeared"
+# Nothing moves on this level until a key is pressed.
 sleep 0.3
-snap w1 192x457 216 16
+snap w1 192x448 216 16
 sleep 0.5
-snap w1b 192x457 216 16
+snap w1b 192x448 216 16
 differs w1 w1b && fail "the well changes without any key"
+changed_from() { snap "$2" 192x448 216 16 && differs "$1" "$2"; }
 
 key Left Left
 waitfor 5 changed_from w1 w2 || fail "Left did not move the piece"
-sleep 0.2; snap w2 192x457 216 16
-key Up
-waitfor 5 changed_from w2 w3 || fail "Up did not turn the piece"
-sleep 0.2; snap w3 192x457 216 16
+sleep 0.2; snap w2 192x448 216 16
 key Down
-waitfor 5 changed_from w3 w4 || fail "Down did not lock the piece"
-sleep 0.5; snap w4 192x457 216 16
+waitfor 5 changed_from w2 w3 || fail "Down did not lock the piece"
+sleep 0.5; snap w3 192x448 216 16
 key Right
-waitfor 5 changed_from w4 w5 || fail "Right did not move the next piece"
+waitfor 5 changed_from w3 w4 || fail "Right did not move the next piece"
 
 # Esc leaves the game for the menu, Esc again ends the program.
 key Escape

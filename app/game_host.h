@@ -1,0 +1,25 @@
+// The rules' view of the window: sound, frames, the level bar and the menu.
+#pragma once
+
+#include "engine/host.h"
+
+namespace zembrik {
+
+class MainWindow;
+
+// Forwards every request of the rules to the main window.
+class GameHost : public Host {
+  public:
+    explicit GameHost(MainWindow& w) : w_(w) {}
+    void playsound(std::string_view code, int16_t count) override;
+    void rend(int16_t nocurr) override;
+    void shplvl_Click(int16_t level) override;
+    void topOut() override;
+    void gotomenu() override;
+    void setDebugText(std::string_view text) override;
+
+  private:
+    MainWindow& w_;
+};
+
+} // namespace zembrik

@@ -1,0 +1,130 @@
+// The game window: the menu between games, the well and read-outs during one, and the start-up
+// and shut-down sequences.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "app/game_host.h"
+#include "app/settings.h"
+#include "audio/alerts.h"
+#include "audio/sound.h"
+#include "engine/frame_loop.h"
+#include "engine/random.h"
+#include "engine/record.h"
+#include "engine/tick.h"
+#include "render/background.h"
+#include "render/frame.h"
+#include "render/style.h"
+
+class QLabel;
+
+namespace zembrik {
+
+class MenuPanel;
+
+// What the window takes from outside, so tests can run it without real dialogs or an exit.
+struct ShellServices {
+    Alerts& alerts;    // message boxes: start-up notes, sound failures, the About box
+    Clock& clock;      // time of the frame loop
+    SeedSource& seeds; // seeds of the random source, per game and per tick call
+    std::unique_ptr<Sound> sound;
+    // Ends the process at once with the given status; must not return in the real game.
+    std::function<void(int)> terminate;
+};
+
+// Form1: a fixed 640x480 black window. Owns the game record, settings, style, sound and the
+// frame that rend draws. Each frame is composed off-screen and painted in one pass.
+class MainWindow : public QWidget {
+    Q_OBJECT
+  public:
+    MainWindow(const QString& appDir, ShellServices services);
+    ~MainWindow() override;
+
+    // Start-up: shows the window as "Loading~" with the busy pointer, reads the settings,
+    // lights the menu, sets up the sound (a fatal failure terminates with status 1 without
+    // writing the settings) and ends with the caption "Zembrik". False after a fatal failure.
+    bool startUp();
+    // Starts a game and runs its frame loop; returns when the game has ended. Asked for while
+    // a frame loop is already running, the start waits until that loop has returned.
+    void startGame();
+    // The Escape operation: leaves a running game for the menu, or closes the window.
+    void gotomenu();
+    // Back to the menu after a top-out (the rules have already reset their part).
+    void topOut();
+    // The level bar click.
+    void shplvl_Click(int16_t level);
+    // Draws the frame from the record, shows it, then lets pending events run once.
+    void rendFrame(int16_t nocurr);
+    // A sound request, silent when sound is off.
+    void playsound(std::string_view code, int16_t count);
+    // The frame loop's timing line for the debug read-out.
+    void setDebugText(std::string_view text);
+    // Shows or hides the debug read-out.
+    void showDebug(bool on);
+    // The key handlers on virtual-key codes: during a game the rules' key-down and key-up, on
+    // the menu the panel's key-down (start key, Escape).
+    void keyDownCode(int code);
+    void keyUpCode(int code);
+    // Writes the settings (an error goes to stderr), releases the sound and terminates.
+    void shutDown();
+    // The About box, the Controls dialog and the settings dialog.
+    void showAbout();
+    void openControls();
+    void openSettings();
+
+    // State and parts for tests and for the host.
+    Game& game() { return g_; }
+    Settings& settings() { return s_; }
+    MenuPanel* menu() const { return p1_; }
+    QWidget* wellSurface() const { return p2_; }
+    QWidget* p3() const { return P3_; }
+    QLabel* title() const { return Imgtitle_; }
+    QLabel* debugLabel() const { return lblDeb_; }
+    QLabel* scoreLabel() const { return lblscore_; }
+    QLabel* linesLabel() const { return lbllines_; }
+    QLabel* pointsLabel() const { return lblpoints_; }
+    const Frame& frame() const { return frame_; }
+    bool loopRunning() const { return loopDepth_ > 0; }
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool) override { return false; } // Tab is a game key
+
+  private:
+    QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
+    void showGameSurfaces(bool on);
+    void backToMenu();
+
+    QString appDir_;
+    ShellServices services_;
+    Game g_;
+    Settings s_;
+    Style style_;
+    Background bg_;
+    Frame frame_;
+    XorShiftRandom rnd_;
+    GameHost host_{*this};
+    Rules rules_;
+    int loopDepth_ = 0;
+    bool startPending_ = false;
+    bool shuttingDown_ = false;
+
+    MenuPanel* p1_ = nullptr;
+    QWidget* p2_ = nullptr;
+    QWidget* P3_ = nullptr;
+    QLabel* Imgtitle_ = nullptr;
+    QLabel* lblscore_ = nullptr;
+    QLabel* lbllines_ = nullptr;
+    QLabel* lblpoints_ = nullptr;
+    QLabel* lblDeb_ = nullptr;
+};
+
+} // namespace zembrik

@@ -1,0 +1,30 @@
+// The wall-time sources of a real game: the frame loop's clock and the per-tick seeds.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/frame_loop.h"
+#include "engine/tick.h"
+
+namespace zembrik {
+
+// std::chrono::steady_clock in nanoseconds for the counter, a millisecond reading of the same
+// clock, and a real 1 ms sleep (the loop never spins).
+class RealClock : public Clock {
+  public:
+    int64_t frequency() const override { return 1'000'000'000; }
+    int64_t counter() override;
+    uint32_t milliseconds() override;
+    void sleep1ms() override;
+};
+
+// A seed from the time of day, for the start of a game and every tick call.
+uint64_t timeOfDaySeed();
+
+// Seeds every tick call from the time of day.
+class ClockSeeds : public SeedSource {
+  public:
+    uint64_t nextSeed() override { return timeOfDaySeed(); }
+};
+
+} // namespace zembrik
