@@ -1,0 +1,194 @@
+// The simulator's option and script parsers, its state dump, invariant check and replay loop.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "simulator.h"
+#include "well_builder.h"
+
+using namespace zembrik;
+using namespace zembrik::sim;
+
+namespace {
+
+ParsedOptions parse(std::vector<std::string> args) {
+    return parseOptions(args);
+}
+
+Script script(const std::string& text) {
+    std::istringstream in(text);
+    return parseScript(in);
+}
+
+std::vector<std::string> replay(const std::string& text, const SimOptions& o = {}) {
+    Game g;
+    EXPECT_EQ(prepareGame(g, o, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
+    const Script s = script(text);
+    EXPECT_EQ(s.error, "");
+    std::ostringstream out;
+    runScript(g, o, s.events, out);
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(SimOptions, DefaultsAndBothForms) {
+    const ParsedOptions d = parse({});
+    EXPECT_EQ(d.error, "");
+    EXPECT_EQ(d.options.level, 0);
+    EXPECT_EQ(d.options.hold, 1);
+    EXPECT_EQ(d.options.seed, 1u);
+    EXPECT_EQ(d.options.script, "-");
+    EXPECT_FALSE(d.options.steps);
+
+    const ParsedOptions p =
+        parse({"--level", "12", "--hold=0", "--qua=2", "--climb", "1", "--debug",
+               "--seed=18446744073709551615", "--steps", "40", "run.txt"});
+    EXPECT_EQ(p.error, "");
+    EXPECT_EQ(p.options.level, 12);
+    EXPECT_EQ(p.options.hold, 0);
+    EXPECT_EQ(p.options.qua, 2);
+    EXPECT_EQ(p.options.climb, 1);
+    EXPECT_TRUE(p.options.debug);
+    EXPECT_EQ(p.options.seed, 18446744073709551615u);
+    EXPECT_EQ(p.options.steps, 40);
+    EXPECT_EQ(p.options.script, "run.txt");
+}
+
+TEST(SimOptions, BadInputIsNamed) {
+    EXPECT_NE(parse({"--level", "21"}).error.find("--level"), std::string::npos);
+    EXPECT_NE(parse({"--level=-1"}).error, "");
+    EXPECT_NE(parse({"--level=+3"}).error, "");
+    EXPECT_NE(parse({"--level=3x"}).error, "");
+    EXPECT_NE(parse({"--hold", "2"}).error, "");
+    EXPECT_NE(parse({"--climb=3"}).error, "");
+    EXPECT_NE(parse({"--seed"}).error.find("needs a value"), std::string::npos);
+    EXPECT_NE(parse({"--debug=1"}).error.find("takes no value"), std::string::npos);
+    EXPECT_NE(parse({"--fast"}).error.find("unknown option --fast"), std::string::npos);
+    EXPECT_NE(parse({"-x"}).error.find("unknown option"), std::string::npos);
+    EXPECT_NE(parse({"a", "b"}).error.find("more than one script"), std::string::npos);
+    EXPECT_NE(parse({"--soak", "5", "a"}).error, "");
+    EXPECT_EQ(parse({"-"}).error, "");
+}
+
+TEST(SimScript, ReadsEventsAndSkipsCommentsAndBlanks) {
+    const Script s = script("# a comment\n\n  \n1 press left\r\n1 dump\n3 release left\n"
+                            "3 press 9\n  # indented comment\n7 press esc\n");
+    ASSERT_EQ(s.error, "");
+    ASSERT_EQ(s.events.size(), 5u);
+    EXPECT_EQ(s.events[0].kind, EventKind::Press);
+    EXPECT_EQ(s.events[0].key, kCodeLeft);
+    EXPECT_EQ(s.events[1].kind, EventKind::Dump);
+    EXPECT_EQ(s.events[2].kind, EventKind::Release);
+    EXPECT_EQ(s.events[3].key, 57);
+    EXPECT_EQ(s.events[4].step, 7);
+    EXPECT_EQ(s.events[4].key, kCodeEsc);
+}
+
+TEST(SimScript, ErrorsNameTheLine) {
+    EXPECT_EQ(script("2 dump\n1 dump\n").error, "script line 2: step 1 comes after step 2");
+    EXPECT_NE(script("0 dump\n").error.find("line 1"), std::string::npos);
+    EXPECT_NE(script("x dump\n").error.find("line 1"), std::string::npos);
+    EXPECT_NE(script("1\n").error.find("missing event"), std::string::npos);
+    EXPECT_NE(script("1 press\n").error.find("needs a key"), std::string::npos);
+    EXPECT_NE(script("1 press up\n").error.find("unknown key 'up'"), std::string::npos);
+    EXPECT_NE(script("1 press 0\n").error.find("unknown key"), std::string::npos);
+    EXPECT_NE(script("1 dump now\n").error.find("unexpected"), std::string::npos);
+    EXPECT_NE(script("1 press left now\n").error.find("unexpected"), std::string::npos);
+    EXPECT_TRUE(script("1 dump\n1 jump\n").events.empty());
+}
+
+TEST(SimScript, KeyCodes) {
+    EXPECT_EQ(keyCode("left"), 37);
+    EXPECT_EQ(keyCode("rotl"), 90);
+    EXPECT_EQ(keyCode("rot3"), 65);
+    EXPECT_EQ(keyCode("hold"), 67);
+    EXPECT_EQ(keyCode("1"), 49);
+    EXPECT_EQ(keyCode("9"), 57);
+    EXPECT_EQ(keyCode("10"), -1);
+    EXPECT_EQ(keyCode("start"), -1);
+}
+
+TEST(SimDump, FieldsInOrder) {
+    Game g = test::newRecord();
+    g.score = 539.354675f;
+    g.field(9, 21) = 12;
+    const std::string s = stateJson(g, 42, {"ers:2", "lck:0"}, true);
+    EXPECT_EQ(s.rfind("{\"step\":42,\"inGame\":-1,\"gameState\":2,\"waitTicks\":60,", 0), 0u);
+    EXPECT_NE(s.find("\"score\":539.354675,\"lines\":0,"), std::string::npos);
+    EXPECT_NE(s.find("\"nextBlox\":[1,2,3],\"holdBlox\":0,\"field\":[[-1,"), std::string::npos);
+    EXPECT_NE(s.find(",-1,12]],\"sounds\":[\"ers:2\",\"lck:0\"],\"end\":true}"), std::string::npos);
+    EXPECT_EQ(std::count(s.begin(), s.end(), '['), 1 + 22 + 1 + 1);
+    EXPECT_EQ(stateJson(g, 1, {}, false).find("end"), std::string::npos);
+}
+
+TEST(SimInvariants, CatchBrokenRecords) {
+    Game g = test::newRecord();
+    EXPECT_EQ(brokenInvariant(g), nullptr);
+    Game wall = g;
+    wall.field(-1, 5) = -1;
+    EXPECT_NE(brokenInvariant(wall), nullptr);
+    Game floor = g;
+    floor.field(4, 23) = 3;
+    EXPECT_NE(brokenInvariant(floor), nullptr);
+    Game buffer = g;
+    buffer.field(2, -1) = 0;
+    EXPECT_NE(brokenInvariant(buffer), nullptr);
+    Game count = g;
+    count.levelCount = 100;
+    EXPECT_NE(brokenInvariant(count), nullptr);
+    Game piece = g;
+    piece.curX = 8; // the T's right block on column 10
+    EXPECT_NE(brokenInvariant(piece), nullptr);
+    piece.gameState = 1; // no active piece in the entry delay
+    EXPECT_EQ(brokenInvariant(piece), nullptr);
+}
+
+TEST(SimShapes, DefaultComesFromTheStyleSettings) {
+    const auto dir = std::filesystem::temp_directory_path() / "zembrik_sim_default_shapes";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "data");
+    EXPECT_EQ(defaultShapes(dir), dir / "data" / "centre.kblox");
+    std::ofstream(dir / "data" / "option_style.000") << "top.kblox\r\nflat.style\r\n";
+    EXPECT_EQ(defaultShapes(dir), dir / "data" / "top.kblox");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(SimReplay, KeysBeforeTheStepDumpsAfter) {
+    const auto lines = replay("120 dump\n121 press drop\n121 dump\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[0].find("\"step\":120,\"inGame\":-1,\"gameState\":2,"), std::string::npos);
+    EXPECT_NE(lines[0].find("\"sounds\":[\"stt:0\"]"), std::string::npos);
+    EXPECT_NE(lines[1].find("\"gameState\":3,\"waitTicks\":40,"), std::string::npos);
+    EXPECT_NE(lines[1].find("\"sounds\":[\"lnd:0\"]"), std::string::npos);
+    EXPECT_NE(lines[2].find("\"sounds\":[],\"end\":true"), std::string::npos);
+}
+
+TEST(SimReplay, EscapeBeforeAStepEndsTheRun) {
+    const auto lines = replay("5 press esc\n5 dump\n9 dump\n");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("{\"step\":4,\"inGame\":0,", 0), 0u);
+}
+
+TEST(SimReplay, StepsOptionRunsPastTheScript) {
+    SimOptions o;
+    o.steps = 10;
+    const auto lines = replay("2 dump\n", o);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].rfind("{\"step\":10,", 0), 0u);
+    EXPECT_EQ(replay("").front().rfind("{\"step\":0,", 0), 0u);
+}
+
+TEST(SimReplay, DigitsActOnlyInDebugMode) {
+    EXPECT_EQ(replay("3 press 5\n3 dump\n").front().find("\"nextBlox\":[5,"), std::string::npos);
+    SimOptions o;
+    o.debug = true;
+    EXPECT_NE(replay("3 press 5\n3 dump\n", o).front().find("\"nextBlox\":[5,"), std::string::npos);
+    EXPECT_NE(replay("3 press 9\n3 dump\n", o).front().find("\"curLevel\":20,"), std::string::npos);
+}

@@ -1,0 +1,136 @@
+// The simulator's option table and argument parser.
+#include "options.h"
+
+#include <charconv>
+#include <functional>
+#include <limits>
+
+namespace zembrik::sim {
+
+namespace {
+
+// One option: its name, whether it takes a value, and how it stores it (error text or empty).
+struct OptionSpec {
+    const char* name;
+    bool takesValue;
+    std::function<std::string(SimOptions&, const std::string&)> apply;
+};
+
+// A handler storing a whole number in [lo, hi] into a 16-bit option.
+auto small(int16_t SimOptions::*field, int lo, int hi) {
+    return [field, lo, hi](SimOptions& o, const std::string& v) -> std::string {
+        const auto n = parseInteger(v, lo, hi);
+        if (!n)
+            return "must be a whole number from " + std::to_string(lo) + " to " +
+                   std::to_string(hi);
+        o.*field = static_cast<int16_t>(*n);
+        return {};
+    };
+}
+
+auto count(std::optional<int64_t> SimOptions::*field) {
+    return [field](SimOptions& o, const std::string& v) -> std::string {
+        const auto n = parseInteger(v, 0, std::numeric_limits<int64_t>::max());
+        if (!n) return "must be a whole number of 0 or more";
+        o.*field = *n;
+        return {};
+    };
+}
+
+const std::vector<OptionSpec>& optionTable() {
+    static const std::vector<OptionSpec> table{
+        {"shapes", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             if (v.empty()) return "needs a path";
+             o.shapes = v;
+             return {};
+         }},
+        {"level", true, small(&SimOptions::level, 0, 20)},
+        {"hold", true, small(&SimOptions::hold, 0, 1)},
+        {"qua", true, small(&SimOptions::qua, 0, 2)},
+        {"climb", true, small(&SimOptions::climb, 0, 2)},
+        {"debug", false,
+         [](SimOptions& o, const std::string&) -> std::string {
+             o.debug = true;
+             return {};
+         }},
+        {"seed", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             uint64_t n = 0;
+             const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+             if (v.empty() || ec != std::errc() || end != v.data() + v.size())
+                 return "must be a whole number of 0 or more";
+             o.seed = n;
+             return {};
+         }},
+        {"steps", true, count(&SimOptions::steps)},
+        {"soak", true, count(&SimOptions::soak)},
+    };
+    return table;
+}
+
+} // namespace
+
+std::optional<int64_t> parseInteger(const std::string& text, int64_t lo, int64_t hi) {
+    int64_t n = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (text.empty() || *first == '+') return std::nullopt;
+    const auto [end, ec] = std::from_chars(first, last, n);
+    if (ec != std::errc() || end != last || n < lo || n > hi) return std::nullopt;
+    return n;
+}
+
+ParsedOptions parseOptions(const std::vector<std::string>& args) {
+    ParsedOptions out;
+    bool haveScript = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 3 || arg.rfind("--", 0) != 0) {
+            if (arg.size() > 1 && arg[0] == '-') {
+                out.error = "unknown option " + arg;
+                return out;
+            }
+            if (haveScript) {
+                out.error = "more than one script given: " + arg;
+                return out;
+            }
+            out.options.script = arg;
+            haveScript = true;
+            continue;
+        }
+        const size_t eq = arg.find('=');
+        const std::string name =
+            arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : optionTable())
+            if (name == s.name) spec = &s;
+        if (spec == nullptr) {
+            out.error = "unknown option --" + name;
+            return out;
+        }
+        std::string value;
+        if (!spec->takesValue) {
+            if (eq != std::string::npos) {
+                out.error = "option --" + name + " takes no value";
+                return out;
+            }
+        } else if (eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            out.error = "option --" + name + " needs a value";
+            return out;
+        }
+        const std::string problem = spec->apply(out.options, value);
+        if (!problem.empty()) {
+            out.error = "option --" + name + " " + problem + " (got '" + value + "')";
+            return out;
+        }
+    }
+    if (out.options.soak && haveScript) out.error = "--soak runs without a script";
+    return out;
+}
+
+} // namespace zembrik::sim

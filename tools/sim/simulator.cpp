@@ -1,0 +1,306 @@
+// The simulator's game runs: script replay, random soak, state dumps and invariant checks.
+#include "simulator.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "engine/keys.h"
+#include "engine/tick.h"
+#include "pieces/shape_file.h"
+
+namespace zembrik::sim {
+
+namespace {
+
+// The host of a replay: records sounds, carries out the level click and the Escape operation
+// on the record.
+struct ReplayHost : Host {
+    explicit ReplayHost(Game& game) : g(game) {}
+    Game& g;
+    std::vector<std::string> sounds;
+    void playsound(std::string_view code, int16_t count) override {
+        sounds.push_back(std::string(code) + ":" + std::to_string(count));
+    }
+    void rend(int16_t) override {}
+    void shplvl_Click(int16_t level) override { g.curLevel = level; }
+    void topOut() override {}
+    void gotomenu() override {
+        if (g.inGame != 0) abandonGame(g);
+    }
+};
+
+// The host of a soak: counts locked pieces and cleared rows, nothing else.
+struct SoakHost : Host {
+    explicit SoakHost(Game& game) : g(game) {}
+    Game& g;
+    int64_t pieces = 0, lines = 0;
+    void playsound(std::string_view code, int16_t count) override {
+        if (code == "lck") ++pieces;
+        if (code == "ers") lines += count;
+    }
+    void rend(int16_t) override {}
+    void shplvl_Click(int16_t level) override { g.curLevel = level; }
+    void topOut() override {}
+    void gotomenu() override {
+        if (g.inGame != 0) abandonGame(g);
+    }
+};
+
+void appendInt(std::string& s, long long v) {
+    s += std::to_string(v);
+}
+
+} // namespace
+
+std::filesystem::path defaultShapes(const std::filesystem::path& appDir) {
+    std::ifstream style(appDir / "data" / "option_style.000");
+    std::string first;
+    if (style && std::getline(style, first)) {
+        while (!first.empty() && (first.back() == '\r' || first.back() == ' '))
+            first.pop_back();
+        if (!first.empty()) return appDir / "data" / first;
+    }
+    return appDir / "data" / "centre.kblox";
+}
+
+std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes) {
+    const std::string err = loadshapes(g, shapes.string());
+    if (!err.empty()) return err;
+    emptyShapeZero(g);
+    g.curLevel = o.level;
+    g.holdOpt = o.hold;
+    g.quaOpt = o.qua;
+    g.clbOpt = o.climb;
+    g.climbLimit = o.climb < 2 ? o.climb : int16_t{3};
+    g.debugOpt = o.debug ? 1 : 0;
+    g.keyMl = kCodeLeft;
+    g.keyMr = kCodeRight;
+    g.keyMd = kCodeDown;
+    g.keyRl = kCodeRotl;
+    g.keyRr = kCodeRotr;
+    g.keyRo = kCodeRot3;
+    g.keyFd = kCodeDrop;
+    g.keyHd = kCodeHold;
+    g.keySt = kCodeStart;
+    return {};
+}
+
+std::string stateJson(const Game& g, int64_t step, const std::vector<std::string>& sounds,
+                      bool end) {
+    std::string s;
+    s.reserve(1200);
+    s += "{\"step\":";
+    appendInt(s, step);
+    const auto num = [&s](const char* name, long long v) {
+        s += ",\"";
+        s += name;
+        s += "\":";
+        appendInt(s, v);
+    };
+    num("inGame", g.inGame);
+    num("gameState", g.gameState);
+    num("waitTicks", g.waitTicks);
+    num("curLevel", g.curLevel);
+    num("levelCount", g.levelCount);
+    char score[32];
+    std::snprintf(score, sizeof score, "%.9g", static_cast<double>(g.score));
+    s += ",\"score\":";
+    s += score;
+    num("lines", g.lines);
+    num("holdUsed", g.holdUsed);
+    num("moveDelay", g.moveDelay);
+    num("climbLimit", g.climbLimit);
+    num("curBlox", g.curBlox);
+    num("curMode", g.curMode);
+    num("curX", g.curX);
+    num("curY", g.curY);
+    num("lowestY", g.lowestY);
+    s += ",\"nextBlox\":[";
+    for (size_t i = 0; i < g.nextBlox.size(); ++i) {
+        if (i) s += ',';
+        appendInt(s, g.nextBlox[i]);
+    }
+    s += ']';
+    num("holdBlox", g.holdBlox);
+    s += ",\"field\":[";
+    for (int y = 0; y < kWellH; ++y) {
+        s += y ? ",[" : "[";
+        for (int x = 0; x < kWellW; ++x) {
+            if (x) s += ',';
+            appendInt(s, g.field(x, y));
+        }
+        s += ']';
+    }
+    s += "],\"sounds\":[";
+    for (size_t i = 0; i < sounds.size(); ++i) {
+        if (i) s += ',';
+        s += '"' + sounds[i] + '"';
+    }
+    s += ']';
+    if (end) s += ",\"end\":true";
+    s += '}';
+    return s;
+}
+
+void runScript(Game& g, const SimOptions& o, const std::vector<Event>& events, std::ostream& out) {
+    ReplayHost host(g);
+    XorShiftRandom rng(CountedSeeds::mix(o.seed, 0));
+    CountedSeeds seeds(o.seed);
+    Rules rules{host, rng, seeds};
+    newGame(g, host, rng);
+
+    const int64_t last = o.steps ? *o.steps : (events.empty() ? 0 : events.back().step);
+    const auto line = [&](int64_t step, bool end) {
+        out << stateJson(g, step, host.sounds, end) << '\n';
+        host.sounds.clear();
+    };
+    size_t next = 0;
+    int64_t ran = 0;
+    for (int64_t s = 1; s <= last && g.inGame != 0; ++s) {
+        size_t end = next;
+        while (end < events.size() && events[end].step == s)
+            ++end;
+        // Key events come first, as if delivered while the previous frame was drawn.
+        for (size_t i = next; i < end; ++i) {
+            if (events[i].kind == EventKind::Press) keyDown(g, host, events[i].key);
+            if (events[i].kind == EventKind::Release) keyUp(g, events[i].key);
+        }
+        if (g.inGame == 0) break; // Escape ended the game before this step
+        tick(g, rules, 1);
+        ran = s;
+        for (size_t i = next; i < end; ++i)
+            if (events[i].kind == EventKind::Dump) line(s, false);
+        next = end;
+    }
+    line(ran, true);
+}
+
+} // namespace zembrik::sim
+
+namespace zembrik::sim {
+
+namespace {
+
+bool within(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
+
+const char* brokenPiece(const Game& g) {
+    if (!within(g.curBlox, 1, 7)) return "active piece shape out of range";
+    if (!within(g.curMode, 0, 3)) return "active piece rotation out of range";
+    if (!within(g.curX, -3, 9) || !within(g.curY, 0, 21)) return "active piece box off the well";
+    for (int cell = 0; cell < 16; ++cell) {
+        if (g.shapes(g.curBlox, g.curMode, cell) == -1) continue;
+        const int x = g.curX + cell % 4, y = g.curY + cell / 4;
+        if (!within(x, 0, kWellW - 1) || !within(y, 0, kWellH - 1))
+            return "active piece block outside the playing area";
+    }
+    return nullptr;
+}
+
+// A small generator for the soak's key presses, apart from the game's random source.
+struct KeyDice {
+    uint64_t state;
+    uint64_t next() {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    }
+};
+
+} // namespace
+
+const char* brokenInvariant(const Game& g) {
+    int solid = 0;
+    for (int y = kFieldMinY; y <= kFieldMaxY; ++y) {
+        for (int x = kFieldMinX; x < 0; ++x)
+            solid |= g.field(x, y);
+        for (int x = kWellW; x <= kFieldMaxX; ++x)
+            solid |= g.field(x, y);
+    }
+    for (int y = kWellH; y <= kFieldMaxY; ++y)
+        for (int x = 0; x < kWellW; ++x)
+            solid |= g.field(x, y);
+    if (solid != 0) return "wall or floor cell changed";
+    int buffer = -1;
+    for (int y = kFieldMinY; y < 0; ++y)
+        for (int x = 0; x < kWellW; ++x)
+            buffer &= g.field(x, y);
+    if (buffer != -1) return "block in the rows above the well";
+    if (g.inGame != 0 && g.inGame != -1) return "inGame out of range";
+    if (!within(g.gameState, 1, 5)) return "gameState out of range";
+    if (!within(g.curLevel, 0, 20)) return "curLevel out of range";
+    if (!within(g.levelCount, 0, 99)) return "levelCount out of range";
+    if (g.lines < 0) return "lines out of range";
+    if (!(g.score >= 0) || !std::isfinite(g.score)) return "score out of range";
+    if (!within(g.holdUsed, 0, 1)) return "holdUsed out of range";
+    if (g.moveDelay != 3 && g.moveDelay != 6 && g.moveDelay != 10) return "moveDelay out of range";
+    if (!within(g.mlCount, 0, g.moveDelay + 1) || !within(g.mrCount, 0, g.moveDelay + 1))
+        return "repeat counter out of range";
+    for (int16_t latch : {g.rlCmd, g.rrCmd, g.roCmd, g.mdCmd, g.fdCmd, g.holdCmd})
+        if (!within(latch, 0, 2)) return "command latch out of range";
+    for (int16_t blox : g.nextBlox)
+        if (!within(blox, 1, 7)) return "next queue out of range";
+    if (!within(g.holdBlox, 0, 7)) return "hold slot out of range";
+    if (g.inGame != 0 && (g.gameState == 2 || g.gameState == 3)) return brokenPiece(g);
+    return nullptr;
+}
+
+int runSoak(Game& g, const SimOptions& o, std::ostream& out, std::ostream& err) {
+    static constexpr int kCodes[] = {kCodeLeft, kCodeRight, kCodeDown, kCodeRotl, kCodeRotr,
+                                     kCodeRot3, kCodeDrop,  kCodeHold, kCodeEsc};
+    constexpr int kKeys = sizeof kCodes / sizeof kCodes[0];
+    SoakHost host(g);
+    XorShiftRandom rng(CountedSeeds::mix(o.seed, 0));
+    CountedSeeds seeds(o.seed);
+    Rules rules{host, rng, seeds};
+    KeyDice dice{CountedSeeds::mix(o.seed, 0) ^ 0xD1B54A32D192ED03ull};
+    if (dice.state == 0) dice.state = 1;
+    bool held[kKeys] = {};
+    int64_t games = 0;
+    const int64_t total = *o.soak;
+    const auto start = std::chrono::steady_clock::now();
+    for (int64_t s = 1; s <= total; ++s) {
+        if (g.inGame == 0) {
+            newGame(g, host, rng);
+            ++games;
+            for (bool& h : held)
+                h = false;
+        }
+        // About one key change every eight steps; Escape only rarely.
+        const uint64_t r = dice.next();
+        if ((r & 7) == 0) {
+            const int k = static_cast<int>((r >> 3) % kKeys);
+            const bool escape = kCodes[k] == kCodeEsc;
+            if (!escape || ((r >> 20) & 1023) == 0) {
+                if (held[k])
+                    keyUp(g, kCodes[k]);
+                else
+                    keyDown(g, host, kCodes[k]);
+                held[k] = !held[k];
+            }
+        }
+        if (g.inGame != 0) tick(g, rules, 1);
+        if (const char* broken = brokenInvariant(g)) {
+            err << "zembrik-sim: invariant broken: " << broken << " (seed " << o.seed << ", step "
+                << s << ")\n";
+            return 1;
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "{\"steps\":%lld,\"games\":%lld,\"pieces\":%lld,\"lines\":%lld,"
+                  "\"seconds\":%.3f,\"steps_per_second\":%.0f}",
+                  static_cast<long long>(total), static_cast<long long>(games),
+                  static_cast<long long>(host.pieces), static_cast<long long>(host.lines), seconds,
+                  seconds > 0 ? static_cast<double>(total) / seconds : 0.0);
+    out << line << '\n';
+    return 0;
+}
+
+} // namespace zembrik::sim

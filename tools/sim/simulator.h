@@ -1,0 +1,40 @@
+// Running the rules with no window, clock or sound: scripted replays and the random soak.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/record.h"
+#include "options.h"
+#include "script.h"
+
+namespace zembrik::sim {
+
+// The shape set used without --shapes: the one named by the first line of
+// data/option_style.000 in appDir, or data/centre.kblox when that file is missing.
+std::filesystem::path defaultShapes(const std::filesystem::path& appDir);
+
+// Prepares a record as the program leaves it on its menu: shapes loaded (shape 0 empty), the
+// options and the simulator's key assignments set. Returns an error text, empty on success.
+std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes);
+
+// Plays one game from the new-game state, one step per tick call, delivering the script's
+// key events; writes a JSON line per dump and a last one with "end": true.
+void runScript(Game& g, const SimOptions& o, const std::vector<Event>& events, std::ostream& out);
+
+// Runs o.soak steps of random key presses, starting a new game after each one ends, checking
+// the record's invariants after every step. Writes one JSON summary line; on a broken
+// invariant writes the seed and step to err and returns 1, else 0.
+int runSoak(Game& g, const SimOptions& o, std::ostream& out, std::ostream& err);
+
+// The record as one JSON object (no line end). `sounds` are "code:count" strings.
+std::string stateJson(const Game& g, int64_t step, const std::vector<std::string>& sounds,
+                      bool end);
+
+// The first invariant the record breaks, or nullptr: walls and floor solid, the buffer rows
+// empty, counters in range, the active piece inside the well.
+const char* brokenInvariant(const Game& g);
+
+} // namespace zembrik::sim
