@@ -1,0 +1,351 @@
+// The game window with a fake clock: start-up, starting games, Esc, top-out, shut-down, keys.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/menu_panel.h"
+#include "app/settings_file.h"
+
+namespace zembrik {
+namespace {
+
+// Time that moves one game step per sleep, with a hook the test uses to act inside a game.
+struct FakeClock : Clock {
+    int64_t now = 1'000'000'000;
+    int sleeps = 0;
+    std::function<void(int)> onSleep;
+    int64_t frequency() const override { return 1'000'000'000; }
+    int64_t counter() override { return now; }
+    uint32_t milliseconds() override { return static_cast<uint32_t>(now / 1'000'000); }
+    void sleep1ms() override {
+        now += 1'000'000'000 / 60 + 1;
+        ++sleeps;
+        if (onSleep) onSleep(sleeps);
+    }
+};
+
+struct FixedSeeds : SeedSource {
+    uint64_t nextSeed() override { return 42; }
+};
+
+struct RecordingAlerts : Alerts {
+    std::vector<std::tuple<AlertIcon, std::string, std::string>> shown;
+    void show(AlertIcon icon, const std::string& title, const std::string& text) override {
+        shown.emplace_back(icon, title, text);
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    FakeClock clock;
+    FixedSeeds seeds;
+    RecordingAlerts alerts;
+    std::vector<int> exits;
+    std::unique_ptr<MainWindow> w;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        const QString src = ZEMBRIK_SOURCE_DIR;
+        QDir(dir.path()).mkpath("data");
+        QDir(dir.path()).mkpath("gfx");
+        for (const QString& f : QDir(src + "/data").entryList({"*.kblox", "*.style"}))
+            QFile::copy(src + "/data/" + f, data(f));
+        for (const QString& f : QDir(src + "/gfx").entryList({"*.png"}))
+            QFile::copy(src + "/gfx/" + f, dir.path() + "/gfx/" + f);
+        // Level 5, hold, close the rows, three previews, ghost, quiet, climb 1.
+        writeFile(data("option_game.000"), " 5 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
+        writeFile(data("option_style.000"), "centre.kblox\r\nclassic.style\r\n");
+        writeFile(data("option_key.000"),
+                  " 37 \r\n 39 \r\n 40 \r\n 90 \r\n 38 \r\n 65 \r\n 32 \r\n 67 \r\n 13 \r\n");
+        writeFile(data("keycode.000"), "13 Enter\r\n27 Esc\r\n37 Left arrow\r\n");
+    }
+
+    QString data(const QString& name) const { return dir.path() + "/data/" + name; }
+
+    void make() {
+        w = std::make_unique<MainWindow>(
+            dir.path(), ShellServices{alerts, clock, seeds, std::make_unique<Sound>(),
+                                      [this](int status) { exits.push_back(status); }});
+    }
+    void startUp() {
+        make();
+        ASSERT_TRUE(w->startUp());
+    }
+    Game& g() { return w->game(); }
+
+    void post(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {
+        QCoreApplication::postEvent(
+            w.get(), new QKeyEvent(type, key, Qt::NoModifier, QString(), autoRepeat));
+    }
+    // Runs a game started by `start`; `during` acts at each sleep of the frame loop.
+    void play(const std::function<void()>& start, const std::function<void(int)>& during) {
+        clock.sleeps = 0;
+        clock.onSleep = during;
+        start();
+        clock.onSleep = nullptr;
+    }
+    void expectMenu() {
+        EXPECT_EQ(g().inGame, 0);
+        EXPECT_FALSE(w->menu()->isHidden());
+        EXPECT_FALSE(w->title()->isHidden());
+        EXPECT_TRUE(w->wellSurface()->isHidden());
+        EXPECT_TRUE(w->p3()->isHidden());
+        EXPECT_EQ(w->windowTitle(), "Zembrik");
+        EXPECT_EQ(w->focusWidget(), w->menu());
+    }
+};
+
+TEST_F(MainWindowTest, StartUpLightsTheMenuFromTheSavedSettings) {
+    startUp();
+    EXPECT_EQ(w->windowTitle(), "Zembrik");
+    EXPECT_EQ(w->size(), QSize(640, 480));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(alerts.shown.empty());
+    EXPECT_EQ(w->title()->geometry(), QRect(216, 0, 192, 84));
+    EXPECT_TRUE(w->debugLabel()->isHidden());
+    EXPECT_EQ(w->debugLabel()->geometry(), QRect(408, 8, 193, 9));
+    EXPECT_EQ(g().curLevel, 5);
+    EXPECT_EQ(w->menu()->levelText(), "H5");
+    EXPECT_EQ(w->menu()->levelColour(5), 0x00C000u);
+    EXPECT_EQ(w->menu()->levelColour(6), 0x004000u);
+    EXPECT_TRUE(w->menu()->isSelected(Selector::Climb, 1));
+    EXPECT_EQ(g().climbLimit, 1);
+    EXPECT_TRUE(w->menu()->isSelected(Selector::Hold, 1));
+    EXPECT_TRUE(w->menu()->isSelected(Selector::Qua, 0));
+    EXPECT_GT(g().stepLen, 0);
+    expectMenu();
+}
+
+TEST_F(MainWindowTest, SavedLevelTwentyLightsEveryButton) {
+    writeFile(data("option_game.000"), " 20 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n");
+    startUp();
+    EXPECT_EQ(w->menu()->levelText(), "?!");
+    EXPECT_EQ(w->menu()->levelColour(19), 0xC00000u);
+}
+
+TEST_F(MainWindowTest, StartUpNotesComeInOneMessageBox) {
+    QFile::remove(data("option_key.000"));
+    QFile::remove(data("keycode.000"));
+    startUp();
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(std::get<0>(alerts.shown[0]), AlertIcon::Warning);
+    EXPECT_EQ(g().keySt, 13); // the shipped default key stands in
+    expectMenu();
+}
+
+TEST_F(MainWindowTest, FatalSoundFailureEndsWithoutWritingSettings) {
+    writeFile(data("option_game.000"), " 5 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n");
+    const QByteArray before = readFile(data("option_game.000"));
+    make();
+    EXPECT_FALSE(w->startUp());
+    ASSERT_FALSE(alerts.shown.empty());
+    EXPECT_EQ(std::get<2>(alerts.shown.back()), "BASS.DLL does not exists");
+    EXPECT_EQ(exits, std::vector<int>{1});
+    w->close(); // closing afterwards must not write the settings either
+    EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_EQ(readFile(data("option_game.000")), before);
+    EXPECT_NE(w->windowTitle(), "Zembrik");
+}
+
+TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
+    startUp();
+    g().lines = 7;
+    g().score = 500;
+    g().levelCount = 42;
+    bool checked = false;
+    play([&] { QTest::mouseClick(w->menu()->startButton(), Qt::LeftButton); },
+         [&](int n) {
+             if (n == 3) {
+                 EXPECT_EQ(g().inGame, -1);
+                 EXPECT_EQ(g().lines, 7);
+                 EXPECT_EQ(g().score, 0.0f);
+                 EXPECT_EQ(g().levelCount, 0);
+                 EXPECT_EQ(g().gameState, 1);
+                 EXPECT_TRUE(w->menu()->isHidden());
+                 EXPECT_TRUE(w->title()->isHidden());
+                 EXPECT_FALSE(w->wellSurface()->isHidden());
+                 EXPECT_FALSE(w->p3()->isHidden());
+                 EXPECT_EQ(w->scoreLabel()->text(), "0");
+                 EXPECT_EQ(w->linesLabel()->text(), "7");
+                 EXPECT_EQ(w->pointsLabel()->text(), "H5-00");
+                 checked = true;
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_TRUE(checked);
+    expectMenu();
+    EXPECT_EQ(g().lines, 0);
+    EXPECT_EQ(g().score, 0.0f);
+    EXPECT_EQ(g().curLevel, 5);
+    EXPECT_EQ(w->menu()->levelText(), "H5");
+    EXPECT_TRUE(exits.empty());
+    EXPECT_EQ(g().field(4, 10), -1); // the well was emptied
+}
+
+TEST_F(MainWindowTest, TopOutKeepsTheCountersUntilTheNextGame) {
+    startUp();
+    g().lines = 7;
+    play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
+         [&](int n) {
+             if (n == 2) {
+                 // Block the spawn place: the first piece cannot appear.
+                 for (int y = 0; y < 4; ++y)
+                     for (int x = 0; x < 10; ++x)
+                         g().field(x, y) = 0;
+                 g().curLevel = 8;
+             }
+             if (n > 400) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+         });
+    EXPECT_LT(clock.sleeps, 400);
+    expectMenu();
+    EXPECT_EQ(g().lines, 7);
+    EXPECT_EQ(g().field(4, 1), 0); // the last well stays until the next start
+    EXPECT_EQ(w->menu()->levelText(), "H8");
+    EXPECT_EQ(w->menu()->levelColour(8), 0x00C000u);
+
+    play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
+         [&](int n) {
+             if (n == 1) {
+                 EXPECT_EQ(g().lines, 7);
+                 EXPECT_EQ(g().field(4, 1), -1);
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_EQ(g().lines, 0);
+}
+
+TEST_F(MainWindowTest, EscTwiceFromAGameWritesTheSettingsAndEnds) {
+    startUp();
+    play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
+         [&](int n) {
+             if (n == 2) {
+                 g().curLevel = 9; // a level reached in the game is saved
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+                 post(QEvent::KeyRelease, Qt::Key_Escape);
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g()));
+    EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 9 \r\n"));
+    EXPECT_EQ(readFile(data("option_key.000")), keyFileText(g()));
+    EXPECT_EQ(readFile(data("option_style.000")), "centre.kblox\r\nclassic.style\r\n");
+}
+
+TEST_F(MainWindowTest, ClosingDuringAGameEndsTheLoop) {
+    startUp();
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 5) w->close();
+             if (n > 50) FAIL() << "the frame loop went on after shut-down";
+         });
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 5 \r\n"));
+}
+
+TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
+    startUp();
+    std::vector<int16_t> seen;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             switch (n) {
+             case 2:
+                 post(QEvent::KeyPress, Qt::Key_Left);
+                 break;
+             case 3:
+                 seen.push_back(g().keyMlDown);
+                 // The system's auto-repeat pair changes nothing.
+                 post(QEvent::KeyRelease, Qt::Key_Left, true);
+                 post(QEvent::KeyPress, Qt::Key_Left, true);
+                 break;
+             case 4:
+                 seen.push_back(g().keyMlDown);
+                 post(QEvent::KeyRelease, Qt::Key_Left);
+                 break;
+             case 5:
+                 seen.push_back(g().keyMlDown);
+                 post(QEvent::KeyPress, Qt::Key_Space);
+                 post(QEvent::KeyPress, Qt::Key_Right);
+                 break;
+             case 6:
+                 seen.push_back(g().keyFdDown);
+                 seen.push_back(g().keyMrDown);
+                 QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+                 break;
+             case 7:
+                 seen.push_back(g().keyFdDown);
+                 seen.push_back(g().keyMrDown);
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+                 break;
+             }
+         });
+    EXPECT_EQ(seen, (std::vector<int16_t>{1, 1, 0, 1, 1, 0, 0}));
+}
+
+TEST_F(MainWindowTest, TabCanBeTheStartKey) {
+    startUp();
+    g().keySt = 9;
+    bool started = false;
+    play([&] { QTest::keyClick(w->menu(), Qt::Key_Tab); },
+         [&](int) {
+             started = g().inGame == -1;
+             post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(started);
+    expectMenu();
+}
+
+TEST_F(MainWindowTest, DebugReadOutGetsTheTimingLine) {
+    startUp();
+    w->showDebug(true);
+    EXPECT_FALSE(w->debugLabel()->isHidden());
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 10) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(w->debugLabel()->text().startsWith("GAME"))
+        << w->debugLabel()->text().toStdString();
+    EXPECT_TRUE(w->debugLabel()->text().contains(", dc="));
+    w->showDebug(false);
+    EXPECT_TRUE(w->debugLabel()->isHidden());
+}
+
+TEST_F(MainWindowTest, AboutOpensOnAnyMouseButton) {
+    startUp();
+    QTest::mousePress(w->menu()->aboutButton(), Qt::RightButton);
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(std::get<0>(alerts.shown[0]), AlertIcon::Critical);
+    EXPECT_EQ(std::get<1>(alerts.shown[0]), "About");
+    EXPECT_EQ(QString::fromStdString(std::get<2>(alerts.shown[0])), aboutText());
+}
+
+TEST_F(MainWindowTest, EscOnTheMenuCloses) {
+    startUp();
+    QTest::keyClick(w->menu(), Qt::Key_Escape);
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g()));
+}
+
+} // namespace
+} // namespace zembrik
