@@ -64,23 +64,29 @@ void KeyBox::assign(int code) {
 }
 
 bool KeyBox::event(QEvent* e) {
-    if (e->type() == QEvent::ShortcutOverride) {
-        // Every key is ours: no shortcut may steal a key meant as an assignment.
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (virtualKeyCode(k) != 9) {
-            e->accept();
-            return true;
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress)
+        return QLineEdit::event(e);
+    auto* k = static_cast<QKeyEvent*>(e);
+    const int code = virtualKeyCode(k);
+    if (code == 9) {
+        // Tab and Shift+Tab move the focus. The Shift pressed on the way was assigned at
+        // once like any key; put back what it replaced.
+        if (e->type() == QEvent::KeyPress) {
+            if (beforeModifier_ >= 0) {
+                g_.*key_ = static_cast<int16_t>(beforeModifier_);
+                refresh();
+            }
+            beforeModifier_ = -1;
         }
+        return QLineEdit::event(e);
     }
-    if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        const int code = virtualKeyCode(k);
-        if (code == 9) return QLineEdit::event(e); // Tab and Shift+Tab move the focus
-        if (code != 0) assign(code);
-        e->accept();
-        return true;
+    e->accept(); // every other key is an assignment, never a shortcut
+    if (e->type() == QEvent::KeyPress && code != 0) {
+        const bool modifier = code == 16 || code == 17 || code == 18;
+        beforeModifier_ = modifier && beforeModifier_ < 0 ? g_.*key_ : -1;
+        assign(code);
     }
-    return QLineEdit::event(e);
+    return true;
 }
 
 ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QDialog(parent) {

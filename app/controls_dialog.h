@@ -27,6 +27,7 @@ class KeyBox : public QLineEdit {
     Game& g_;
     int16_t Game::*key_;
     const Settings& s_;
+    int beforeModifier_ = -1; // the key a just-pressed Shift, Ctrl or Alt replaced, or -1
 };
 
 // Modal dialog (run with exec()), 495x244, owned by the main window. Changes take effect in

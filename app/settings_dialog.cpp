@@ -149,16 +149,24 @@ void SettingsDialog::build() {
 
 void SettingsDialog::connectList(QListWidget* list,
                                  void (SettingsDialog::*choose)(const QString&)) {
-    // A mouse click chooses the entry under it, even the one already selected; moving the
-    // selection with the keyboard chooses the new entry. A click changes the current entry
-    // while the button is down, so that change is left to the click.
-    connect(list, &QListWidget::itemClicked, this,
-            [this, choose](QListWidgetItem* item) { (this->*choose)(item->text()); });
-    connect(list, &QListWidget::currentItemChanged, this,
-            [this, choose](QListWidgetItem* item, QListWidgetItem*) {
-                if (item && QApplication::mouseButtons() == Qt::NoButton)
-                    (this->*choose)(item->text());
-            });
+    // A newly selected entry is chosen at once, by mouse or keyboard. A click on the entry
+    // that is already selected chooses it again. Taking the focus only makes an entry
+    // current without selecting it, so it chooses nothing.
+    list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, choose] {
+        const auto selected = list->selectedItems();
+        if (selected.isEmpty()) return;
+        selectedByPress_ = true;
+        (this->*choose)(selected.first()->text());
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, choose](QListWidgetItem* item) {
+        if (!selectedByPress_) (this->*choose)(item->text());
+    });
+}
+
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress) selectedByPress_ = false;
+    return QDialog::eventFilter(watched, e);
 }
 
 void SettingsDialog::chooseShape(const QString& name) {

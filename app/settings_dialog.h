@@ -45,6 +45,9 @@ class SettingsDialog : public QDialog {
     QButtonGroup* debugGroup() const { return optdbg_; }
     QPushButton* okButton() const { return Command1_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
     void build();
     void chooseShape(const QString& name);
@@ -64,6 +67,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* optMut_ = nullptr;
     QButtonGroup* optdbg_ = nullptr;
     QPushButton* Command1_ = nullptr;
+    bool selectedByPress_ = false; // the last mouse press changed a list's selection
 };
 
 } // namespace zembrik

@@ -1,6 +1,8 @@
 // Maps Qt key events to the Windows virtual-key codes stored in the key settings file.
 #pragma once
 
+#include <cstdint>
+
 class QKeyEvent;
 
 namespace zembrik {
@@ -10,5 +12,9 @@ namespace zembrik {
 // Uses the X scan code (US key positions) when the platform gives one, else the key symbol
 // with shifted symbols mapped back to their key. 0 when the key is unknown.
 int virtualKeyCode(const QKeyEvent* e);
+
+// The virtual-key code of an X key code (Linux input code + 8, US key positions); 0 when
+// the key has none.
+int virtualKeyFromScanCode(uint32_t xKeyCode);
 
 } // namespace zembrik

@@ -1,0 +1,107 @@
+// The Controls dialog: key presses in a box assign and show keys; Tab moves the focus.
+#include <QApplication>
+#include <QTest>
+
+#include "app/controls_dialog.h"
+#include "app/key_names.h"
+#include "app_fixture.h"
+
+namespace zembrik::test {
+namespace {
+
+class ControlsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int code = 0; code < 256; ++code)
+            s.keyNames[static_cast<size_t>(code)] = shippedKeyName(code);
+        g.keyMl = 37;
+        g.keyMr = 39;
+        g.keyMd = 40;
+        g.keyRl = 90;
+        g.keyRr = 38;
+        g.keyRo = 65;
+        g.keyFd = 32;
+        g.keyHd = 67;
+        g.keySt = 7; // no name
+    }
+    KeyBox* box(const char* name) { return dialog->findChild<KeyBox*>(QLatin1String(name)); }
+    void open() {
+        dialog = std::make_unique<ControlsDialog>(g, s, nullptr);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    Game g;
+    Settings s;
+    std::unique_ptr<ControlsDialog> dialog;
+};
+
+TEST_F(ControlsDialogTest, OpensWithTheNamesOfTheCurrentKeys) {
+    open();
+    EXPECT_EQ(dialog->size(), QSize(495, 244));
+    EXPECT_EQ(dialog->windowTitle(), "Controls Settings");
+    EXPECT_EQ(box("Tml")->text(), "37 Left arrow");
+    EXPECT_EQ(box("tfd")->text(), "32 Space");
+    EXPECT_EQ(box("thd")->text(), "67 C");
+    EXPECT_EQ(box("tst")->text(), "") << "a code without a name shows nothing";
+    EXPECT_EQ(box("trr")->geometry(), QRect(416, 144, 65, 18));
+}
+
+TEST_F(ControlsDialogTest, KeyPressAssignsAtOnceAndShowsTheName) {
+    open();
+    QTest::keyClick(box("Tml"), Qt::Key_Left);
+    EXPECT_EQ(g.keyMl, 37);
+    QTest::keyClick(box("Trl"), Qt::Key_X);
+    EXPECT_EQ(g.keyRl, 88);
+    EXPECT_EQ(box("Trl")->text(), "88 X");
+    QTest::keyClick(box("Trl"), Qt::Key_Y);
+    EXPECT_EQ(g.keyRl, 89) << "the second key replaces the first";
+    EXPECT_EQ(box("Trl")->text(), "89 Y");
+}
+
+TEST_F(ControlsDialogTest, ModifiedKeysCountAsTheBareKeyAndModifiersAreKeys) {
+    open();
+    QTest::keyClick(box("tfd"), Qt::Key_Exclam, Qt::ShiftModifier);
+    EXPECT_EQ(g.keyFd, 49);
+    EXPECT_EQ(box("tfd")->text(), "49 1");
+    QTest::keyClick(box("thd"), Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(g.keyHd, 16);
+    QTest::keyClick(box("tmd"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(g.keyMd, 67);
+    EXPECT_EQ(box("tmd")->text(), "67 C");
+}
+
+TEST_F(ControlsDialogTest, OneKeyMayServeTwoActions) {
+    open();
+    QTest::keyClick(box("tmr"), Qt::Key_Left);
+    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(g.keyMr, 37);
+}
+
+TEST_F(ControlsDialogTest, EscapeAndEnterAreAssignedNotActedOn) {
+    open();
+    QTest::keyClick(box("tst"), Qt::Key_Return);
+    EXPECT_EQ(g.keySt, 13);
+    QTest::keyClick(box("tro"), Qt::Key_Escape);
+    EXPECT_EQ(g.keyRo, 27);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(ControlsDialogTest, TabWalksTheBoxesInOrderWithoutAssigning) {
+    open();
+    const char* order[] = {"Tml", "tmr", "tmd", "tfd", "Trl", "trr", "tro", "thd", "tst"};
+    box("Tml")->setFocus();
+    QApplication::processEvents();
+    for (int i = 1; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), box(order[i])) << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), box("thd"));
+    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(g.keyHd, 67);
+    EXPECT_EQ(g.keySt, 7);
+}
+
+} // namespace
+} // namespace zembrik::test

@@ -1,0 +1,60 @@
+// The shipped key names: the key-name file matches the table and names every key we map.
+#include <QKeyEvent>
+
+#include "app/key_names.h"
+#include "app/vk_table.h"
+#include "app_fixture.h"
+
+namespace zembrik::test {
+namespace {
+
+TEST(KeyNames, ShippedFileHoldsExactlyTheTableWithCrLf) {
+    QByteArray expected;
+    for (int code = 0; code < 256; ++code) {
+        const std::string name = shippedKeyName(code);
+        if (!name.empty()) expected += QByteArray::fromStdString(name) + "\r\n";
+    }
+    EXPECT_EQ(shippedFile("keycode.000"), expected);
+}
+
+TEST(KeyNames, CommonKeysHaveReadableNames) {
+    EXPECT_EQ(shippedKeyName(37), "37 Left arrow");
+    EXPECT_EQ(shippedKeyName(65), "65 A");
+    EXPECT_EQ(shippedKeyName(48), "48 0");
+    EXPECT_EQ(shippedKeyName(32), "32 Space");
+    EXPECT_EQ(shippedKeyName(13), "13 Enter");
+    EXPECT_EQ(shippedKeyName(16), "16 Shift");
+    EXPECT_EQ(shippedKeyName(123), "123 F12");
+    EXPECT_EQ(shippedKeyName(0), "");
+    EXPECT_EQ(shippedKeyName(255), "");
+}
+
+// Every code the key table can produce must show a name in the Controls dialog.
+TEST(KeyNames, EveryMappedPhysicalKeyHasAName) {
+    for (uint32_t x = 9; x < 256; ++x) {
+        const int vk = virtualKeyFromScanCode(x);
+        if (vk != 0) {
+            EXPECT_FALSE(shippedKeyName(vk).empty()) << "X key code " << x;
+        }
+    }
+}
+
+TEST(KeyNames, ReaderTakesTheLeadingNumberAndSkipsTheRest) {
+    std::array<std::string, 256> names;
+    const int skipped = readKeyNames(" \t8 Back\nx 9\n256 big\n255\r\n1e2 exp\n\n-0 zero\r", names);
+    EXPECT_EQ(skipped, 2);
+    EXPECT_EQ(names[8], " \t8 Back");
+    EXPECT_EQ(names[255], "255");
+    EXPECT_EQ(names[1], "1e2 exp") << "reading stops at the first non-digit";
+    EXPECT_EQ(names[0], "-0 zero");
+}
+
+TEST(KeyNames, HalfwayNumbersRoundToEven) {
+    std::array<std::string, 256> names;
+    readKeyNames("36.5 a\n37.5 b\n", names);
+    EXPECT_EQ(names[36], "36.5 a");
+    EXPECT_EQ(names[38], "37.5 b");
+}
+
+} // namespace
+} // namespace zembrik::test

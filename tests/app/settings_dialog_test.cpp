@@ -1,0 +1,156 @@
+// The settings dialog: choosing files reloads at once, load errors keep the old data, switches.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/settings_dialog.h"
+#include "app_fixture.h"
+#include "pieces/shape_file.h"
+
+namespace zembrik::test {
+namespace {
+
+class SettingsDialogTest : public AppDirTest {
+  protected:
+    void SetUp() override {
+        AppDirTest::SetUp();
+        copyShipped("centre.kblox");
+        copyShipped("top.kblox");
+        writeData("bad.kblox", "1 2 3");
+        writeData("classic.style", "");
+        writeData("other.style", "");
+        writeData("bad.style", "");
+        writeData("notes.txt", "");
+        badStyles = {"bad.style"};
+        ASSERT_EQ(loadshapes(g, dataPath("centre.kblox").toStdString()), "");
+        s.shapeFile = "centre.kblox";
+        s.styleFile = "classic.style";
+    }
+    void open() {
+        dialog = std::make_unique<SettingsDialog>(
+            g, s, styleLoader(), appDir, [this](bool on) { debugShown.push_back(on); }, nullptr);
+        dialog->setErrorReporter([this](const QString& text) { errors << text; });
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+    int row(QListWidget* list, const char* name) {
+        const auto found = list->findItems(QLatin1String(name), Qt::MatchExactly);
+        return found.isEmpty() ? -1 : list->row(found.first());
+    }
+    void click(QListWidget* list, const char* name) {
+        QListWidgetItem* item = list->item(row(list, name));
+        ASSERT_NE(item, nullptr) << name;
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+    Game g;
+    Settings s;
+    std::unique_ptr<SettingsDialog> dialog;
+    std::vector<bool> debugShown;
+    QStringList errors;
+};
+
+TEST_F(SettingsDialogTest, OpensWithTheCurrentNamesAndNothingSelected) {
+    g.muteOpt = 1;
+    open();
+    EXPECT_EQ(dialog->size(), QSize(181, 321));
+    EXPECT_EQ(dialog->windowTitle(), "settings");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - centre.kblox");
+    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - classic.style");
+    EXPECT_EQ(dialog->shapeList()->count(), 3);
+    EXPECT_EQ(dialog->styleList()->count(), 3) << "only *.style files are listed";
+    EXPECT_TRUE(dialog->shapeList()->selectedItems().isEmpty());
+    EXPECT_TRUE(dialog->styleList()->selectedItems().isEmpty());
+    EXPECT_EQ(dialog->muteGroup()->checkedId(), 1) << "quiet";
+    EXPECT_EQ(dialog->debugGroup()->checkedId(), 0) << "ENJOY";
+    EXPECT_EQ(dialog->muteGroup()->button(1)->text(), "quiet");
+    EXPECT_TRUE(styleCalls.empty()) << "opening loads nothing";
+}
+
+TEST_F(SettingsDialogTest, FocusOnAListChoosesNothing) {
+    open();
+    dialog->styleList()->setFocus();
+    dialog->shapeList()->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(styleCalls.empty());
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+}
+
+TEST_F(SettingsDialogTest, ClickingAShapeSetReloadsTheShapesAtOnce) {
+    open();
+    Game top;
+    ASSERT_EQ(loadshapes(top, dataPath("top.kblox").toStdString()), "");
+    ASSERT_NE(top.shapeCells, g.shapeCells);
+    click(dialog->shapeList(), "top.kblox");
+    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - top.kblox");
+    EXPECT_EQ(top.shapeCells, g.shapeCells);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(SettingsDialogTest, AShapeSetThatFailsToLoadKeepsTheOldShapesAndName) {
+    open();
+    const auto before = g.shapeCells;
+    click(dialog->shapeList(), "bad.kblox");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("bad.kblox"));
+    EXPECT_EQ(g.shapeCells, before);
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - centre.kblox");
+}
+
+TEST_F(SettingsDialogTest, ChoosingAStyleLoadsItAndChoosingItAgainReloads) {
+    open();
+    click(dialog->styleList(), "other.style");
+    click(dialog->styleList(), "other.style");
+    EXPECT_EQ(styleCalls, (std::vector<std::string>{"other.style", "other.style"}));
+    EXPECT_EQ(s.styleFile, "other.style");
+    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - other.style");
+}
+
+TEST_F(SettingsDialogTest, KeyboardSelectionChoosesTooAndAFailedStyleKeepsTheOld) {
+    open();
+    dialog->styleList()->setCurrentRow(row(dialog->styleList(), "bad.style"));
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(s.styleFile, "classic.style");
+    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - classic.style");
+}
+
+TEST_F(SettingsDialogTest, DebugSwitchShowsAndHidesTheReadOut) {
+    open();
+    dialog->debugGroup()->button(1)->click();
+    EXPECT_EQ(g.debugOpt, 1);
+    dialog->debugGroup()->button(0)->click();
+    EXPECT_EQ(g.debugOpt, 0);
+    EXPECT_EQ(debugShown, (std::vector<bool>{true, false}));
+}
+
+TEST_F(SettingsDialogTest, SoundSwitchSetsTheMuteOption) {
+    open();
+    dialog->muteGroup()->button(1)->click();
+    EXPECT_EQ(g.muteOpt, 1);
+    dialog->muteGroup()->button(0)->click();
+    EXPECT_EQ(g.muteOpt, 0);
+}
+
+TEST_F(SettingsDialogTest, OkClosesTheDialog) {
+    open();
+    dialog->okButton()->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(SettingsDialogTest, NamesThatCannotBeSavedOnOneLineAreNotListed) {
+    writeData("two\nlines.kblox", "");
+    open();
+    EXPECT_EQ(dialog->shapeList()->count(), 3);
+}
+
+} // namespace
+} // namespace zembrik::test

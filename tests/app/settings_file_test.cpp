@@ -1,0 +1,263 @@
+// Settings files: exact write format, tolerant reading, defaults, clamping, safe writing.
+#include <QDir>
+#include <QFile>
+#include <unistd.h>
+
+#include "app/settings_file.h"
+#include "app_fixture.h"
+#include "pieces/shape_file.h"
+
+namespace zembrik::test {
+namespace {
+
+class SettingsFileTest : public AppDirTest {
+  protected:
+    QStringList load() { return loadfile(g, s, styleLoader(), appDir); }
+    Game g;
+    Settings s;
+};
+
+TEST_F(SettingsFileTest, ShippedFilesLoadWithoutNotes) {
+    copyAllShipped();
+    const QStringList notes = load();
+    EXPECT_TRUE(notes.isEmpty()) << notes.join('\n').toStdString();
+    EXPECT_EQ(g.curLevel, 0);
+    EXPECT_EQ(g.holdOpt, 1);
+    EXPECT_EQ(g.quaOpt, 0);
+    EXPECT_EQ(g.nextOpt, 1);
+    EXPECT_EQ(g.ghostOpt, 1);
+    EXPECT_EQ(g.muteOpt, 0);
+    EXPECT_EQ(g.clbOpt, 0);
+    const int16_t keys[9] = {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr,
+                             g.keyRo, g.keyFd, g.keyHd, g.keySt};
+    const int16_t expected[9] = {37, 39, 40, 90, 38, 65, 32, 67, 13};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(keys[i], expected[i]) << i;
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.styleFile, "classic.style");
+    EXPECT_EQ(styleCalls, std::vector<std::string>{"classic.style"});
+    EXPECT_EQ(s.keyNames[37], "37 Left arrow");
+    for (int cell = 0; cell < 16; ++cell)
+        EXPECT_EQ(g.shapes(0, 2, cell), -1);
+}
+
+TEST_F(SettingsFileTest, RoundTripRewritesTheShippedFilesByteForByte) {
+    copyAllShipped();
+    load();
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    for (const char* name : {"option_game.000", "option_style.000", "option_key.000"})
+        EXPECT_EQ(readData(QLatin1String(name)), shippedFile(name)) << name;
+}
+
+TEST_F(SettingsFileTest, IntegersAreWrittenBlankDigitsBlankOrMinusDigitsBlank) {
+    g.curLevel = 5;
+    g.holdOpt = -1;
+    g.quaOpt = 20;
+    EXPECT_EQ(gameFileText(g), QByteArray(" 5 \r\n-1 \r\n 20 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+    s.shapeFile = "top.kblox";
+    s.styleFile = "my style.style";
+    EXPECT_EQ(styleFileText(s), QByteArray("top.kblox\r\nmy style.style\r\n"));
+    g.keyMl = 255;
+    EXPECT_TRUE(keyFileText(g).startsWith(" 255 \r\n 0 \r\n"));
+    EXPECT_EQ(keyFileText(g).count("\r\n"), 9);
+}
+
+TEST_F(SettingsFileTest, WrittenValuesReadBack) {
+    copyAllShipped();
+    Game out;
+    out.curLevel = 20;
+    out.quaOpt = 2;
+    out.clbOpt = 2;
+    out.muteOpt = 1;
+    out.keyMl = 100;
+    out.keySt = 255;
+    Settings os;
+    os.shapeFile = "centre.kblox";
+    os.styleFile = "other.style";
+    ASSERT_EQ(writeSettings(out, os, appDir), QString());
+    EXPECT_TRUE(load().isEmpty());
+    EXPECT_EQ(g.curLevel, 20);
+    EXPECT_EQ(g.quaOpt, 2);
+    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(g.muteOpt, 1);
+    EXPECT_EQ(g.keyMl, 100);
+    EXPECT_EQ(g.keySt, 255);
+    EXPECT_EQ(s.styleFile, "other.style");
+}
+
+TEST_F(SettingsFileTest, KeysOnOneLineSeparatedByCommasReadLikeNineLines) {
+    copyAllShipped();
+    writeData("option_key.000", "37,39,40,90,38,65,32,67,13");
+    EXPECT_TRUE(load().isEmpty());
+    const QByteArray commas = keyFileText(g);
+    copyShipped("option_key.000");
+    load();
+    EXPECT_EQ(keyFileText(g), commas);
+    EXPECT_EQ(g.keyRl, 90);
+}
+
+TEST_F(SettingsFileTest, HandWrittenPlainNumbersWithMixedSeparatorsRead) {
+    copyAllShipped();
+    writeData("option_game.000", "7\n0\t2,  1\r\n0 1\n2");
+    EXPECT_TRUE(load().isEmpty());
+    EXPECT_EQ(g.curLevel, 7);
+    EXPECT_EQ(g.holdOpt, 0);
+    EXPECT_EQ(g.quaOpt, 2);
+    EXPECT_EQ(g.nextOpt, 1);
+    EXPECT_EQ(g.ghostOpt, 0);
+    EXPECT_EQ(g.muteOpt, 1);
+    EXPECT_EQ(g.clbOpt, 2);
+}
+
+TEST_F(SettingsFileTest, MissingFilesGiveTheShippedDefaultsWithNotes) {
+    copyShipped("centre.kblox");
+    g.holdOpt = 0;
+    const QStringList notes = load();
+    EXPECT_EQ(notes.size(), 4) << notes.join('\n').toStdString();
+    EXPECT_EQ(g.holdOpt, 1);
+    EXPECT_EQ(g.nextOpt, 1);
+    EXPECT_EQ(g.ghostOpt, 1);
+    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(g.keySt, 13);
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.styleFile, "classic.style");
+    EXPECT_EQ(s.keyNames[32], "32 Space") << "the built-in names stand in for keycode.000";
+    Game shipped;
+    ASSERT_EQ(loadshapes(shipped, (appDir + "/data/centre.kblox").toStdString()), "");
+    for (int cell = 0; cell < 16; ++cell)
+        EXPECT_EQ(g.shapes(3, 1, cell), shipped.shapes(3, 1, cell));
+}
+
+TEST_F(SettingsFileTest, ShortFileKeepsWhatItHasAndDefaultsTheRest) {
+    copyAllShipped();
+    writeData("option_game.000", " 7 \r\n 0 \r\n");
+    const QStringList notes = load();
+    EXPECT_EQ(notes.size(), 5);
+    EXPECT_EQ(g.curLevel, 7);
+    EXPECT_EQ(g.holdOpt, 0);
+    EXPECT_EQ(g.nextOpt, 1);
+    EXPECT_EQ(g.ghostOpt, 1);
+}
+
+TEST_F(SettingsFileTest, GarbledValuesGiveDefaultsAndNearbyValuesStay) {
+    copyAllShipped();
+    writeData("option_key.000", "37 x9 40 90 38 65 32 67 13 \r\n");
+    writeData("option_game.000", "\x01\xff 1 0 1 1 0 0");
+    const QStringList notes = load();
+    EXPECT_EQ(notes.size(), 2) << notes.join('\n').toStdString();
+    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(g.keyMr, 39);
+    EXPECT_EQ(g.keyMd, 40);
+    EXPECT_EQ(g.curLevel, 0);
+}
+
+TEST_F(SettingsFileTest, OutOfRangeValuesBecomeTheNearestValidOne) {
+    copyAllShipped();
+    writeData("option_game.000", " 25 \r\n-1 \r\n 3 \r\n 9 \r\n 1 \r\n 0 \r\n 99999999999 \r\n");
+    writeData("option_key.000", "300 -5 40 90 38 65 32 67 13");
+    const QStringList notes = load();
+    EXPECT_EQ(notes.size(), 7) << notes.join('\n').toStdString();
+    EXPECT_EQ(g.curLevel, 20);
+    EXPECT_EQ(g.holdOpt, 0);
+    EXPECT_EQ(g.quaOpt, 2);
+    EXPECT_EQ(g.nextOpt, 1);
+    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(g.keyMl, 255);
+    EXPECT_EQ(g.keyMr, 0);
+}
+
+TEST_F(SettingsFileTest, UnloadableShapeSetFallsBackToTheShippedOne) {
+    copyAllShipped();
+    writeData("option_style.000", "gone.kblox\r\nclassic.style\r\n");
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains("gone.kblox"));
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_NE(g.shapes(1, 0, 4), 0) << "the shipped shapes are loaded";
+}
+
+TEST_F(SettingsFileTest, UnloadableStyleFallsBackToTheShippedOne) {
+    copyAllShipped();
+    writeData("option_style.000", "centre.kblox\r\nbroken.style\r\n");
+    badStyles = {"broken.style"};
+    EXPECT_EQ(load().size(), 1);
+    EXPECT_EQ(styleCalls, (std::vector<std::string>{"broken.style", "classic.style"}));
+    EXPECT_EQ(s.styleFile, "classic.style");
+}
+
+TEST_F(SettingsFileTest, NamesWithAFolderPartAreNotFollowed) {
+    copyAllShipped();
+    writeData("option_style.000", "../../centre.kblox\r\n/etc/passwd\r\n");
+    EXPECT_EQ(load().size(), 2);
+    EXPECT_EQ(styleCalls, std::vector<std::string>{"classic.style"});
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.styleFile, "classic.style");
+}
+
+TEST_F(SettingsFileTest, StyleLinesMayEndInLineFeedOnly) {
+    copyAllShipped();
+    copyShipped("top.kblox");
+    writeData("option_style.000", "top.kblox\nclassic.style");
+    EXPECT_TRUE(load().isEmpty());
+    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(s.styleFile, "classic.style");
+}
+
+TEST_F(SettingsFileTest, KeyNameFileLinesKeepTheirNumberAndLaterLinesWin) {
+    copyAllShipped();
+    writeData("keycode.000",
+              "37 Left\r\n  65 A key\r\n37 Left arrow\r\n300 Too big\r\nno number\r\n"
+              "-2 Negative\r\n38.6 Rounded\n\r\n");
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains("3 line"));
+    EXPECT_EQ(s.keyNames[37], "37 Left arrow");
+    EXPECT_EQ(s.keyNames[65], "  65 A key");
+    EXPECT_EQ(s.keyNames[39], "38.6 Rounded");
+    EXPECT_EQ(s.keyNames[38], "");
+    EXPECT_EQ(s.keyNames[0], "") << "a line without a number names no key";
+}
+
+TEST_F(SettingsFileTest, WritingCreatesAMissingDataFolder) {
+    ASSERT_TRUE(QDir(appDir + "/data").removeRecursively());
+    EXPECT_EQ(writeSettings(g, s, appDir), QString());
+    EXPECT_EQ(readData("option_key.000").count("\r\n"), 9);
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFolderReportsAnErrorAndKeepsTheOldFiles) {
+    copyAllShipped();
+    const QString data = appDir + "/data";
+    ASSERT_TRUE(QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner));
+    const bool enforced = access(QFile::encodeName(data).constData(), W_OK) != 0;
+    if (!enforced) {
+        QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "folder permissions are not enforced for this user";
+    }
+    g.curLevel = 9;
+    const QString err = writeSettings(g, s, appDir);
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(err.contains("option_game.000"));
+    EXPECT_TRUE(err.contains("option_key.000"));
+    EXPECT_EQ(readData("option_game.000"), shippedFile("option_game.000"));
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsReportedAndTheOthersAreWritten) {
+    ASSERT_TRUE(QDir(appDir + "/data").mkdir("option_style.000"));
+    g.curLevel = 4;
+    const QString err = writeSettings(g, s, appDir);
+    EXPECT_TRUE(err.contains("option_style.000"));
+    EXPECT_FALSE(err.contains("option_game.000"));
+    EXPECT_TRUE(readData("option_game.000").startsWith(" 4 \r\n"));
+    EXPECT_EQ(readData("option_key.000").count("\r\n"), 9);
+}
+
+TEST_F(SettingsFileTest, DataFolderThatIsAFileIsReportedNotThrown) {
+    ASSERT_TRUE(QDir(appDir + "/data").removeRecursively());
+    QFile f(appDir + "/data");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_FALSE(writeSettings(g, s, appDir).isEmpty());
+}
+
+} // namespace
+} // namespace zembrik::test
