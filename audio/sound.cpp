@@ -117,6 +117,7 @@ bool Sound::loadsound(const std::string& path, Alerts& alerts) {
     e.channel = bass_->streamCreateFile(1, e.bytes.data(), 0, length, 0);
     if (e.channel == 0) e.channel = bass_->musicLoad(1, e.bytes.data(), 0, length, kMusicFlags, 0);
     if (e.channel == 0) {
+        // The message reads the module's error code, so the release comes after it.
         basserror(alerts, "没法从内存中读取数据");
         return false;
     }
@@ -130,6 +131,7 @@ void Sound::basserror(Alerts& alerts, const std::string& text) {
                 text + "\r\n(error code: " + std::to_string(code) + ")");
 }
 
+// The module is released before the bytes go: a channel made from them must never outlive them.
 bool Sound::abandon() {
     shutdown();
     return false;
