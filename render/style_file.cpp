@@ -39,7 +39,9 @@ std::string loadstyle(Style& style, const std::string& appDir, const std::string
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::ReadOnly))
         return "Cannot open the block style file " + path + ": " + file.errorString().toStdString();
-    const QByteArray bytes = file.readAll();
+    // Five names fit easily in this; a huge file picked by mistake is not read whole.
+    constexpr qint64 kMaxBytes = 1 << 20;
+    const QByteArray bytes = file.read(kMaxBytes);
     file.close();
 
     constexpr int kImages = 5;

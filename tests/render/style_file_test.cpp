@@ -86,6 +86,13 @@ TEST_F(StyleFile, MissingStyleFileKeepsOldImages) {
     expectOldImages();
 }
 
+TEST_F(StyleFile, FolderInsteadOfAFileKeepsOldImages) {
+    EXPECT_NE(loadstyle(style, d.path(), ""), "");
+    expectOldImages();
+    EXPECT_NE(loadstyle(style, d.path() + "/missing", "test.style"), "");
+    expectOldImages();
+}
+
 TEST_F(StyleFile, TooFewLinesKeepOldImages) {
     d.writeText("a.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\n");
     const std::string err = loadstyle(style, d.path(), "a.style");
