@@ -55,11 +55,6 @@ TEST(DebugText, Format) {
     EXPECT_EQ(debugText(0, 0, 30, 123.45, -2), "GAME0, GRAPHIC=0, SKIP-29 RENDER123.5ms, dc=-2");
 }
 
-TEST_F(Loop, StepLengthIsASixtiethOfASecond) {
-    EXPECT_EQ(g.qpcFreq, 10'000'000);
-    EXPECT_DOUBLE_EQ(g.stepLen, 10'000'000 / 60.0);
-}
-
 TEST_F(Loop, NoStepDueNoTick) {
     FrameLoop loop = make();
     for (int i = 0; i < 16; ++i)

@@ -160,13 +160,3 @@ TEST_F(Keys, OneRegistrationPerStepLeftFirst) {
     EXPECT_EQ(g.rrCmd, 2);
     EXPECT_EQ(g.roCmd, 1);
 }
-
-TEST_F(Keys, KcrsetOnlyCancelsPending) {
-    int16_t a = 0, b = 1, c = 2;
-    kcrset(a);
-    kcrset(b);
-    kcrset(c);
-    EXPECT_EQ(a, 0);
-    EXPECT_EQ(b, 2);
-    EXPECT_EQ(c, 2);
-}

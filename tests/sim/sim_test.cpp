@@ -104,17 +104,6 @@ TEST(SimScript, ErrorsNameTheLine) {
     EXPECT_TRUE(script("1 dump\n1 jump\n").events.empty());
 }
 
-TEST(SimScript, KeyCodes) {
-    EXPECT_EQ(keyCode("left"), 37);
-    EXPECT_EQ(keyCode("rotl"), 90);
-    EXPECT_EQ(keyCode("rot3"), 65);
-    EXPECT_EQ(keyCode("hold"), 67);
-    EXPECT_EQ(keyCode("1"), 49);
-    EXPECT_EQ(keyCode("9"), 57);
-    EXPECT_EQ(keyCode("10"), -1);
-    EXPECT_EQ(keyCode("start"), -1);
-}
-
 TEST(SimDump, FieldsInOrder) {
     Game g = test::newRecord();
     g.score = 539.354675f;
