@@ -23,6 +23,7 @@ std::string debugText(int32_t stepsLastSecond, int32_t framesLastSecond, int32_t
 
 FrameLoop::FrameLoop(Game& g, Clock& clock, Host& host, TickFn tick)
     : g_(g), clock_(clock), host_(host), tick_(std::move(tick)) {
+    if (g_.qpcFreq <= 0) initTiming(g_, clock_); // never divide by a frequency not yet read
     base_ = clock_.counter();
     secondStart_ = clock_.milliseconds();
 }

@@ -147,6 +147,15 @@ TEST_F(Loop, EndsAtTheNextPassAfterTheGameEnds) {
     loop.run();
 }
 
+TEST_F(Loop, TimingReadFromTheClockWhenNotSetYet) {
+    g.qpcFreq = 0;
+    FrameLoop loop = make();
+    EXPECT_EQ(g.qpcFreq, 10'000'000);
+    clock.counts += 1'000'000;
+    loop.pass();
+    EXPECT_EQ(calls, std::vector<int32_t>{6});
+}
+
 TEST_F(Loop, NoDriftOverAMillionPasses) {
     std::mt19937 jitter(12345);
     std::uniform_int_distribution<int64_t> extra(0, 30'000);
