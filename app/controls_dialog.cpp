@@ -58,6 +58,11 @@ void KeyBox::refresh() {
     setCursorPosition(0);
 }
 
+void KeyBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    deselect(); // the name is shown, never offered for editing
+}
+
 void KeyBox::assign(int code) {
     g_.*key_ = static_cast<int16_t>(code);
     refresh();

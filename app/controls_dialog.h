@@ -21,6 +21,7 @@ class KeyBox : public QLineEdit {
 
   protected:
     bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
   private:
     void assign(int code);

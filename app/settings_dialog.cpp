@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -128,16 +129,29 @@ void SettingsDialog::build() {
         if (showDebug_) showDebug_(k != 0);
     });
 
+    // The note keeps the plain label look: black text on light grey, in the largest size of
+    // the default font that fits its box.
     auto* label3 = new QLabel(this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setGeometry(16, 200, 153, 73);
-    label3->setPalette(QApplication::palette());
+    QPalette plain = QApplication::palette();
+    plain.setColor(QPalette::Window, QColor(240, 240, 240));
+    plain.setColor(QPalette::WindowText, Qt::black);
+    label3->setPalette(plain);
     label3->setAutoFillBackground(true);
     label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label3->setText(QStringLiteral(
         "In debug mode: press number 1-7 to change the next piece into which you want; press "
         "number 9 for something exciting; this option won't be saved."));
+    QFont noteFont = label3->font();
+    for (int px = 11; px >= 7; --px) {
+        noteFont.setPixelSize(px);
+        const QRect need = QFontMetrics(noteFont).boundingRect(QRect(0, 0, label3->width(), 1000),
+                                                               Qt::TextWordWrap, label3->text());
+        if (need.height() <= label3->height()) break;
+    }
+    label3->setFont(noteFont);
 
     Command1_ = new QPushButton(QStringLiteral("OK"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
