@@ -1,0 +1,59 @@
+// A clock for the game window that counts the steps and frames its frame loop really runs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "engine/frame_loop.h"
+
+class QLabel;
+
+namespace zembrik {
+
+// The steps the frame-loop pass behind a debug read-out ran ("... SKIP-2 ..." is 3 steps), or
+// -1 when the text is not a read-out.
+int32_t dueStepsOf(std::string_view debugText);
+
+// Forwards to another clock. Every pass of the frame loop starts with a sleep; after it the
+// watch reads the window's debug read-out, which the pass before wrote only if it ran a tick,
+// adds that pass's steps and one frame, and clears the read-out again. The window is not
+// changed in any other way, so the figures are those of the real game.
+class PassWatch : public Clock {
+  public:
+    explicit PassWatch(Clock& inner) : inner_(inner) {}
+
+    // Starts watching `label`. The next counter reading is taken as the start of the loop (a
+    // frame loop reads the counter first when it starts). `onDeadline` is called once, after
+    // the first sleep at which half a step is left of `duration` counts since that start, so
+    // the pass that runs the last step due in the duration is the one that sees it.
+    void watch(QLabel* label, int64_t duration, std::function<void()> onDeadline);
+    // Takes in the read-out of the last pass of a loop (which ends without another sleep).
+    void collect();
+
+    int64_t steps() const { return steps_; }
+    int64_t frames() const { return frames_; }
+    // Read-outs that could not be read as one (never expected).
+    int64_t unreadable() const { return unreadable_; }
+
+    // True once the deadline has passed.
+    bool deadlineReached() const { return reached_; }
+    // Seconds from the start of the loop to the last read-out taken in.
+    double elapsedSeconds() const;
+
+    int64_t frequency() const override { return inner_.frequency(); }
+    int64_t counter() override;
+    uint32_t milliseconds() override { return inner_.milliseconds(); }
+    void sleep1ms() override;
+
+  private:
+    Clock& inner_;
+    QLabel* label_ = nullptr;
+    int64_t duration_ = 0;
+    int64_t start_ = 0, last_ = 0;
+    bool started_ = false, reached_ = false;
+    std::function<void()> onDeadline_;
+    int64_t steps_ = 0, frames_ = 0, unreadable_ = 0;
+};
+
+} // namespace zembrik
