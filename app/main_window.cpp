@@ -110,6 +110,7 @@ bool MainWindow::startUp() {
     QCoreApplication::processEvents();
 
     const QStringList notes = loadfile(g_, s_, style_, appDir_);
+    settingsLoaded_ = true;
     p1_->lightLevelBar(g_.curLevel);
     p1_->showLevelText();
     p1_->rerunOptionHandlers();
@@ -262,8 +263,12 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 void MainWindow::shutDown() {
     if (shuttingDown_) return;
     shuttingDown_ = true;
-    const QString err = writeSettings(g_, s_, appDir_);
-    if (!err.isEmpty()) std::fprintf(stderr, "zembrik: %s\n", qPrintable(err));
+    // Closed while still loading: the record holds no settings yet, and writing it would
+    // replace the player's files with zeros.
+    if (settingsLoaded_) {
+        const QString err = writeSettings(g_, s_, appDir_);
+        if (!err.isEmpty()) std::fprintf(stderr, "zembrik: %s\n", qPrintable(err));
+    }
     services_.sound->shutdown();
     services_.terminate(0);
     // Only a test's terminate returns: make sure no frame loop carries on.

@@ -116,6 +116,7 @@ class MainWindow : public QWidget {
     int loopDepth_ = 0;
     bool startPending_ = false;
     bool shuttingDown_ = false;
+    bool settingsLoaded_ = false; // the settings files have been read
 
     MenuPanel* p1_ = nullptr;
     QWidget* p2_ = nullptr;

@@ -9,6 +9,8 @@ for tool in xvfb-run xdotool import compare convert; do
 done
 [ -x "$app/zembrik" ] || { echo "no $app/zembrik"; exit 1; }
 
+# The real window system: the test suite itself runs Qt offscreen.
+export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 trap '[ -n "${E2E_KEEP:-}" ] || rm -rf "$work"' EXIT
 # A private copy of the application folder, so the build's own settings are never rewritten.

@@ -17,7 +17,16 @@ for f in option_game option_style option_key; do
   touch -d '2001-01-01' "$data/$f.000"
 done
 
-fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  echo "windows shown:" >&2
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$w" 2>/dev/null)" >&2
+  done
+  [ -f "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log" >&2
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
 
 # Waits up to $1 seconds (fractions allowed) for the command in the remaining arguments.
 now_ms() { local t=${EPOCHREALTIME/./}; echo $((10#${t:0:-3})); }

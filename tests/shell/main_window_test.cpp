@@ -168,6 +168,14 @@ TEST_F(MainWindowTest, FatalSoundFailureEndsWithoutWritingSettings) {
     EXPECT_NE(w->windowTitle(), "Zembrik");
 }
 
+TEST_F(MainWindowTest, ClosedBeforeTheSettingsAreReadWritesNothing) {
+    const QByteArray before = readFile(data("option_game.000"));
+    make();
+    w->close();
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_EQ(readFile(data("option_game.000")), before);
+}
+
 TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
     startUp();
     g().lines = 7;
