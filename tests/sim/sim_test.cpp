@@ -181,3 +181,21 @@ TEST(SimReplay, DigitsActOnlyInDebugMode) {
     EXPECT_NE(replay("3 press 5\n3 dump\n", o).front().find("\"nextBlox\":[5,"), std::string::npos);
     EXPECT_NE(replay("3 press 9\n3 dump\n", o).front().find("\"curLevel\":20,"), std::string::npos);
 }
+
+TEST(SimScript, ShotTakesTheRestOfTheLineAsItsFile) {
+    const Script s = script("5 shot  /tmp/a b.png  \n6 dump\n");
+    ASSERT_TRUE(s.error.empty()) << s.error;
+    ASSERT_EQ(s.events.size(), 2u);
+    EXPECT_EQ(s.events[0].kind, EventKind::Shot);
+    EXPECT_EQ(s.events[0].file, "/tmp/a b.png");
+    EXPECT_NE(script("5 shot\n").error.find("line 1"), std::string::npos);
+}
+
+TEST(SimOptions, StyleGhostAndNext) {
+    const ParsedOptions p = parseOptions({"--style=x/data/y.style", "--ghost", "0", "--next=0"});
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    EXPECT_EQ(*p.options.style, "x/data/y.style");
+    EXPECT_EQ(p.options.ghost, 0);
+    EXPECT_EQ(p.options.next, 0);
+    EXPECT_FALSE(parseOptions({"--next=2"}).error.empty());
+}

@@ -1,10 +1,17 @@
 // zembrik-sim: runs the rules without window, clock or sound, from a script or as a soak.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <system_error>
 
 #include "simulator.h"
+
+#ifdef ZEMBRIK_SIM_SHOTS
+#include "render/shot.h"
+#include "render/style_file.h"
+#endif
 
 namespace {
 
@@ -18,6 +25,17 @@ std::filesystem::path appFolder(const char* argv0) {
 int bad(const std::string& problem) {
     std::cerr << "zembrik-sim: " << problem << '\n';
     return 2;
+}
+
+// The style used without --style: the second line of data/option_style.000, else classic.style.
+std::filesystem::path defaultStyle(const std::filesystem::path& appDir) {
+    std::ifstream in(appDir / "data" / "option_style.000");
+    std::string line;
+    if (in && std::getline(in, line) && std::getline(in, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (!line.empty()) return appDir / "data" / line;
+    }
+    return appDir / "data" / "classic.style";
 }
 
 } // namespace
@@ -46,6 +64,30 @@ int main(int argc, char** argv) {
     if (!err.empty()) return bad(err);
 
     if (o.soak) return runSoak(*game, o, std::cout, std::cerr);
-    runScript(*game, o, script.events, std::cout);
+
+    zembrik::sim::ShotFn shot;
+    const bool wantsShots = std::any_of(script.events.begin(), script.events.end(),
+                                        [](const Event& e) { return e.kind == EventKind::Shot; });
+#ifdef ZEMBRIK_SIM_SHOTS
+    auto style = std::make_unique<zembrik::Style>();
+    if (wantsShots || o.style) {
+        // A style file lies in a data folder; its images in the gfx folder beside it.
+        const auto path = o.style ? std::filesystem::path(*o.style) : defaultStyle(appFolder(argv[0]));
+        const auto base = std::filesystem::absolute(path).parent_path().parent_path();
+        const std::string styleErr =
+            zembrik::loadstyle(*style, base.string(), path.filename().string());
+        if (!styleErr.empty()) return bad(styleErr);
+    }
+    shot = [&style](const zembrik::Game& g, int16_t nocurr, const std::string& file) {
+        return zembrik::writeShot(g, *style, nocurr, file);
+    };
+#else
+    if (wantsShots || o.style) return bad("this build of zembrik-sim cannot draw shots");
+#endif
+    // Output is held back until the run succeeds, so a failed shot prints nothing on stdout.
+    std::ostringstream out;
+    const std::string shotErr = runScript(*game, o, script.events, out, shot);
+    if (!shotErr.empty()) return bad(shotErr);
+    std::cout << out.str();
     return 0;
 }

@@ -65,6 +65,14 @@ const std::vector<OptionSpec>& optionTable() {
          }},
         {"steps", true, count(&SimOptions::steps)},
         {"soak", true, count(&SimOptions::soak)},
+        {"style", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             if (v.empty()) return "needs a path";
+             o.style = v;
+             return {};
+         }},
+        {"ghost", true, small(&SimOptions::ghost, 0, 1)},
+        {"next", true, small(&SimOptions::next, 0, 1)},
     };
     return table;
 }

@@ -19,6 +19,9 @@ struct SimOptions {
     uint64_t seed = 1;
     std::optional<int64_t> steps;
     std::optional<int64_t> soak;
+    std::optional<std::string> style; // .style path for shots; default from the application folder
+    int16_t ghost = 1;                // 0|1
+    int16_t next = 1;                 // 0|1
     std::string script = "-"; // "-" is standard input
 };
 

@@ -22,16 +22,19 @@ constexpr KeyName kKeys[] = {
 };
 
 // One event name: its kind and whether it names a key.
+enum class Arg { None, Key, File };
+
 struct EventSpec {
     std::string_view name;
     EventKind kind;
-    bool takesKey;
+    Arg arg;
 };
 
 constexpr EventSpec kEvents[] = {
-    {"press", EventKind::Press, true},
-    {"release", EventKind::Release, true},
-    {"dump", EventKind::Dump, false},
+    {"press", EventKind::Press, Arg::Key},
+    {"release", EventKind::Release, Arg::Key},
+    {"dump", EventKind::Dump, Arg::None},
+    {"shot", EventKind::Shot, Arg::File},
 };
 
 } // namespace
@@ -70,8 +73,16 @@ Script parseScript(std::istream& in) {
         if (spec == nullptr)
             return fail(name.empty() ? std::string("missing event")
                                      : "unknown event '" + name + "'");
-        Event ev{*step, spec->kind, 0};
-        if (spec->takesKey) {
+        Event ev{*step, spec->kind, 0, {}};
+        if (spec->arg == Arg::File) {
+            // The file name is the rest of the line, so it may contain blanks.
+            const size_t at = line.find(name, line.find(stepText) + stepText.size()) + name.size();
+            const size_t from = line.find_first_not_of(" \t", at);
+            ev.file = from == std::string::npos ? std::string() : line.substr(from);
+            while (!ev.file.empty() && (ev.file.back() == ' ' || ev.file.back() == '\t'))
+                ev.file.pop_back();
+            if (ev.file.empty()) return fail(name + " needs a file name");
+        } else if (spec->arg == Arg::Key) {
             if (arg.empty()) return fail(name + " needs a key");
             ev.key = keyCode(arg);
             if (ev.key < 0) return fail("unknown key '" + arg + "'");

@@ -10,12 +10,13 @@
 namespace zembrik::sim {
 
 // What an event does. Presses and releases happen before their step runs, dumps after it.
-enum class EventKind { Press, Release, Dump };
+enum class EventKind { Press, Release, Dump, Shot };
 
 struct Event {
     int64_t step = 0;
     EventKind kind = EventKind::Dump;
-    int key = 0; // virtual-key code of a press or release
+    int key = 0;      // virtual-key code of a press or release
+    std::string file; // picture file of a shot
 };
 
 // The events in script order, or an error naming the line.

@@ -20,10 +20,11 @@ struct ReplayHost : Host {
     explicit ReplayHost(Game& game) : g(game) {}
     Game& g;
     std::vector<std::string> sounds;
+    int16_t lastNocurr = 0; // the render flag of the last tick
     void playsound(std::string_view code, int16_t count) override {
         sounds.push_back(std::string(code) + ":" + std::to_string(count));
     }
-    void rend(int16_t) override {}
+    void rend(int16_t nocurr) override { lastNocurr = nocurr; }
     void shplvl_Click(int16_t level) override { g.curLevel = level; }
     void topOut() override {}
     void gotomenu() override {
@@ -75,6 +76,8 @@ std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::pat
     g.clbOpt = o.climb;
     g.climbLimit = o.climb < 2 ? o.climb : int16_t{3};
     g.debugOpt = o.debug ? 1 : 0;
+    g.ghostOpt = o.ghost;
+    g.nextOpt = o.next;
     g.keyMl = kCodeLeft;
     g.keyMr = kCodeRight;
     g.keyMd = kCodeDown;
@@ -144,7 +147,8 @@ std::string stateJson(const Game& g, int64_t step, const std::vector<std::string
     return s;
 }
 
-void runScript(Game& g, const SimOptions& o, const std::vector<Event>& events, std::ostream& out) {
+std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& events,
+                      std::ostream& out, const ShotFn& shot) {
     ReplayHost host(g);
     XorShiftRandom rng(CountedSeeds::mix(o.seed, 0));
     CountedSeeds seeds(o.seed);
@@ -170,11 +174,17 @@ void runScript(Game& g, const SimOptions& o, const std::vector<Event>& events, s
         if (g.inGame == 0) break; // Escape ended the game before this step
         tick(g, rules, 1);
         ran = s;
-        for (size_t i = next; i < end; ++i)
+        for (size_t i = next; i < end; ++i) {
             if (events[i].kind == EventKind::Dump) line(s, false);
+            if (events[i].kind == EventKind::Shot && shot) {
+                const std::string err = shot(g, host.lastNocurr, events[i].file);
+                if (!err.empty()) return err;
+            }
+        }
         next = end;
     }
     line(ran, true);
+    return {};
 }
 
 } // namespace zembrik::sim

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,9 +21,15 @@ std::filesystem::path defaultShapes(const std::filesystem::path& appDir);
 // options and the simulator's key assignments set. Returns an error text, empty on success.
 std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes);
 
+// Draws the frame the game shows after a tick whose render flag was nocurr and saves it to
+// file. Returns an error text, empty on success.
+using ShotFn = std::function<std::string(const Game& g, int16_t nocurr, const std::string& file)>;
+
 // Plays one game from the new-game state, one step per tick call, delivering the script's
-// key events; writes a JSON line per dump and a last one with "end": true.
-void runScript(Game& g, const SimOptions& o, const std::vector<Event>& events, std::ostream& out);
+// key events; writes a JSON line per dump and a last one with "end": true, and a picture per
+// shot through `shot`. Returns the first shot's error (the run stops there), empty otherwise.
+std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& events,
+                      std::ostream& out, const ShotFn& shot = {});
 
 // Runs o.soak steps of random key presses, starting a new game after each one ends, checking
 // the record's invariants after every step. Writes one JSON summary line; on a broken
