@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <array>
 #include <cmath>
@@ -53,8 +54,11 @@ QString dataPath(const QString& appDir, const char* file) {
     return QDir(appDir).filePath(QStringLiteral("data/") + QLatin1String(file));
 }
 
-// The whole file, or nothing when it is missing, unreadable or implausibly large.
+// The whole file, or nothing when it is missing, not a plain file, unreadable or implausibly
+// large.
 std::optional<QByteArray> readSmallFile(const QString& path) {
+    // Only plain files: opening a named pipe would wait for a writer forever.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     if (f.size() > kMaxFileBytes) return std::nullopt;
@@ -84,8 +88,15 @@ std::optional<double> number(const std::string& field) {
     const char* begin = field.c_str();
     char* end = nullptr;
     const double v = std::strtod(begin, &end);
-    if (end == begin || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+    // The whole field must be used: a NUL byte inside it does not end the number early.
+    if (end != begin + field.size() || field.empty() || !std::isfinite(v)) return std::nullopt;
     return std::nearbyint(v);
+}
+
+// A text for a message, cut to at most `limit` bytes, so a huge line or path stays readable.
+QString shortened(const std::string& text, size_t limit) {
+    if (text.size() <= limit) return QString::fromStdString(text);
+    return QString::fromStdString(text.substr(0, limit)) + QStringLiteral("...");
 }
 
 template <size_t N>
@@ -112,16 +123,14 @@ void readInts(Game& g, const std::array<IntSlot, N>& table, const QString& path,
         const auto v = number(f[i]);
         if (!v) {
             notes << QStringLiteral("%1: the %2 \"%3\" is not a number; %4 is used.")
-                         .arg(QLatin1String(fileName), QLatin1String(s.name),
-                              QString::fromStdString(f[i].substr(0, 20)))
-                         .arg(s.def);
+                         .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
+                              QString::number(s.def));
             g.*s.var = s.def;
         } else if (*v < s.lo || *v > s.hi) {
             const int16_t clamped = *v < s.lo ? s.lo : s.hi;
             notes << QStringLiteral("%1: the %2 %3 is out of range; %4 is used.")
-                         .arg(QLatin1String(fileName), QLatin1String(s.name),
-                              QString::fromStdString(f[i].substr(0, 20)))
-                         .arg(clamped);
+                         .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
+                              QString::number(clamped));
             g.*s.var = clamped;
         } else {
             g.*s.var = static_cast<int16_t>(*v);
@@ -160,20 +169,23 @@ std::string loadWithFallback(const std::string& saved, const char* fallback, con
     if (bareName(saved)) {
         const std::string err = load(saved);
         if (err.empty()) return saved;
+        if (saved == fallback) {
+            notes << QStringLiteral("The shipped %1 %2 could not be loaded (%3).")
+                         .arg(QLatin1String(what), QLatin1String(fallback), shortened(err, 200));
+            return fallback;
+        }
         notes << QStringLiteral("The %1 %2 could not be loaded (%3); %4 is used.")
-                     .arg(QLatin1String(what), QString::fromStdString(saved),
-                          QString::fromStdString(err), QLatin1String(fallback));
+                     .arg(QLatin1String(what), shortened(saved, 60), shortened(err, 200),
+                          QLatin1String(fallback));
     } else {
         notes << QStringLiteral("option_style.000: the %1 name \"%2\" is not usable; %3 is used.")
-                     .arg(QLatin1String(what), QString::fromStdString(saved.substr(0, 40)),
-                          QLatin1String(fallback));
+                     .arg(QLatin1String(what), shortened(saved, 40), QLatin1String(fallback));
     }
     if (saved != fallback) {
         const std::string err = load(fallback);
         if (!err.empty())
             notes << QStringLiteral("The shipped %1 %2 could not be loaded either (%3).")
-                         .arg(QLatin1String(what), QLatin1String(fallback),
-                              QString::fromStdString(err));
+                         .arg(QLatin1String(what), QLatin1String(fallback), shortened(err, 200));
     }
     return fallback;
 }

@@ -1,6 +1,8 @@
 // Settings files: exact write format, tolerant reading, defaults, clamping, safe writing.
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/settings_file.h"
@@ -185,6 +187,15 @@ TEST_F(SettingsFileTest, UnloadableStyleFallsBackToTheShippedOne) {
     EXPECT_EQ(s.styleFile, "classic.style");
 }
 
+TEST_F(SettingsFileTest, AFailingShippedStyleIsNotedOnce) {
+    copyAllShipped();
+    badStyles = {"classic.style"};
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].startsWith("The shipped style classic.style could not be loaded"));
+    EXPECT_EQ(styleCalls, std::vector<std::string>{"classic.style"});
+}
+
 TEST_F(SettingsFileTest, NamesWithAFolderPartAreNotFollowed) {
     copyAllShipped();
     writeData("option_style.000", "../../centre.kblox\r\n/etc/passwd\r\n");
@@ -257,6 +268,103 @@ TEST_F(SettingsFileTest, DataFolderThatIsAFileIsReportedNotThrown) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_FALSE(writeSettings(g, s, appDir).isEmpty());
+}
+
+// Hostile files: whatever they hold, start-up goes on with usable values and short notes.
+TEST_F(SettingsFileTest, HugeJunkAndNulBytesGiveDefaultsWithShortNotes) {
+    copyAllShipped();
+    writeData("option_key.000", QByteArray(2 << 20, '7')); // over the size any settings file has
+    QByteArray game("5\0 1 0 1 1 0 0", 14);                // "5" followed by a NUL byte
+    writeData("option_game.000", game);
+    QByteArray junk;
+    for (int i = 0; i < 100000; ++i)
+        junk += "-9 \x01\xff\r\n"; // 100 000 lines, none with a usable code
+    writeData("keycode.000", junk);
+    const QStringList notes = load();
+    EXPECT_EQ(g.keyMl, 37) << "an oversized file is not read";
+    EXPECT_EQ(g.curLevel, 0) << "a number with a NUL byte inside is not a number";
+    EXPECT_EQ(g.holdOpt, 1);
+    EXPECT_LE(notes.size(), 4) << notes.join('\n').toStdString();
+    for (const QString& note : notes)
+        EXPECT_LT(note.size(), 200) << note.toStdString();
+}
+
+TEST_F(SettingsFileTest, HugeSavedNamesAreShortenedInTheNotes) {
+    copyAllShipped();
+    const std::string longName(100000, 'x');
+    writeData("option_style.000", QByteArray::fromStdString(longName + "\r\n" + longName + "\r\n"));
+    badStyles = {longName};
+    const QStringList notes = load();
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.styleFile, "classic.style");
+    ASSERT_EQ(notes.size(), 2) << notes.join('\n').left(1000).toStdString();
+    for (const QString& note : notes)
+        EXPECT_LT(note.size(), 400) << note.left(1000).toStdString();
+}
+
+TEST_F(SettingsFileTest, NotANumberNoteShowsTheDefaultEvenWithPercentSigns) {
+    copyAllShipped();
+    writeData("option_game.000", "%1%2 1 0 1 1 0 0");
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_EQ(notes[0], "option_game.000: the level \"%1%2\" is not a number; 0 is used.");
+}
+
+TEST_F(SettingsFileTest, FoldersWhereFilesBelongGiveDefaults) {
+    copyShipped("centre.kblox");
+    for (const char* name :
+         {"option_game.000", "option_style.000", "option_key.000", "keycode.000"})
+        ASSERT_TRUE(QDir(appDir + "/data").mkdir(QLatin1String(name)));
+    const QStringList notes = load();
+    EXPECT_EQ(notes.size(), 4);
+    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.keyNames[13], "13 Enter");
+}
+
+TEST_F(SettingsFileTest, ANamedPipeWhereAFileBelongsDoesNotBlockStartUp) {
+    copyAllShipped();
+    ASSERT_TRUE(QFile::remove(dataPath("keycode.000")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dataPath("keycode.000")).constData(), 0600), 0);
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].startsWith("keycode.000 could not be read"));
+}
+
+TEST_F(SettingsFileTest, OddCharactersInNamesAndFoldersLoadAndWrite) {
+    QTemporaryDir odd(QDir::tempPath() + QStringLiteral("/zem brik 'x' \"y\" \u00e9\u6f22-XXXXXX"));
+    ASSERT_TRUE(odd.isValid());
+    appDir = odd.path();
+    ASSERT_TRUE(QDir(appDir).mkdir("data"));
+    copyAllShipped();
+    const QString oddSet = QStringLiteral("my 'set' \u00e9\u6f22.kblox");
+    writeData(oddSet, shippedFile("top.kblox"));
+    writeData("option_style.000", (oddSet + "\r\nclassic.style\r\n").toUtf8());
+    EXPECT_TRUE(load().isEmpty());
+    EXPECT_EQ(s.shapeFile, oddSet.toStdString());
+    g.curLevel = 12;
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    Game again;
+    Settings s2;
+    EXPECT_TRUE(loadfile(again, s2, styleLoader(), appDir).isEmpty());
+    EXPECT_EQ(again.curLevel, 12);
+    EXPECT_EQ(s2.shapeFile, oddSet.toStdString());
+}
+
+TEST_F(SettingsFileTest, WritingReplacesEachFileWholeInsteadOfRewritingIt) {
+    copyAllShipped();
+    // A second name for the old file: a rewrite in place would change what it shows.
+    const QByteArray oldPath = QFile::encodeName(dataPath("option_game.000"));
+    const QByteArray keptPath = QFile::encodeName(dataPath("kept.000"));
+    ASSERT_EQ(link(oldPath.constData(), keptPath.constData()), 0);
+    g.curLevel = 11;
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    EXPECT_EQ(readData("kept.000"), shippedFile("option_game.000"));
+    EXPECT_TRUE(readData("option_game.000").startsWith(" 11 \r\n"));
+    const QStringList left = QDir(appDir + "/data").entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, QStringList({"centre.kblox", "kept.000", "keycode.000", "option_game.000",
+                                 "option_key.000", "option_style.000"}))
+        << "no temporary file is left behind";
 }
 
 } // namespace
