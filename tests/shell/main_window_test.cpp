@@ -324,6 +324,27 @@ TEST_F(MainWindowTest, TabCanBeTheStartKey) {
     expectMenu();
 }
 
+TEST_F(MainWindowTest, StartKeyInTheLastFrameOfAGameStartsTheNextOneAfterwards) {
+    startUp();
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+                 post(QEvent::KeyPress, Qt::Key_Return);
+             }
+         });
+    // The first game's loop has returned without a second game running inside it.
+    EXPECT_EQ(g().inGame, 0);
+    bool second = false;
+    play([&] { QCoreApplication::processEvents(); },
+         [&](int) {
+             second = g().inGame == -1;
+             post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(second);
+    expectMenu();
+}
+
 TEST_F(MainWindowTest, DebugReadOutGetsTheTimingLine) {
     startUp();
     w->showDebug(true);
