@@ -184,8 +184,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void SettingsDialog::chooseShape(const QString& name) {
-    const QString path = QDir(QDir(appDir_).filePath(QStringLiteral("data"))).filePath(name);
-    const std::string err = loadshapes(g_, path.toStdString());
+    const std::string err = loadShapeSet(g_, appDir_, name.toStdString());
     if (!err.empty()) {
         report_(QStringLiteral("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
                     .arg(name, QString::fromStdString(err), QString::fromStdString(s_.shapeFile)));

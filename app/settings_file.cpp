@@ -213,6 +213,18 @@ QString writeOne(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+bool isPlainDataFile(const QString& appDir, const std::string& name) {
+    return QFileInfo(QDir(appDir).filePath(QStringLiteral("data/") + QString::fromStdString(name)))
+        .isFile();
+}
+
+std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name) {
+    const QString path =
+        QDir(appDir).filePath(QStringLiteral("data/") + QString::fromStdString(name));
+    if (!isPlainDataFile(appDir, name)) return path.toStdString() + ": not a readable file";
+    return loadshapes(g, path.toStdString());
+}
+
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir) {
     QStringList notes;
 
@@ -240,10 +252,8 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
         names = {kDefaultShapeFile, kDefaultStyleFile};
     }
     const QString dataDir = QDir(appDir).filePath(QStringLiteral("data"));
-    auto loadShapeSet = [&](const std::string& name) {
-        return loadshapes(g, QDir(dataDir).filePath(QString::fromStdString(name)).toStdString());
-    };
-    s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile, "shape set", loadShapeSet, notes);
+    auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, appDir, name); };
+    s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile, "shape set", loadShapes, notes);
     s.styleFile = loadWithFallback(names[1], kDefaultStyleFile, "style", loadStyle, notes);
     emptyShapeZero(g);
 

@@ -17,6 +17,14 @@ struct Style;
 // leave the current style in place on failure.
 using StyleLoader = std::function<std::string(const std::string& name)>;
 
+// Loads the shape set appDir/data/<name> into shapes 1..7; only a plain file is opened, so a
+// pipe or device put in its place cannot stall the game. Returns "" or an error text, and
+// leaves the shape table as it was on error.
+std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name);
+
+// True when appDir/data/<name> is a plain file (not a folder, pipe or device).
+bool isPlainDataFile(const QString& appDir, const std::string& name);
+
 // Reads option_key.000, keycode.000, option_style.000 (loading the shape set and the style it
 // names, then emptying shape 0) and option_game.000 from appDir/data, in that order. Never
 // fails: a missing file or value gives the shipped default, a value outside its control's

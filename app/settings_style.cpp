@@ -8,8 +8,10 @@ namespace zembrik {
 namespace {
 
 StyleLoader styleLoader(Style& style, const QString& appDir) {
-    return [&style, dir = appDir.toStdString()](const std::string& name) {
-        return loadstyle(style, dir, name);
+    return [&style, appDir](const std::string& name) -> std::string {
+        // Only a plain file is opened: a pipe in its place would stall the game.
+        if (!isPlainDataFile(appDir, name)) return name + ": not a readable file";
+        return loadstyle(style, appDir.toStdString(), name);
     };
 }
 

@@ -331,6 +331,16 @@ TEST_F(SettingsFileTest, ANamedPipeWhereAFileBelongsDoesNotBlockStartUp) {
     EXPECT_TRUE(notes[0].startsWith("keycode.000 could not be read"));
 }
 
+TEST_F(SettingsFileTest, APipeNamedAsTheShapeSetFallsBackWithoutWaiting) {
+    copyAllShipped();
+    ASSERT_EQ(mkfifo(QFile::encodeName(dataPath("pipe.kblox")).constData(), 0600), 0);
+    writeData("option_style.000", "pipe.kblox\r\nclassic.style\r\n");
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains("pipe.kblox"));
+    EXPECT_EQ(s.shapeFile, "centre.kblox");
+}
+
 TEST_F(SettingsFileTest, OddCharactersInNamesAndFoldersLoadAndWrite) {
     QTemporaryDir odd(QDir::tempPath() + QStringLiteral("/zem brik 'x' \"y\" \u00e9\u6f22-XXXXXX"));
     ASSERT_TRUE(odd.isValid());
