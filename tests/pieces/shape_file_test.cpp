@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "pieces/shape_file.h"
 #include "well_builder.h"
@@ -15,7 +16,8 @@ namespace {
 
 std::string numbersText(int count, const std::string& sep, int start = 0) {
     std::ostringstream out;
-    for (int k = 0; k < count; ++k) out << (k ? sep : "") << ((start + k) % 17 - 1);
+    for (int k = 0; k < count; ++k)
+        out << (k ? sep : "") << ((start + k) % 17 - 1);
     return out.str();
 }
 
@@ -39,7 +41,8 @@ TEST(Loadshapes, AnyMixOfSeparatorsReadsTheSame) {
     EXPECT_EQ(a.shapes(1, 1, 2), 18 % 17 - 1);
     EXPECT_EQ(a.shapes(7, 3, 15), 447 % 17 - 1);
     for (int m = 0; m < 4; ++m)
-        for (int cell = 0; cell < 16; ++cell) EXPECT_EQ(a.shapes(0, m, cell), 7);
+        for (int cell = 0; cell < 16; ++cell)
+            EXPECT_EQ(a.shapes(0, m, cell), 7);
 }
 
 TEST(Loadshapes, ExtraNumbersAndTrailingJunkAreIgnored) {
@@ -90,11 +93,63 @@ TEST(Loadshapes, ReadsAFileFromDisk) {
     std::filesystem::remove(path);
 }
 
+// Hostile files: a refusal always keeps the table and says why in one short line.
+TEST(Loadshapes, HostileFilesAreRefusedWithAShortReason) {
+    const auto dir = std::filesystem::temp_directory_path() / "zembrik shapes 'odd' \xc3\xa9";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "a folder.kblox");
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream out(dir / name, std::ios::binary);
+        out << bytes;
+        return (dir / name).string();
+    };
+    ASSERT_EQ(mkfifo((dir / "pipe.kblox").c_str(), 0600), 0); // would block a reader forever
+    const std::string binary("\x00\xff\x01-1,\x00\x00 5", 10);
+    const std::string cases[] = {
+        (dir / "a folder.kblox").string(),
+        (dir / "pipe.kblox").string(),
+        write("empty.kblox", ""),
+        write("binary.kblox", binary),
+        write("long.kblox", std::string(3 << 20, '1')), // one 3 MB "number"
+        write("blanks.kblox", std::string(3 << 20, ' ') + numbersText(448, ",")),
+        write("negative.kblox", numbersText(447, ",") + ",-99999999999999999999"),
+    };
+    for (const std::string& path : cases) {
+        Game g = sentinelGame();
+        const auto before = g.shapeCells;
+        const std::string err = loadshapes(g, path);
+        EXPECT_FALSE(err.empty()) << path;
+        EXPECT_LT(err.size(), path.size() + 80) << err.substr(0, 200);
+        EXPECT_EQ(g.shapeCells, before) << path;
+    }
+    Game g;
+    EXPECT_EQ(loadshapes(g, (dir / "binary.kblox").string()),
+              (dir / "binary.kblox").string() + ": line 1: '?\xff?-1' is not a number");
+    EXPECT_EQ(loadshapes(g, (dir / "a folder.kblox").string()),
+              (dir / "a folder.kblox").string() + ": is not a plain file");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Loadshapes, OddCharactersInTheNameAndPaddingAroundTheNumbersLoad) {
+    const auto path = std::filesystem::temp_directory_path() / "zembrik \"set\" \xe6\xbc\xa2.kblox";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << std::string(100000, '\n') << numbersText(448, " \t") << " "
+            << std::string(1 << 20, 'x');
+    }
+    Game a = sentinelGame(), b = sentinelGame();
+    EXPECT_EQ(loadshapes(a, path.string()), "");
+    loadshapesFromText(b, numbersText(448, ","), "b");
+    EXPECT_EQ(a.shapeCells, b.shapeCells);
+    std::filesystem::remove(path);
+}
+
 // Every shipped set: four blocks per state, joins that point at blocks of the same state,
 // touching blocks joined both ways, and every shape spawning inside columns 3-6 of rows 0-1.
 TEST(ShippedShapeSets, AreWellFormed) {
     int sets = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(ZEMBRIK_SOURCE_DIR) + "/data")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ZEMBRIK_SOURCE_DIR) + "/data")) {
         if (entry.path().extension() != ".kblox") continue;
         ++sets;
         SCOPED_TRACE(entry.path().filename().string());
@@ -103,7 +158,8 @@ TEST(ShippedShapeSets, AreWellFormed) {
         for (int blox = 1; blox <= 7; ++blox)
             for (int mode = 0; mode < 4; ++mode) {
                 auto at = [&](int x, int y) {
-                    return x >= 0 && x < 4 && y >= 0 && y < 4 && g.shapes(blox, mode, x + 4 * y) != -1;
+                    return x >= 0 && x < 4 && y >= 0 && y < 4 &&
+                           g.shapes(blox, mode, x + 4 * y) != -1;
                 };
                 int blocks = 0;
                 for (int y = 0; y < 4; ++y)
