@@ -215,11 +215,17 @@ void MainWindow::showDebug(bool on) {
     lblDeb_->setVisible(on);
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.drawImage(0, 0, frame_.window);
-    if (!p2_->isHidden()) p.drawImage(216, 16, frame_.p2);
-    p.drawImage(216, 472, frame_.ptls);
+    // One rectangle of the update region at a time: under a rectangular clip the painter
+    // copies the frame's rows straight, where the whole region (the window less its opaque
+    // labels) would make it blend them span by span on helper threads, every frame.
+    for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        p.drawImage(0, 0, frame_.window);
+        if (!p2_->isHidden()) p.drawImage(216, 16, frame_.p2);
+        p.drawImage(216, 472, frame_.ptls);
+    }
 }
 
 void MainWindow::keyDownCode(int code) {
