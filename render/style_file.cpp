@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace zembrik {
@@ -37,6 +38,9 @@ std::string loadstyle(Style& style, const std::string& appDir, const std::string
     const std::string dir = withSlash(appDir);
     const std::string path = dir + "data/" + name;
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    // Only plain files are opened: a named pipe or a device could block or never end.
+    if (file.exists() && !QFileInfo(file).isFile())
+        return "The block style file " + path + " is not a plain file";
     if (!file.open(QIODevice::ReadOnly))
         return "Cannot open the block style file " + path + ": " + file.errorString().toStdString();
     // Five names fit easily in this; a huge file picked by mistake is not read whole.
@@ -53,7 +57,11 @@ std::string loadstyle(Style& style, const std::string& appDir, const std::string
     std::array<QImage, kImages> images;
     for (int i = 0; i < kImages; ++i) {
         const std::string imagePath = dir + "gfx/" + lines[static_cast<size_t>(i)].toStdString();
-        QImageReader reader(QFile::decodeName(QByteArray::fromStdString(imagePath)));
+        const QString imageFile = QFile::decodeName(QByteArray::fromStdString(imagePath));
+        if (!QFileInfo(imageFile).isFile())
+            return "Cannot load the image " + imagePath + " (line " + std::to_string(i + 1) +
+                   " of " + path + "): not a plain file";
+        QImageReader reader(imageFile);
         QImage img = reader.read();
         if (img.isNull())
             return "Cannot load the image " + imagePath + " (line " + std::to_string(i + 1) +

@@ -1,5 +1,6 @@
 // The block style reader: line rules, verbatim names, and the old images kept on any error.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "render/style_file.h"
 #include "render_fixture.h"
@@ -116,6 +117,37 @@ TEST_F(StyleFile, MissingOrUnreadableImageKeepsAllOldImages) {
 
     d.writeText("dir.style", "c1.png\r\n\r\nc3.png\r\nc4.png\r\nc5.png\r\n"); // the gfx folder
     EXPECT_NE(loadstyle(style, d.path(), "dir.style"), "");
+    expectOldImages();
+}
+
+TEST_F(StyleFile, PipesAndDevicesAreRefusedWithoutWaiting) {
+    const std::string gfx = d.path() + "/gfx/";
+    ASSERT_EQ(mkfifo((gfx + "pipe.png").c_str(), 0600), 0);
+    d.writeText("pipe.style", "c1.png\r\npipe.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    std::string err = loadstyle(style, d.path(), "pipe.style");
+    EXPECT_NE(err.find("pipe.png (line 2"), std::string::npos) << err;
+    expectOldImages();
+
+    d.writeText("zero.style",
+                "c1.png\r\n../../../../../../../../../dev/zero\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    EXPECT_NE(loadstyle(style, d.path(), "zero.style"), "");
+    expectOldImages();
+
+    ASSERT_EQ(mkfifo((d.path() + "/data/fifo.style").c_str(), 0600), 0);
+    err = loadstyle(style, d.path(), "fifo.style");
+    EXPECT_NE(err.find("not a plain file"), std::string::npos) << err;
+    expectOldImages();
+}
+
+TEST_F(StyleFile, BinaryJunkAndHugeLinesKeepOldImages) {
+    d.writeText("junk.style", std::string("\0\xff\x01\r\n\x80\x81\r\n\r\n\r\n\r\n", 13));
+    EXPECT_NE(loadstyle(style, d.path(), "junk.style"), "");
+    expectOldImages();
+    std::string huge;
+    for (int i = 0; i < 5; ++i)
+        huge += std::string(100000, 'x') + "\r\n";
+    d.writeText("huge.style", huge);
+    EXPECT_NE(loadstyle(style, d.path(), "huge.style"), "");
     expectOldImages();
 }
 
