@@ -56,5 +56,19 @@ TEST(KeyNames, HalfwayNumbersRoundToEven) {
     EXPECT_EQ(names[38], "37.5 b");
 }
 
+TEST(KeyNames, HostileLinesAreSkippedAndNothingLandsOutsideTheTable) {
+    std::string text = std::string("-1 minus\n-255 far\n99999999999999999999999 huge\n") + "1" +
+                       std::string(400, '0') + " endless\n" + std::string("65\0A nul\n", 9);
+    for (int i = 0; i < 100000; ++i)
+        text += "-7 x\n";
+    std::array<std::string, 256> names;
+    EXPECT_EQ(readKeyNames(text, names), 100004);
+    EXPECT_EQ(names[65], std::string("65\0A nul", 8)) << "the whole line, NUL byte included";
+    for (int code = 0; code < 256; ++code)
+        if (code != 65) {
+            EXPECT_EQ(names[static_cast<size_t>(code)], "") << code;
+        }
+}
+
 } // namespace
 } // namespace zembrik::test
