@@ -129,6 +129,9 @@ TEST(SimInvariants, CatchBrokenRecords) {
     Game buffer = g;
     buffer.field(2, -1) = 0;
     EXPECT_NE(brokenInvariant(buffer), nullptr);
+    Game noPiece = g;
+    noPiece.shapes(0, 3, 15) = 0;
+    EXPECT_NE(brokenInvariant(noPiece), nullptr);
     Game count = g;
     count.levelCount = 100;
     EXPECT_NE(brokenInvariant(count), nullptr);

@@ -240,6 +240,9 @@ const char* brokenInvariant(const Game& g) {
         for (int x = 0; x < kWellW; ++x)
             buffer &= g.field(x, y);
     if (buffer != -1) return "block in the rows above the well";
+    for (int mode = 0; mode < 4; ++mode)
+        for (int cell = 0; cell < 16; ++cell)
+            if (g.shapes(0, mode, cell) != -1) return "shape 0 (no piece) is not empty";
     if (g.inGame != 0 && g.inGame != -1) return "inGame out of range";
     if (!within(g.gameState, 1, 5)) return "gameState out of range";
     if (!within(g.curLevel, 0, 20)) return "curLevel out of range";

@@ -41,7 +41,7 @@ std::string stateJson(const Game& g, int64_t step, const std::vector<std::string
                       bool end);
 
 // The first invariant the record breaks, or nullptr: walls and floor solid, the buffer rows
-// empty, counters in range, the active piece inside the well.
+// empty, shape 0 empty, counters in range, the active piece inside the well.
 const char* brokenInvariant(const Game& g);
 
 } // namespace zembrik::sim
