@@ -217,15 +217,26 @@ void MainWindow::showDebug(bool on) {
 
 void MainWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    // One rectangle of the update region at a time: under a rectangular clip the painter
-    // copies the frame's rows straight, where the whole region (the window less its opaque
-    // labels) would make it blend them span by span on helper threads, every frame.
-    for (const QRect& r : e->region()) {
-        p.setClipRect(r);
-        p.drawImage(0, 0, frame_.window);
-        if (!p2_->isHidden()) p.drawImage(216, 16, frame_.p2);
-        p.drawImage(216, 472, frame_.ptls);
+    // One rectangle at a time: under a rectangular clip the painter copies the frame's rows
+    // straight, where the whole region (the window less its opaque labels) would make it blend
+    // them span by span on helper threads, every frame. The same layers as ever, bottom to top:
+    // window, well, delay bar; only the part of the window under the well is not copied twice.
+    auto draw = [&p](const QRegion& region, QPoint at, const QImage& img) {
+        for (const QRect& r : region) {
+            p.setClipRect(r);
+            p.drawImage(at, img);
+        }
+    };
+    const QRegion& region = e->region();
+    if (p2_->isHidden()) {
+        draw(region, QPoint(0, 0), frame_.window);
+    } else {
+        const QRect well(QPoint(216, 16), frame_.p2.size());
+        draw(region.subtracted(well), QPoint(0, 0), frame_.window);
+        draw(region.intersected(well), well.topLeft(), frame_.p2);
     }
+    draw(region.intersected(QRect(QPoint(216, 472), frame_.ptls.size())), QPoint(216, 472),
+         frame_.ptls);
 }
 
 void MainWindow::keyDownCode(int code) {
