@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace zembrik {
 
@@ -51,11 +52,25 @@ void copyStretched(QImage& dst, int dx, int dy, int dw, int dh, const QImage& sr
     const int64_t stepX = (int64_t(sw) << 16) / dw;
     const int64_t stepY = (int64_t(sh) << 16) / dh;
 
+    // A row stretched from the same source row as the row above it is a copy of that row,
+    // when every pixel of a row is written and source and destination share no pixels.
+    const auto addr = [](const uint32_t* p) { return reinterpret_cast<uintptr_t>(p); };
+    const bool shared = addr(srcBits) < addr(dstBits + dstStride * dstH) &&
+                        addr(dstBits) < addr(srcBits + srcStride * srcH);
+    const bool copyRows = !shared && sx >= 0 && sx + sw <= srcW;
+    int lastSyy = -1;
+    const uint32_t* lastRow = nullptr;
     for (int j = j0; j < j1; ++j) {
         const int syy = sy + static_cast<int>((stepY * j + stepY / 2) >> 16);
         if (syy < 0 || syy >= srcH) continue;
         const uint32_t* s = srcBits + srcStride * syy;
         uint32_t* d = dstBits + dstStride * (dy + j) + dx;
+        if (copyRows && syy == lastSyy) {
+            std::memcpy(d + i0, lastRow + i0, sizeof(uint32_t) * static_cast<size_t>(i1 - i0));
+            continue;
+        }
+        lastSyy = syy;
+        lastRow = d;
         if (sw == dw && sx >= 0 && sx + sw <= srcW) {
             for (int i = i0; i < i1; ++i)
                 d[i] = s[sx + i] | 0xFF000000u;

@@ -34,6 +34,44 @@ TEST(Surface, StretchIsNearestNeighbour) {
         EXPECT_EQ(dst.pixel(x, 0), x < 3 ? qRgb(1, 2, 3) : qRgb(4, 5, 6));
 }
 
+// Every destination pixel is the source pixel at its centre in 16.16 fixed point, whether the
+// rows are stretched, repeated, clipped at the destination's edges or taken from the same image.
+TEST(Surface, RepeatedRowsEqualThePixelByPixelStretch) {
+    QImage src(5, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            src.setPixel(x, y, qRgb(10 * x, 10 * y, 7));
+    struct Case {
+        int dx, dy, dw, dh, sx, sy, sw, sh;
+    };
+    for (const Case c : {Case{0, 0, 10, 8, 0, 0, 5, 4}, Case{-3, -5, 10, 12, 1, 0, 4, 4},
+                         Case{2, 1, 5, 11, 0, 1, 5, 3}, Case{4, 6, 15, 9, 2, 2, 3, 2}}) {
+        QImage dst = makeSurface(12, 12);
+        dst.fill(qRgb(1, 1, 1));
+        copyStretched(dst, c.dx, c.dy, c.dw, c.dh, src, c.sx, c.sy, c.sw, c.sh);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const int i = x - c.dx, j = y - c.dy;
+                QRgb want = qRgb(1, 1, 1);
+                const int64_t stepX = (int64_t(c.sw) << 16) / c.dw;
+                const int64_t stepY = (int64_t(c.sh) << 16) / c.dh;
+                if (i >= 0 && i < c.dw && j >= 0 && j < c.dh)
+                    want = src.pixel(c.sx + static_cast<int>((stepX * i + stepX / 2) >> 16),
+                                     c.sy + static_cast<int>((stepY * j + stepY / 2) >> 16));
+                ASSERT_EQ(dst.pixel(x, y), want) << x << "," << y << " case dx " << c.dx;
+            }
+    }
+    // Within one image, upwards: each row is read after the rows above have been written.
+    QImage one = makeSurface(1, 4);
+    for (int y = 0; y < 4; ++y)
+        one.setPixel(0, y, qRgb(y, y, y));
+    copyStretched(one, 0, 0, 1, 4, one, 0, 1, 1, 2);
+    EXPECT_EQ(one.pixel(0, 0), qRgb(1, 1, 1));
+    EXPECT_EQ(one.pixel(0, 1), qRgb(1, 1, 1));
+    EXPECT_EQ(one.pixel(0, 2), qRgb(2, 2, 2));
+    EXPECT_EQ(one.pixel(0, 3), qRgb(2, 2, 2));
+}
+
 TEST(Surface, CopyIsOpaqueEvenFromATransparentSource) {
     QImage src(1, 1, QImage::Format_ARGB32);
     src.setPixel(0, 0, qRgba(200, 100, 50, 0));
