@@ -60,6 +60,9 @@ BOOL MixerModule::init(int device, DWORD freq) {
     if (device != -1 && device != 1) return finish(kErrorDevice, 0);
     if (freq == 0) freq = 44100;
     if (freq < 8000 || freq > 192000) return finish(kErrorIllParam, 0);
+    // SDL would otherwise turn SIGINT/SIGTERM into a quit event nobody reads, and the game
+    // could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return finish(kErrorDriver, 0);
     if (Mix_OpenAudio(static_cast<int>(freq), AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
