@@ -110,15 +110,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         const size_t eq = arg.find('=');
         const std::string name =
             arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* entry = nullptr;
         for (const OptionSpec& s : optionTable())
-            if (name == s.name) spec = &s;
-        if (spec == nullptr) {
+            if (name == s.name) entry = &s;
+        if (entry == nullptr) {
             out.error = "unknown option --" + name;
             return out;
         }
         std::string value;
-        if (!spec->takesValue) {
+        if (!entry->takesValue) {
             if (eq != std::string::npos) {
                 out.error = "option --" + name + " takes no value";
                 return out;
@@ -131,7 +131,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             out.error = "option --" + name + " needs a value";
             return out;
         }
-        const std::string problem = spec->apply(out.options, value);
+        const std::string problem = entry->apply(out.options, value);
         if (!problem.empty()) {
             out.error = "option --" + name + " " + problem + " (got '" + value + "')";
             return out;

@@ -67,14 +67,14 @@ Script parseScript(std::istream& in) {
         if (*step < lastStep)
             return fail("step " + stepText + " comes after step " + std::to_string(lastStep));
         lastStep = *step;
-        const EventSpec* spec = nullptr;
+        const EventSpec* entry = nullptr;
         for (const EventSpec& e : kEvents)
-            if (e.name == name) spec = &e;
-        if (spec == nullptr)
+            if (e.name == name) entry = &e;
+        if (entry == nullptr)
             return fail(name.empty() ? std::string("missing event")
                                      : "unknown event '" + name + "'");
-        Event ev{*step, spec->kind, 0, {}};
-        if (spec->arg == Arg::File) {
+        Event ev{*step, entry->kind, 0, {}};
+        if (entry->arg == Arg::File) {
             // The file name is the rest of the line, so it may contain blanks.
             const size_t at = line.find(name, line.find(stepText) + stepText.size()) + name.size();
             const size_t from = line.find_first_not_of(" \t", at);
@@ -82,7 +82,7 @@ Script parseScript(std::istream& in) {
             while (!ev.file.empty() && (ev.file.back() == ' ' || ev.file.back() == '\t'))
                 ev.file.pop_back();
             if (ev.file.empty()) return fail(name + " needs a file name");
-        } else if (spec->arg == Arg::Key) {
+        } else if (entry->arg == Arg::Key) {
             if (arg.empty()) return fail(name + " needs a key");
             ev.key = keyCode(arg);
             if (ev.key < 0) return fail("unknown key '" + arg + "'");
