@@ -33,10 +33,28 @@ bool startsWith(const uint8_t* p, size_t n, std::string_view magic, size_t at = 
 
 // Whether the bytes open like one of the whole-file formats the chunk decoder reads. Anything
 // else is left to the tracker-module loader instead of being guessed at here.
+// True when every chunk after the 12-byte header claims no more bytes than the buffer still
+// holds. The decoder allocates what a chunk claims before reading it, so a few hostile bytes
+// claiming gigabytes would otherwise cost gigabytes.
+bool chunksFit(const uint8_t* p, size_t n, bool bigEndian) {
+    size_t pos = 12;
+    while (n - pos >= 8) {
+        const uint8_t* c = p + pos + 4;
+        const uint32_t len = bigEndian ? (uint32_t{c[0]} << 24 | uint32_t{c[1]} << 16 |
+                                          uint32_t{c[2]} << 8 | c[3])
+                                       : (uint32_t{c[3]} << 24 | uint32_t{c[2]} << 16 |
+                                          uint32_t{c[1]} << 8 | c[0]);
+        if (len > n - pos - 8) return false;
+        pos += 8 + len + (len & 1);
+        if (pos > n) break;
+    }
+    return true;
+}
+
 bool looksLikeStream(const uint8_t* p, size_t n) {
-    if (startsWith(p, n, "RIFF") && startsWith(p, n, "WAVE", 8)) return true;
+    if (startsWith(p, n, "RIFF") && startsWith(p, n, "WAVE", 8)) return chunksFit(p, n, false);
     if (startsWith(p, n, "FORM") && (startsWith(p, n, "AIFF", 8) || startsWith(p, n, "AIFC", 8)))
-        return true;
+        return chunksFit(p, n, true);
     if (startsWith(p, n, "Creative Voice File")) return true;
     if (startsWith(p, n, "OggS") || startsWith(p, n, "fLaC") || startsWith(p, n, "ID3"))
         return true;

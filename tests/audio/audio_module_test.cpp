@@ -189,6 +189,20 @@ TEST_F(AudioModule, BadInputGivesZeroAndACode) {
     EXPECT_EQ(BASS_ErrorGetCode(), kErrorHandle);
 }
 
+TEST_F(AudioModule, WavClaimingMoreThanItHoldsIsRefusedWithoutAllocating) {
+    // A 108-byte WAV whose data chunk claims 3.6 GB: refused before the decoder allocates it.
+    const std::vector<uint8_t> header = {
+        'R', 'I', 'F', 'F', 0x64, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0x10, 0, 0, 0,
+        1, 0, 1, 0, 0x40, 0x1f, 0, 0, 0x40, 0x1f, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', 0x40, 0,
+        0, 0xd8};
+    std::vector<uint8_t> wav = header;
+    wav.resize(108, 0x80); // the header and 64 bytes of samples
+    EXPECT_EQ(BASS_StreamCreateFile(1, wav.data(), 0, wav.size(), 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kErrorFileForm);
+    wav[43] = 0; // a data chunk of 64 bytes fits: the same file loads
+    EXPECT_NE(BASS_StreamCreateFile(1, wav.data(), 0, wav.size(), 0), 0u);
+}
+
 TEST_F(AudioModule, TrackerModuleLoadsAndPlays) {
     const std::vector<uint8_t> mod = tinyModule();
     EXPECT_EQ(streamOf(mod), 0u); // not a whole-file sound format
