@@ -38,7 +38,7 @@ std::string loadshapesFromText(Game& g, const std::string& text, const std::stri
             ++end;
         const std::string token = text.substr(i, end - i);
         const char* first = token.data();
-        if (*first == '+') ++first;
+        if (*first == '+' && token.size() > 1 && token[1] != '-') ++first; // "+5", never "+-5"
         int value = 0;
         auto [ptr, ec] = std::from_chars(first, token.data() + token.size(), value);
         // Shown in a message: cut short, control bytes as '?'.

@@ -63,6 +63,8 @@ TEST(Loadshapes, ErrorsNameTheProblemAndKeepTheTable) {
         {"1\n2\r3\r\n4.5", "f: line 4: '4.5' is not a number"},
         {"1, 99999", "f: line 1: '99999' is out of range"},
         {"1 --2", "f: line 1: '--2' is not a number"},
+        {"1 +-2", "f: line 1: '+-2' is not a number"},
+        {"1 +", "f: line 1: '+' is not a number"},
     };
     for (const Case& c : cases) {
         Game g = sentinelGame();
