@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/settings.h"
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 

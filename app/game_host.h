@@ -1,7 +1,7 @@
 // The rules' view of the window: sound, frames, the level bar and the menu.
 #pragma once
 
-#include "engine/host.h"
+#include "core/host.h"
 
 namespace zembrik {
 

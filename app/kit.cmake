@@ -1,5 +1,7 @@
 # The application kit: settings files, key tables, the two dialogs and the menu artwork.
 add_library(zembrik_appkit STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/places.h
+  ${CMAKE_CURRENT_LIST_DIR}/places.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_file.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp

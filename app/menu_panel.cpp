@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "app/click_label.h"
-#include "engine/levels.h"
+#include "core/levels.h"
 
 namespace zembrik {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/record.h"
+#include "core/record.h"
 
 class QLabel;
 

@@ -7,7 +7,7 @@
 
 #include "app/settings.h"
 #include "app/settings_file.h"
-#include "engine/record.h"
+#include "core/record.h"
 
 class QButtonGroup;
 class QLabel;

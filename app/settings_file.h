@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 

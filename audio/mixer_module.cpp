@@ -40,10 +40,9 @@ bool chunksFit(const uint8_t* p, size_t n, bool bigEndian) {
     size_t pos = 12;
     while (n - pos >= 8) {
         const uint8_t* c = p + pos + 4;
-        const uint32_t len = bigEndian ? (uint32_t{c[0]} << 24 | uint32_t{c[1]} << 16 |
-                                          uint32_t{c[2]} << 8 | c[3])
-                                       : (uint32_t{c[3]} << 24 | uint32_t{c[2]} << 16 |
-                                          uint32_t{c[1]} << 8 | c[0]);
+        const uint32_t len =
+            bigEndian ? (uint32_t{c[0]} << 24 | uint32_t{c[1]} << 16 | uint32_t{c[2]} << 8 | c[3])
+                      : (uint32_t{c[3]} << 24 | uint32_t{c[2]} << 16 | uint32_t{c[1]} << 8 | c[0]);
         if (len > n - pos - 8) return false;
         pos += 8 + len + (len & 1);
         if (pos > n) break;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/levels.h"
+#include "core/levels.h"
 #include "pieces/lines.h"
 
 namespace zembrik {

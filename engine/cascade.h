@@ -1,8 +1,8 @@
 // The cascade collapse: linked groups with nothing under them fall one row per step.
 #pragma once
 
-#include "engine/host.h"
-#include "engine/record.h"
+#include "core/host.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/host.h"
-#include "engine/record.h"
+#include "core/host.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "core/levels.h"
 #include "engine/cascade.h"
 #include "engine/keys.h"
-#include "engine/levels.h"
 #include "pieces/fit.h"
 #include "pieces/lines.h"
 #include "pieces/move.h"

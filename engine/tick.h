@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "engine/host.h"
-#include "engine/random.h"
-#include "engine/record.h"
+#include "core/host.h"
+#include "core/random.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "engine/host.h"
-#include "engine/record.h"
+#include "core/host.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "engine/levels.h"
+#include "core/levels.h"
 #include "pieces/fit.h"
 
 namespace zembrik {
@@ -78,7 +78,8 @@ int16_t dropb(const Game& g, int16_t rows, int16_t blox, int16_t X, int16_t Y, i
     // top is on row 21 reaches the floor with any block it has, so the search ends there.
     (void)rows;
     int i = 0;
-    while (Y + i + 1 <= kWellH - 1 && IsOK(g, blox, mode, X, static_cast<int16_t>(Y + i + 1))) ++i;
+    while (Y + i + 1 <= kWellH - 1 && IsOK(g, blox, mode, X, static_cast<int16_t>(Y + i + 1)))
+        ++i;
     return static_cast<int16_t>(Y + i);
 }
 
@@ -89,12 +90,14 @@ void Rotateb(Game& g, int16_t moving, int16_t dire) {
         if (g.rrCmd == 1) dire = 1;
     }
     const int16_t r = dire, m = moving;
-    const auto o = [](int a, int b) { return Offset{static_cast<int16_t>(a), static_cast<int16_t>(b)}; };
+    const auto o = [](int a, int b) {
+        return Offset{static_cast<int16_t>(a), static_cast<int16_t>(b)};
+    };
     const std::array<Offset, 6> still{o(0, 0), o(r, 0), o(r, 1), o(0, 1), o(-r, 1), o(-r, 0)};
-    const std::array<Offset, 7> toward{o(r, 0), o(r, 1), o(2 * r, 0), o(0, 0),
+    const std::array<Offset, 7> toward{o(r, 0), o(r, 1),  o(2 * r, 0), o(0, 0),
                                        o(0, 1), o(-r, 1), o(-r, 0)};
     const std::array<Offset, 6> away{o(-r, 0), o(-r, 1), o(0, 1), o(0, 0), o(r, 0), o(r, 1)};
-    std::span<const Offset> kicks = m == 0 ? std::span<const Offset>(still)
+    std::span<const Offset> kicks = m == 0   ? std::span<const Offset>(still)
                                     : r == m ? std::span<const Offset>(toward)
                                              : std::span<const Offset>(away);
     for (const Offset& k : kicks) {

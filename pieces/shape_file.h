@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "engine/random.h"
+#include "core/random.h"
 
 namespace zembrik {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/levels.h"
+#include "core/levels.h"
 #include "render/surface.h"
 
 namespace zembrik {

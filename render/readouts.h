@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "engine/random.h"
-#include "engine/record.h"
+#include "core/random.h"
+#include "core/record.h"
 #include "render/background.h"
 #include "render/frame.h"
 #include "render/style.h"

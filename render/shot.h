@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/record.h"
+#include "core/record.h"
 #include "render/style.h"
 
 namespace zembrik {

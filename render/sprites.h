@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "engine/record.h"
+#include "core/record.h"
 #include "render/style.h"
 
 namespace zembrik {

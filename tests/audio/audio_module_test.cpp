@@ -192,9 +192,9 @@ TEST_F(AudioModule, BadInputGivesZeroAndACode) {
 TEST_F(AudioModule, WavClaimingMoreThanItHoldsIsRefusedWithoutAllocating) {
     // A 108-byte WAV whose data chunk claims 3.6 GB: refused before the decoder allocates it.
     const std::vector<uint8_t> header = {
-        'R', 'I', 'F', 'F', 0x64, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0x10, 0, 0, 0,
-        1, 0, 1, 0, 0x40, 0x1f, 0, 0, 0x40, 0x1f, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', 0x40, 0,
-        0, 0xd8};
+        'R', 'I',  'F', 'F', 0x64, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
+        ' ', 0x10, 0,   0,   0,    1, 0,   1,   0,   0x40, 0x1f, 0,   0,   0x40, 0x1f,
+        0,   0,    1,   0,   8,    0, 'd', 'a', 't', 'a',  0x40, 0,   0,   0xd8};
     std::vector<uint8_t> wav = header;
     wav.resize(108, 0x80); // the header and 64 bytes of samples
     EXPECT_EQ(BASS_StreamCreateFile(1, wav.data(), 0, wav.size(), 0), 0u);

@@ -26,7 +26,8 @@ TEST(IsOK, NewGameEmptiesOnlyThePlayingColumns) {
     emptyWell(g);
     int empty = 0, solid = 0;
     for (int y = kFieldMinY; y <= kFieldMaxY; ++y)
-        for (int x = kFieldMinX; x <= kFieldMaxX; ++x) (g.field(x, y) == -1 ? empty : solid)++;
+        for (int x = kFieldMinX; x <= kFieldMaxX; ++x)
+            (g.field(x, y) == -1 ? empty : solid)++;
     EXPECT_EQ(empty, 270);
     EXPECT_EQ(solid, 300);
 }
@@ -37,7 +38,7 @@ TEST(IsOK, WallsAndFloorBlock) {
     EXPECT_TRUE(IsOK(g, I, 0, 0, 0));
     EXPECT_FALSE(IsOK(g, I, 0, -1, 0)); // column -1
     EXPECT_TRUE(IsOK(g, I, 0, 6, 0));
-    EXPECT_FALSE(IsOK(g, I, 0, 7, 0)); // column 10
+    EXPECT_FALSE(IsOK(g, I, 0, 7, 0));  // column 10
     EXPECT_TRUE(IsOK(g, I, 0, 0, 20));  // row 21
     EXPECT_FALSE(IsOK(g, I, 0, 0, 21)); // row 22 is floor
 }
@@ -63,7 +64,8 @@ TEST(IsOKnp, ClimbLimitRejectsBeforeTheWell) {
     g.climbLimit = 0;
     g.lowestY = 18;
     g.curY = 17;
-    for (int16_t dmode = -1; dmode <= 1; ++dmode) EXPECT_FALSE(IsOKnp(g, dmode, 0, 0));
+    for (int16_t dmode = -1; dmode <= 1; ++dmode)
+        EXPECT_FALSE(IsOKnp(g, dmode, 0, 0));
     EXPECT_TRUE(IsOKnp(g, 1, 0, 1)); // decided by the well alone
     g.climbLimit = 1;
     EXPECT_TRUE(IsOKnp(g, 1, 0, 0));

@@ -71,7 +71,8 @@ TEST(Moveb, OppositeKeyTakesOverThenHandsBack) {
     EXPECT_EQ(g.mlCount, 11);
     moveb(g);
     EXPECT_EQ(g.curX, x); // right steps
-    for (int i = 0; i < 3; ++i) moveb(g);
+    for (int i = 0; i < 3; ++i)
+        moveb(g);
     EXPECT_EQ(g.curX, x); // right waits its delay, left suspended
     g.keyMrDown = 0;
     g.mrCount = 0;
@@ -88,7 +89,8 @@ TEST(Moveb, PushAgainstWallReportsDirection) {
     spawn(g, O, 0, -1, 0); // O occupies box columns 1-2: column 0 is its leftmost
     g.keyMlDown = 1;
     EXPECT_EQ(moveb(g), -1); // new press: no move, pushing left
-    for (int t = 0; t < 20; ++t) EXPECT_EQ(moveb(g), -1);
+    for (int t = 0; t < 20; ++t)
+        EXPECT_EQ(moveb(g), -1);
     EXPECT_EQ(g.curX, -1);
 }
 

@@ -63,7 +63,7 @@ TEST(Makenext, NoShapeDirectlyFollowsItself) {
 }
 
 class Hold : public ::testing::Test {
-protected:
+  protected:
     Game g = newRecord();
     RecordingHost host;
     ScriptedRandom rng{0.0f};

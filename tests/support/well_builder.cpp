@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "engine/levels.h"
+#include "core/levels.h"
 #include "pieces/shape_file.h"
 
 namespace zembrik::test {
@@ -34,7 +34,8 @@ void setRows(Game& g, const std::vector<std::string>& rows) {
     const int first = kWellH - static_cast<int>(rows.size());
     for (size_t r = 0; r < rows.size(); ++r)
         for (int x = 0; x < kWellW; ++x)
-            g.field(x, first + static_cast<int>(r)) = rows[r].at(static_cast<size_t>(x)) == '#' ? 0 : -1;
+            g.field(x, first + static_cast<int>(r)) =
+                rows[r].at(static_cast<size_t>(x)) == '#' ? 0 : -1;
 }
 
 std::string wellText(const Game& g, int first, bool withPiece) {

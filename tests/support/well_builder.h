@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/host.h"
-#include "engine/random.h"
-#include "engine/record.h"
+#include "core/host.h"
+#include "core/random.h"
+#include "core/record.h"
 
 namespace zembrik::test {
 

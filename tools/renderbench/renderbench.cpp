@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/levels.h"
-#include "engine/random.h"
-#include "engine/record.h"
+#include "core/levels.h"
+#include "core/random.h"
+#include "core/record.h"
 #include "pieces/shape_file.h"
 #include "render/rend.h"
 #include "render/style_file.h"

@@ -32,7 +32,8 @@ std::filesystem::path defaultStyle(const std::filesystem::path& appDir) {
     std::ifstream in(appDir / "data" / "option_style.000");
     std::string line;
     if (in && std::getline(in, line) && std::getline(in, line)) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
         if (!line.empty()) return appDir / "data" / line;
     }
     return appDir / "data" / "classic.style";
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
     auto style = std::make_unique<zembrik::Style>();
     if (wantsShots || o.style) {
         // A style file lies in a data folder; its images in the gfx folder beside it.
-        const auto path = o.style ? std::filesystem::path(*o.style) : defaultStyle(appFolder(argv[0]));
+        const auto path =
+            o.style ? std::filesystem::path(*o.style) : defaultStyle(appFolder(argv[0]));
         const auto base = std::filesystem::absolute(path).parent_path().parent_path();
         const std::string styleErr =
             zembrik::loadstyle(*style, base.string(), path.filename().string());

@@ -22,7 +22,7 @@ struct SimOptions {
     std::optional<std::string> style; // .style path for shots; default from the application folder
     int16_t ghost = 1;                // 0|1
     int16_t next = 1;                 // 0|1
-    std::string script = "-"; // "-" is standard input
+    std::string script = "-";         // "-" is standard input
 };
 
 // The options, or an error naming the problem (then the options are meaningless).

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/record.h"
+#include "core/record.h"
 #include "options.h"
 #include "script.h"
 

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 
 // Levels 0-6: steps per row; 7-9: rows per step; 10-20: the lock delay. 0 for any other level.
 inline int16_t levels(int32_t level) {
-    static constexpr int16_t kTable[21] = {60, 30, 15, 8,  4,  2,  1,  2,  3,  5, 1000,
+    static constexpr int16_t kTable[21] = {60, 30, 15, 8,  4,  2,  1,  2,  3, 5, 1000,
                                            33, 28, 24, 20, 17, 14, 12, 10, 8, 20};
     return (level >= 0 && level <= 20) ? kTable[level] : 0;
 }
@@ -19,14 +19,26 @@ inline int16_t levels(int32_t level) {
 inline int16_t newdelay(int32_t level) {
     if (level >= 0 && level < 10) return 25;
     switch (level) {
-    case 10: return 20;
-    case 11: return 15;
-    case 12: return 12;
-    case 13: return 10;
-    case 14: return 7;
-    case 15: case 16: case 17: case 18: case 19: return 5;
-    case 20: return 10;
-    default: return 0;
+    case 10:
+        return 20;
+    case 11:
+        return 15;
+    case 12:
+        return 12;
+    case 13:
+        return 10;
+    case 14:
+        return 7;
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+        return 5;
+    case 20:
+        return 10;
+    default:
+        return 0;
     }
 }
 

@@ -7,13 +7,13 @@ namespace zembrik {
 
 struct Random {
     virtual ~Random() = default;
-    virtual float next() = 0;            // uniform in [0, 1)
-    virtual void seed(uint64_t s) = 0;   // restart the sequence from s
+    virtual float next() = 0;          // uniform in [0, 1)
+    virtual void seed(uint64_t s) = 0; // restart the sequence from s
 };
 
 // A small, fast, seedable generator (splitmix64 feeding xorshift64*).
 class XorShiftRandom : public Random {
-public:
+  public:
     explicit XorShiftRandom(uint64_t s = 1) { seed(s); }
     void seed(uint64_t s) override {
         uint64_t z = s + 0x9E3779B97F4A7C15ull;
@@ -30,7 +30,7 @@ public:
         return static_cast<float>(v >> 40) * (1.0f / 16777216.0f);
     }
 
-private:
+  private:
     uint64_t state_ = 1;
 };
 

@@ -1,16 +1,18 @@
 // Resets of the game record shared by a new game and the Escape operation.
-#include "engine/record.h"
+#include "core/record.h"
 
 namespace zembrik {
 
 void emptyWell(Game& g) {
     for (int y = -5; y <= 21; ++y)
-        for (int x = 0; x < kWellW; ++x) g.field(x, y) = -1;
+        for (int x = 0; x < kWellW; ++x)
+            g.field(x, y) = -1;
 }
 
 void emptyShapeZero(Game& g) {
     for (int mode = 0; mode < 4; ++mode)
-        for (int cell = 0; cell < 16; ++cell) g.shapes(0, mode, cell) = -1;
+        for (int cell = 0; cell < 16; ++cell)
+            g.shapes(0, mode, cell) = -1;
 }
 
 void releaseAllKeys(Game& g) {

@@ -45,8 +45,8 @@ struct Game {
     int16_t debugOpt = 0; // never saved
 
     // Key assignments: virtual-key codes 0..255.
-    int16_t keyMl = 0, keyMr = 0, keyMd = 0, keyRl = 0, keyRr = 0, keyRo = 0, keyFd = 0,
-            keyHd = 0, keySt = 0;
+    int16_t keyMl = 0, keyMr = 0, keyMd = 0, keyRl = 0, keyRr = 0, keyRo = 0, keyFd = 0, keyHd = 0,
+            keySt = 0;
 
     // The active piece: shape 0..7, rotation state 0..3, top-left corner of its 4x4 box.
     int16_t curBlox = 0, curMode = 0, curX = 0, curY = 0;
