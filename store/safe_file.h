@@ -1,0 +1,34 @@
+// Writing and reading the player's files so that a failure never loses the file that was there.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zembrik {
+
+// What a path names, as both the readers and the writer of the player's files see it.
+enum class PathKind {
+    Missing,         // nothing there (its folder may or may not exist)
+    PlainFile,       // a plain file
+    LinkToPlainFile, // a symbolic link (or a chain of them) that ends at a plain file
+    Other,           // a folder, device, pipe or socket, a link to one, or a dangling link
+};
+PathKind pathKind(const std::string& path);
+
+// True when the path can be read as a file: a plain file or a link to one. Opening anything
+// else could block (a pipe) or never end (a device).
+inline bool isReadableFile(const std::string& path) {
+    const PathKind k = pathKind(path);
+    return k == PathKind::PlainFile || k == PathKind::LinkToPlainFile;
+}
+
+// Replaces the file at path with bytes. The bytes go to a new temporary file in the same
+// folder as the file they replace; it is written, flushed to the disk and closed with every
+// result checked, and only then renamed over the old file. On any failure the temporary file
+// is removed and the old file stays as it was, byte for byte. A link that ends at a plain file
+// is written through (its target is replaced, keeping its permissions; the link stays); a
+// path of kind Other is refused and left as it is. The folder must exist: nothing else is
+// created. Returns "" on success, otherwise a reason that names the file.
+std::string writeFileSafely(const std::string& path, std::string_view bytes);
+
+} // namespace zembrik

@@ -1,0 +1,112 @@
+// The safe writer: the old file survives every failure, links are followed only to plain files.
+#include "store/safe_file.h"
+
+#include <cstdlib>
+#include <dirent.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zembrik {
+namespace {
+
+class SafeFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/zembrik-safe-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+    }
+    void TearDown() override {
+        if (mounted_) ::umount(mountPoint().c_str());
+        fs::remove_all(dir_);
+    }
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string mountPoint() const { return path("small"); }
+    static std::string read(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void put(const std::string& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    // Names in the folder, so a test sees a temporary file that was left behind.
+    static size_t entries(const std::string& d) {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(d), {}));
+    }
+
+    std::string dir_;
+    bool mounted_ = false;
+};
+
+TEST_F(SafeFileTest, WritesNewAndReplacesOldKeepingPermissions) {
+    const std::string p = path("option_game.000");
+    EXPECT_EQ(writeFileSafely(p, "one\r\n"), "");
+    EXPECT_EQ(read(p), "one\r\n");
+    ::chmod(p.c_str(), 0600);
+    EXPECT_EQ(writeFileSafely(p, std::string(100000, 'x')), "");
+    EXPECT_EQ(read(p), std::string(100000, 'x'));
+    struct stat st {};
+    ASSERT_EQ(::stat(p.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(entries(dir_), 1u);
+}
+
+TEST_F(SafeFileTest, LinkToPlainFileIsWrittenThroughAndStaysALink) {
+    fs::create_directory(path("mine"));
+    put(path("mine/keys"), "old");
+    fs::create_symlink(path("mine/keys"), path("option_key.000"));
+    EXPECT_EQ(pathKind(path("option_key.000")), PathKind::LinkToPlainFile);
+    EXPECT_EQ(writeFileSafely(path("option_key.000"), "new"), "");
+    EXPECT_TRUE(fs::is_symlink(path("option_key.000")));
+    EXPECT_EQ(read(path("mine/keys")), "new");
+    EXPECT_EQ(entries(path("mine")), 1u);
+}
+
+TEST_F(SafeFileTest, LinksToAnythingElseAndNonFilesAreLeftAlone) {
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    fs::create_symlink(path("pipe"), path("to_pipe"));
+    fs::create_symlink(path("elsewhere/missing"), path("dangling"));
+    fs::create_directory(path("folder"));
+    fs::create_symlink(path("folder"), path("to_folder"));
+    for (const char* name : {"pipe", "to_pipe", "dangling", "folder", "to_folder"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(pathKind(path(name)), PathKind::Other);
+        EXPECT_FALSE(isReadableFile(path(name)));
+        const std::string err = writeFileSafely(path(name), "x");
+        EXPECT_NE(err.find(path(name)), std::string::npos) << err;
+    }
+    EXPECT_FALSE(fs::exists(path("elsewhere")));
+    EXPECT_TRUE(fs::is_fifo(path("pipe")));
+    EXPECT_TRUE(fs::is_directory(path("folder")));
+    EXPECT_EQ(entries(dir_), 5u);
+}
+
+TEST_F(SafeFileTest, MissingFolderIsReportedNotCreated) {
+    EXPECT_NE(writeFileSafely(path("no/such/file"), "x"), "");
+    EXPECT_FALSE(fs::exists(path("no")));
+}
+
+TEST_F(SafeFileTest, FullFileSystemKeepsTheOldFileWhole) {
+    fs::create_directory(mountPoint());
+    if (::mount("tmpfs", mountPoint().c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    mounted_ = true;
+    const std::string p = mountPoint() + "/option_game.000";
+    ASSERT_EQ(writeFileSafely(p, " 5 \r\n"), "");
+    const std::string err = writeFileSafely(p, std::string(1 << 20, 'x'));
+    EXPECT_NE(err.find("option_game.000"), std::string::npos) << err;
+    EXPECT_EQ(read(p), " 5 \r\n");
+    EXPECT_EQ(entries(mountPoint()), 1u);
+}
+
+} // namespace
+} // namespace zembrik
