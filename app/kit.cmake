@@ -15,7 +15,7 @@ add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
 )
 target_include_directories(zembrik_appkit PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(zembrik_appkit PUBLIC Qt6::Widgets zembrik_engine zembrik_pieces)
+target_link_libraries(zembrik_appkit PUBLIC Qt6::Widgets zembrik_engine zembrik_pieces zembrik_store)
 set_target_properties(zembrik_appkit PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_appkit)
 

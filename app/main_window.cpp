@@ -42,7 +42,8 @@ QFont readoutFont(double points) {
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, ShellServices services)
-    : appDir_(appDir), services_(std::move(services)), rules_{host_, rnd_, services_.seeds} {
+    : appDir_(appDir), places_(findPlaces(appDir)),
+      services_(std::move(services)), rules_{host_, rnd_, services_.seeds} {
     setFixedSize(640, 480);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -109,7 +110,8 @@ bool MainWindow::startUp() {
     show();
     QCoreApplication::processEvents();
 
-    const QStringList notes = loadfile(g_, s_, style_, appDir_);
+    QStringList notes = loadfile(g_, s_, style_, appDir_);
+    notes += readMoreSettings(s_, places_.settings);
     settingsLoaded_ = true;
     p1_->lightLevelBar(g_.curLevel);
     p1_->showLevelText();
@@ -283,8 +285,9 @@ void MainWindow::shutDown() {
     // Closed while still loading: the record holds no settings yet, and writing it would
     // replace the player's files with zeros.
     if (settingsLoaded_) {
-        const QString err = writeSettings(g_, s_, appDir_);
-        if (!err.isEmpty()) std::fprintf(stderr, "zembrik: %s\n", qPrintable(err));
+        for (const QString& err :
+             {writeSettings(g_, s_, appDir_), writeMoreSettings(s_, places_.settings)})
+            if (!err.isEmpty()) std::fprintf(stderr, "zembrik: %s\n", qPrintable(err));
     }
     services_.sound->shutdown();
     services_.terminate(0);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/game_host.h"
+#include "app/places.h"
 #include "app/settings.h"
 #include "audio/alerts.h"
 #include "audio/sound.h"
@@ -104,6 +105,7 @@ class MainWindow : public QWidget {
     void backToMenu();
 
     QString appDir_;
+    Places places_;
     ShellServices services_;
     Game g_;
     Settings s_;

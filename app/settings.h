@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace zembrik {
@@ -16,6 +17,9 @@ struct Settings {
     // Display text per virtual-key code (the whole line of the key-name file, number
     // included); empty for a code without a line.
     std::array<std::string, 256> keyNames;
+
+    // option_more.000, in file order (its slot table is in settings_file.cpp).
+    int16_t pauseOnFocusLoss = 1; // 1: a game pauses when the window loses the keyboard focus
 };
 
 } // namespace zembrik

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
@@ -69,7 +70,7 @@ SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, cons
 void SettingsDialog::build() {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("settings"));
-    setFixedSize(181, 321);
+    setFixedSize(181, 361);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kDarkGrey);
@@ -153,9 +154,20 @@ void SettingsDialog::build() {
     }
     label3->setFont(noteFont);
 
+    // Below the note, in two lines: the dialog is narrow.
+    pauseOnFocusLoss_ = new QCheckBox(QStringLiteral("Pause when the window\nloses focus"), this);
+    pauseOnFocusLoss_->setObjectName(QStringLiteral("chkPause"));
+    pauseOnFocusLoss_->setAccessibleName(QStringLiteral("Pause when the window loses focus"));
+    pauseOnFocusLoss_->setGeometry(16, 278, 157, 36);
+    pauseOnFocusLoss_->setFont(consoleFont(8.25));
+    pauseOnFocusLoss_->setPalette(white);
+    pauseOnFocusLoss_->setChecked(s_.pauseOnFocusLoss != 0);
+    connect(pauseOnFocusLoss_, &QCheckBox::toggled, this,
+            [this](bool on) { s_.pauseOnFocusLoss = on ? 1 : 0; });
+
     Command1_ = new QPushButton(QStringLiteral("OK"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setGeometry(8, 280, 81, 41);
+    Command1_->setGeometry(8, 316, 81, 41);
     Command1_->setFont(consoleFont(36));
     Command1_->setPalette(QApplication::palette());
     connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,6 +10,7 @@
 #include "core/record.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -19,7 +20,7 @@ namespace zembrik {
 
 struct Style;
 
-// Modal dialog (run with exec()), 181x321, owned by the main window. A list entry chosen
+// Modal dialog (run with exec()), 181x361, owned by the main window. A list entry chosen
 // loads that shape set or style at once; a load error is shown in a message box and the
 // old data and name stay. showDebug(true/false) shows or hides the main window's debug
 // read-out when the debug switch changes.
@@ -44,6 +45,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* muteGroup() const { return optMut_; }
     QButtonGroup* debugGroup() const { return optdbg_; }
     QPushButton* okButton() const { return Command1_; }
+    QCheckBox* pauseOnFocusLossBox() const { return pauseOnFocusLoss_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -66,6 +68,7 @@ class SettingsDialog : public QDialog {
     QListWidget* File2_ = nullptr;
     QButtonGroup* optMut_ = nullptr;
     QButtonGroup* optdbg_ = nullptr;
+    QCheckBox* pauseOnFocusLoss_ = nullptr;
     QPushButton* Command1_ = nullptr;
     bool selectedByPress_ = false; // the last mouse press changed a list's selection
 };

@@ -13,6 +13,7 @@
 
 #include "app/key_names.h"
 #include "pieces/shape_file.h"
+#include "store/safe_file.h"
 
 namespace zembrik {
 
@@ -20,14 +21,15 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // settings files are a few dozen bytes
 
-struct IntSlot {
-    int16_t Game::*var;
+// One integer of a settings file: where it lives, its name in notes, its range and default.
+template <class Owner> struct IntSlot {
+    int16_t Owner::*var;
     const char* name;
     int16_t lo, hi, def;
 };
 
 // option_game.000, in file order, with each control's range and the shipped value.
-constexpr std::array<IntSlot, 7> kGameSlots{{
+constexpr std::array<IntSlot<Game>, 7> kGameSlots{{
     {&Game::curLevel, "level", 0, 20, 0},
     {&Game::holdOpt, "hold", 0, 1, 1},
     {&Game::quaOpt, "gravity", 0, 2, 0},
@@ -38,7 +40,7 @@ constexpr std::array<IntSlot, 7> kGameSlots{{
 }};
 
 // option_key.000, in file order.
-constexpr std::array<IntSlot, 9> kKeySlots{{
+constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
     {&Game::keyMl, "move left key", 0, 255, 37},
     {&Game::keyMr, "move right key", 0, 255, 39},
     {&Game::keyMd, "soft drop key", 0, 255, 40},
@@ -48,6 +50,12 @@ constexpr std::array<IntSlot, 9> kKeySlots{{
     {&Game::keyFd, "hard drop key", 0, 255, 32},
     {&Game::keyHd, "hold key", 0, 255, 67},
     {&Game::keySt, "start key", 0, 255, 13},
+}};
+
+// option_more.000, in file order: what the classic files had no place for. New lines go at
+// the end; a file written before they existed simply lacks them and they take their default.
+constexpr std::array<IntSlot<Settings>, 1> kMoreSlots{{
+    {&Settings::pauseOnFocusLoss, "pause on focus loss", 0, 1, 1},
 }};
 
 QString dataPath(const QString& appDir, const char* file) {
@@ -99,25 +107,20 @@ QString shortened(const std::string& text, size_t limit) {
     return QString::fromStdString(text.substr(0, limit)) + QStringLiteral("...");
 }
 
-template <size_t N>
-void readInts(Game& g, const std::array<IntSlot, N>& table, const QString& path,
-              const char* fileName, QStringList& notes) {
-    const auto text = readSmallFile(path);
-    if (!text) {
-        notes << QStringLiteral("%1 could not be read; the shipped settings are used.")
-                     .arg(QLatin1String(fileName));
-        for (const IntSlot& s : table)
-            g.*s.var = s.def;
-        return;
-    }
-    const std::vector<std::string> f = fields(*text);
+// Takes the slots' values from the fields of a file, in order. A field that is missing gives
+// the default, with a note when noteMissing; a bad or out-of-range field always has a note.
+template <class Owner, size_t N>
+void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
+               const std::vector<std::string>& f, const char* fileName, bool noteMissing,
+               QStringList& notes) {
     for (size_t i = 0; i < N; ++i) {
-        const IntSlot& s = table[i];
+        const IntSlot<Owner>& s = table[i];
         if (i >= f.size()) {
-            notes << QStringLiteral("%1: the %2 is missing; %3 is used.")
-                         .arg(QLatin1String(fileName), QLatin1String(s.name))
-                         .arg(s.def);
-            g.*s.var = s.def;
+            if (noteMissing)
+                notes << QStringLiteral("%1: the %2 is missing; %3 is used.")
+                             .arg(QLatin1String(fileName), QLatin1String(s.name))
+                             .arg(s.def);
+            o.*s.var = s.def;
             continue;
         }
         const auto v = number(f[i]);
@@ -125,17 +128,31 @@ void readInts(Game& g, const std::array<IntSlot, N>& table, const QString& path,
             notes << QStringLiteral("%1: the %2 \"%3\" is not a number; %4 is used.")
                          .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
                               QString::number(s.def));
-            g.*s.var = s.def;
+            o.*s.var = s.def;
         } else if (*v < s.lo || *v > s.hi) {
             const int16_t clamped = *v < s.lo ? s.lo : s.hi;
             notes << QStringLiteral("%1: the %2 %3 is out of range; %4 is used.")
                          .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
                               QString::number(clamped));
-            g.*s.var = clamped;
+            o.*s.var = clamped;
         } else {
-            g.*s.var = static_cast<int16_t>(*v);
+            o.*s.var = static_cast<int16_t>(*v);
         }
     }
+}
+
+template <size_t N>
+void readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const QString& path,
+              const char* fileName, QStringList& notes) {
+    const auto text = readSmallFile(path);
+    if (!text) {
+        notes << QStringLiteral("%1 could not be read; the shipped settings are used.")
+                     .arg(QLatin1String(fileName));
+        for (const IntSlot<Game>& s : table)
+            g.*s.var = s.def;
+        return;
+    }
+    readSlots(g, table, fields(*text), fileName, true, notes);
 }
 
 // A usable bare file name: not empty, no folder part, no control characters.
@@ -263,7 +280,7 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
 
 QByteArray gameFileText(const Game& g) {
     QByteArray out;
-    for (const IntSlot& s : kGameSlots)
+    for (const IntSlot<Game>& s : kGameSlots)
         out += intLine(g.*s.var);
     return out;
 }
@@ -275,7 +292,7 @@ QByteArray styleFileText(const Settings& s) {
 
 QByteArray keyFileText(const Game& g) {
     QByteArray out;
-    for (const IntSlot& s : kKeySlots)
+    for (const IntSlot<Game>& s : kKeySlots)
         out += intLine(g.*s.var);
     return out;
 }
@@ -296,6 +313,43 @@ QString writeSettings(const Game& g, const Settings& s, const QString& appDir) {
         if (!err.isEmpty()) errors << err;
     }
     return errors.join(QLatin1Char('\n'));
+}
+
+QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
+    QStringList notes;
+    const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
+    // Missing is the ordinary case for a player coming from a version without the file.
+    const bool missing = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+    const auto text = missing ? std::nullopt : readSmallFile(path);
+    if (!text) {
+        if (!missing)
+            notes << QStringLiteral("option_more.000 could not be read; the shipped settings "
+                                    "are used.");
+        for (const IntSlot<Settings>& slot : kMoreSlots)
+            s.*slot.var = slot.def;
+        return notes;
+    }
+    readSlots(s, kMoreSlots, fields(*text), "option_more.000", false, notes);
+    return notes;
+}
+
+QByteArray moreFileText(const Settings& s) {
+    QByteArray out;
+    for (const IntSlot<Settings>& slot : kMoreSlots)
+        out += intLine(s.*slot.var);
+    return out;
+}
+
+QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
+    if (!QDir().mkpath(settingsDir))
+        return QStringLiteral("%1: the folder cannot be created")
+            .arg(QDir::toNativeSeparators(settingsDir));
+    const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
+    const QByteArray bytes = moreFileText(s);
+    const std::string err =
+        writeFileSafely(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return QString::fromStdString(err);
 }
 
 } // namespace zembrik

@@ -46,4 +46,15 @@ QByteArray gameFileText(const Game& g);
 QByteArray styleFileText(const Settings& s);
 QByteArray keyFileText(const Game& g);
 
+// option_more.000 in settingsDir, beside the other settings: the choices the classic files had
+// no place for, one integer a line in the writing rules of option_game.000 (" 1 " CR LF).
+// Reading takes the same separators as option_game.000. A missing file or line gives its
+// default without a note, so a file from before a line was added still reads; a value that is
+// not a number or out of range gives a note. Returns one line per problem found.
+QStringList readMoreSettings(Settings& s, const QString& settingsDir);
+// Writes option_more.000 through the safe writer (creating settingsDir if needed); "" or the
+// reason it failed.
+QString writeMoreSettings(const Settings& s, const QString& settingsDir);
+QByteArray moreFileText(const Settings& s);
+
 } // namespace zembrik

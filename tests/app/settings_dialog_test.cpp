@@ -1,6 +1,7 @@
 // The settings dialog: choosing files reloads at once, load errors keep the old data, switches.
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -58,7 +59,7 @@ class SettingsDialogTest : public AppDirTest {
 TEST_F(SettingsDialogTest, OpensWithTheCurrentNamesAndNothingSelected) {
     g.muteOpt = 1;
     open();
-    EXPECT_EQ(dialog->size(), QSize(181, 321));
+    EXPECT_EQ(dialog->size(), QSize(181, 361));
     EXPECT_EQ(dialog->windowTitle(), "settings");
     EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - centre.kblox");
     EXPECT_EQ(dialog->styleLabel()->text(), "blox style - classic.style");
@@ -137,6 +138,19 @@ TEST_F(SettingsDialogTest, SoundSwitchSetsTheMuteOption) {
     EXPECT_EQ(g.muteOpt, 1);
     dialog->muteGroup()->button(0)->click();
     EXPECT_EQ(g.muteOpt, 0);
+}
+
+TEST_F(SettingsDialogTest, PauseOnFocusLossBoxShowsAndSetsTheOption) {
+    s.pauseOnFocusLoss = 0;
+    open();
+    QCheckBox* box = dialog->pauseOnFocusLossBox();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(box->text().simplified() == "Pause when the window loses focus");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(s.pauseOnFocusLoss, 0);
+    EXPECT_TRUE(dialog->rect().contains(box->geometry()));
 }
 
 TEST_F(SettingsDialogTest, OkClosesTheDialog) {

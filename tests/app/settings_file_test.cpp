@@ -1,6 +1,7 @@
 // Settings files: exact write format, tolerant reading, defaults, clamping, safe writing.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -375,6 +376,55 @@ TEST_F(SettingsFileTest, WritingReplacesEachFileWholeInsteadOfRewritingIt) {
     EXPECT_EQ(left, QStringList({"centre.kblox", "kept.000", "keycode.000", "option_game.000",
                                  "option_key.000", "option_style.000"}))
         << "no temporary file is left behind";
+}
+
+// option_more.000: written like option_game.000; lines added by later versions are optional.
+TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefault) {
+    const QString folder = appDir + "/data";
+    Settings out;
+    out.pauseOnFocusLoss = 0;
+    ASSERT_EQ(writeMoreSettings(out, folder), QString());
+    EXPECT_EQ(readData("option_more.000"), QByteArray(" 0 \r\n"));
+    s.pauseOnFocusLoss = 1;
+    EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
+    EXPECT_EQ(s.pauseOnFocusLoss, 0);
+
+    // No file (a player coming from an older version) or an empty one: defaults, no note.
+    QFile::remove(dataPath("option_more.000"));
+    EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+    s.pauseOnFocusLoss = 0;
+    writeData("option_more.000", "");
+    EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+
+    // The reading rules of option_game.000: any separator; later unknown lines are ignored.
+    writeData("option_more.000", "0,640 480\n0");
+    EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
+    EXPECT_EQ(s.pauseOnFocusLoss, 0);
+    writeData("option_more.000", " 7 \r\n");
+    EXPECT_EQ(readMoreSettings(s, folder).size(), 1);
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+    writeData("option_more.000", "yes\r\n");
+    EXPECT_EQ(readMoreSettings(s, folder).size(), 1);
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+
+    // Something that is not a file: a note, the default, and writing refuses to replace it.
+    QFile::remove(dataPath("option_more.000"));
+    ASSERT_TRUE(QDir(folder).mkdir("option_more.000"));
+    s.pauseOnFocusLoss = 0;
+    EXPECT_EQ(readMoreSettings(s, folder).size(), 1);
+    EXPECT_EQ(s.pauseOnFocusLoss, 1);
+    EXPECT_TRUE(writeMoreSettings(out, folder).contains("option_more.000"));
+    EXPECT_TRUE(QFileInfo(dataPath("option_more.000")).isDir());
+}
+
+TEST_F(SettingsFileTest, ShippedMoreSettingsAreTheDefaults) {
+    copyShipped("option_more.000");
+    s.pauseOnFocusLoss = 0;
+    EXPECT_TRUE(readMoreSettings(s, appDir + "/data").isEmpty());
+    EXPECT_EQ(moreFileText(s), shippedFile("option_more.000"));
+    EXPECT_EQ(moreFileText(Settings{}), shippedFile("option_more.000"));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Fuzzes the settings reader over all four files at once: whatever they hold, every value ends
+// Fuzzes the settings reader over all five files at once: whatever they hold, every value ends
 // inside its control's range, the messages stay short, and what is written back reads back
 // the same.
 #include <cstdlib>
@@ -39,6 +39,7 @@ void checkRanges(const zembrik::Game& g, const zembrik::Settings& s) {
          {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr, g.keyRo, g.keyFd, g.keyHd, g.keySt})
         if (!inside(key, 0, 255)) std::abort();
     if (!usableName(s.shapeFile) || !usableName(s.styleFile)) std::abort();
+    if (!inside(s.pauseOnFocusLoss, 0, 1)) std::abort();
     for (int cell = 0; cell < 64; ++cell)
         if (g.shapeCells[static_cast<size_t>(cell)] != -1) std::abort();
 }
@@ -54,7 +55,8 @@ bool sameOptions(const zembrik::Game& a, const zembrik::Game& b) {
 } // namespace
 
 // Input: one flag byte (bit n set: file n is missing; bit n+4 set: file n is a folder), then
-// the four files in read order, separated by lines holding "--".
+// the four files in read order and option_more.000 (missing when there is no fifth part),
+// separated by lines holding "--".
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const zembrik::fuzz::ScratchDir scratch;
     static const bool ready = [] {
@@ -79,10 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             scratch.write(std::string("data/") + files[i], text);
     }
 
+    const fs::path more = scratch.path() / "data" / "option_more.000";
+    fs::remove_all(more);
+    if (cut.size > 0) scratch.write("data/option_more.000", cut.next());
+
     const QString appDir = QString::fromStdString(scratch.path().string());
+    const QString dataDir = appDir + "/data";
     auto g = std::make_unique<zembrik::Game>();
     auto s = std::make_unique<zembrik::Settings>();
-    const QStringList notes = zembrik::loadfile(*g, *s, fakeStyle, appDir);
+    QStringList notes = zembrik::loadfile(*g, *s, fakeStyle, appDir);
+    notes += zembrik::readMoreSettings(*s, dataDir);
     checkRanges(*g, *s);
     if (notes.size() > 24) std::abort(); // one line per problem, not per byte
     for (const QString& note : notes)
@@ -91,12 +99,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What shut-down writes, the next start reads back unchanged.
     for (const char* f : {"option_key.000", "option_style.000", "option_game.000"})
         fs::remove_all(scratch.path() / "data" / f);
+    fs::remove_all(more);
     if (!zembrik::writeSettings(*g, *s, appDir).isEmpty()) std::abort();
+    if (!zembrik::writeMoreSettings(*s, dataDir).isEmpty()) std::abort();
     auto g2 = std::make_unique<zembrik::Game>();
     auto s2 = std::make_unique<zembrik::Settings>();
     zembrik::loadfile(*g2, *s2, fakeStyle, appDir);
+    if (!zembrik::readMoreSettings(*s2, dataDir).isEmpty()) std::abort();
     if (!sameOptions(*g, *g2) || s->shapeFile != s2->shapeFile || s->styleFile != s2->styleFile ||
-        s->keyNames != s2->keyNames)
+        s->keyNames != s2->keyNames || s->pauseOnFocusLoss != s2->pauseOnFocusLoss)
         std::abort();
     return 0;
 }
