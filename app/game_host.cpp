@@ -23,5 +23,8 @@ void GameHost::gotomenu() {
 void GameHost::setDebugText(std::string_view text) {
     w_.setDebugText(text);
 }
+void GameHost::letMessagesRun() {
+    w_.letMessagesRun();
+}
 
 } // namespace zembrik

@@ -17,6 +17,7 @@ class GameHost : public Host {
     void topOut() override;
     void gotomenu() override;
     void setDebugText(std::string_view text) override;
+    void letMessagesRun() override;
 
   private:
     MainWindow& w_;

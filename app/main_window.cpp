@@ -202,6 +202,10 @@ void MainWindow::rendFrame(int16_t nocurr) {
     lbllines_->setText(frame_.lines);
     lblpoints_->setText(frame_.points);
     repaint();
+    letMessagesRun();
+}
+
+void MainWindow::letMessagesRun() {
     QCoreApplication::processEvents();
 }
 

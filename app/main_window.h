@@ -62,6 +62,8 @@ class MainWindow : public QWidget {
     void rendFrame(int16_t nocurr);
     // A sound request, silent when sound is off.
     void playsound(std::string_view code, int16_t count);
+    // Lets pending window messages (keys, clicks, closing) run once.
+    void letMessagesRun();
     // The frame loop's timing line for the debug read-out.
     void setDebugText(std::string_view text);
     // Shows or hides the debug read-out.

@@ -20,6 +20,10 @@ struct Host {
     virtual void gotomenu() = 0;
     // The frame loop's debug read-out, written on every pass; shown only in debug mode.
     virtual void setDebugText(std::string_view) {}
+    // Lets pending window messages run once; the frame loop calls it right after each sleep,
+    // before the tick, so a key pressed while the loop slept reaches the key state in time for
+    // the next step.
+    virtual void letMessagesRun() {}
 };
 
 // A host that does nothing: for tools and tests that only need the rules.

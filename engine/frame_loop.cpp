@@ -28,9 +28,29 @@ FrameLoop::FrameLoop(Game& g, Clock& clock, Host& host, TickFn tick)
     secondStart_ = clock_.milliseconds();
 }
 
+void FrameLoop::restartSteps() {
+    base_ = clock_.counter();
+    origin60_ = 0;
+}
+
+int64_t FrameLoop::nextStepDue() const {
+    // A step is due once (now - base) * 60 - origin60 >= frequency: round the reading up.
+    return base_ + (origin60_ + g_.qpcFreq + 59) / 60;
+}
+
 bool FrameLoop::pass() {
     if (g_.inGame == 0) return false;
-    clock_.sleep1ms();
+    const int64_t before = clock_.counter();
+    if ((before - base_) * 60 < origin60_) {
+        // The counter went backwards (never the case for a monotonic clock): without this the
+        // sleep would last, window frozen, until it caught up with the old origin.
+        base_ = before;
+        origin60_ = 0;
+    }
+    clock_.sleepUntil(nextStepDue());
+    host_.letMessagesRun();
+    // Esc or the window closing during those messages: the game is over, no step runs on it.
+    if (g_.inGame == 0) return false;
     // The window advances by a whole second, not to now, so a stall shows as a few short
     // windows; the signed difference survives the millisecond clock wrapping.
     const uint32_t t = clock_.milliseconds();

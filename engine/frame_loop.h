@@ -20,8 +20,11 @@ struct Clock {
     virtual int64_t counter() = 0;
     // A millisecond clock; may wrap, only differences are used.
     virtual uint32_t milliseconds() = 0;
-    // Sleeps about one millisecond.
-    virtual void sleep1ms() = 0;
+    // Sleeps until the counter reads `deadline` or later (an absolute reading, not a length);
+    // returns at once when it already does. It may wake late (timer slack, a busy machine) and,
+    // rarely, early (a signal): the loop reads the counter again afterwards and, when no step
+    // is due yet, simply sleeps again. It must not spin.
+    virtual void sleepUntil(int64_t deadline) = 0;
 };
 
 // Sets qpcFreq (counts per second) and stepLen (counts per step, qpcFreq / 60) from the clock.
@@ -33,10 +36,15 @@ void initTiming(Game& g, const Clock& clock);
 std::string debugText(int32_t stepsLastSecond, int32_t framesLastSecond, int32_t dueSteps,
                       double renderMs, int16_t waitTicks);
 
-// The loop of a running game. Each pass sleeps 1 ms, closes the one-second statistics window
-// when it is over, and when at least one step is due calls the tick with the whole steps due,
-// keeping the fraction of a step for later. More than 32767 steps due at once (a stall of
-// over nine minutes) runs 32767 of them and drops the rest.
+// The loop of a running game. Each pass sleeps until the next step falls due (not a fixed
+// millisecond: the loop wakes about 60 times a second), lets pending window messages run once
+// (Host::letMessagesRun) so a key pressed during the sleep is seen by the very next step,
+// closes the one-second statistics window when it is over, and when at least one step is due
+// calls the tick with the whole steps due, keeping the fraction of a step for later. Key state
+// never changes inside a tick: messages run only before it and in the pumping at the end of
+// the frame the tick draws. A game ended by those messages (Esc, the window closing) runs no
+// further tick. More than 32767 steps due at once (a stall of over nine minutes) runs 32767 of
+// them and drops the rest; a counter that has gone backwards restarts the step origin from it.
 class FrameLoop {
   public:
     using TickFn = std::function<void(int32_t steps)>;
@@ -48,8 +56,15 @@ class FrameLoop {
     // Passes until inGame is 0.
     void run();
 
+    // Restarts the step origin from the counter's current reading: the next step falls due one
+    // step length from now and the time before is never caught up. For a pause: call it when
+    // the game resumes (the one-second statistics window runs on).
+    void restartSteps();
+
     // The counter reading at which the next step falls due (rounded down to a whole count).
     int64_t stepOrigin() const { return base_ + origin60_ / 60; }
+    // The first whole counter reading at which the next step is due: where a pass's sleep ends.
+    int64_t nextStepDue() const;
     int32_t lastDueSteps() const { return dueSteps_; }
     int32_t stepsLastSecond() const { return stepsLastSecond_; }
     int32_t framesLastSecond() const { return framesLastSecond_; }

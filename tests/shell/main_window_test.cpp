@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -18,7 +19,8 @@
 namespace zembrik {
 namespace {
 
-// Time that moves one game step per sleep, with a hook the test uses to act inside a game.
+// Time that jumps to the deadline of each sleep (one game step per pass), with a hook the test
+// uses to act inside a game: events it posts run right after the sleep, before the tick.
 struct FakeClock : Clock {
     int64_t now = 1'000'000'000;
     int sleeps = 0;
@@ -26,8 +28,8 @@ struct FakeClock : Clock {
     int64_t frequency() const override { return 1'000'000'000; }
     int64_t counter() override { return now; }
     uint32_t milliseconds() override { return static_cast<uint32_t>(now / 1'000'000); }
-    void sleep1ms() override {
-        now += 1'000'000'000 / 60 + 1;
+    void sleepUntil(int64_t deadline) override {
+        now = std::max(now, deadline);
         ++sleeps;
         if (onSleep) onSleep(sleeps);
     }
@@ -309,6 +311,25 @@ TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
              }
          });
     EXPECT_EQ(seen, (std::vector<int16_t>{1, 1, 0, 1, 1, 0, 0}));
+}
+
+TEST_F(MainWindowTest, KeyPressedWhileTheLoopSleptIsSeenByTheNextStep) {
+    startUp();
+    std::vector<int16_t> charged;
+    int16_t waitAtEsc = 0;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 3) post(QEvent::KeyPress, Qt::Key_Left);
+             // The entry-delay step of pass 3 charged the held key's repeat.
+             if (n == 4) charged.push_back(g().mlCount);
+             if (n == 5) {
+                 waitAtEsc = g().waitTicks;
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_EQ(charged, std::vector<int16_t>{g().moveDelay});
+    EXPECT_EQ(g().waitTicks, waitAtEsc); // no step ran on the abandoned game
+    expectMenu();
 }
 
 TEST_F(MainWindowTest, TabCanBeTheStartKey) {

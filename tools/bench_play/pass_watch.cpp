@@ -54,13 +54,14 @@ void PassWatch::collect() {
     last_ = inner_.counter();
 }
 
-void PassWatch::sleep1ms() {
-    inner_.sleep1ms();
+void PassWatch::sleepUntil(int64_t deadline) {
+    inner_.sleepUntil(deadline);
     collect();
     if (!started_ || reached_) return;
-    // Half a step early: the step due at the end of the duration has not run yet then.
+    // Half a step late: the step due at the end of the duration has run by then, and the one
+    // this sleep waited for is the first beyond it.
     const int64_t halfStep = inner_.frequency() / 120;
-    if (inner_.counter() - start_ >= duration_ - halfStep) {
+    if (inner_.counter() - start_ >= duration_ + halfStep) {
         reached_ = true;
         if (onDeadline_) onDeadline_();
     }

@@ -15,18 +15,19 @@ namespace zembrik {
 // -1 when the text is not a read-out.
 int32_t dueStepsOf(std::string_view debugText);
 
-// Forwards to another clock. Every pass of the frame loop starts with a sleep; after it the
-// watch reads the window's debug read-out, which the pass before wrote only if it ran a tick,
-// adds that pass's steps and one frame, and clears the read-out again. The window is not
-// changed in any other way, so the figures are those of the real game.
+// Forwards to another clock. Every pass of the frame loop starts with a sleep until its next
+// step is due; after it the watch reads the window's debug read-out, which the pass before
+// wrote only if it ran a tick, adds that pass's steps and one frame, and clears the read-out
+// again. The window is not changed in any other way, so the figures are those of the real game.
 class PassWatch : public Clock {
   public:
     explicit PassWatch(Clock& inner) : inner_(inner) {}
 
     // Starts watching `label`. The next counter reading is taken as the start of the loop (a
     // frame loop reads the counter first when it starts). `onDeadline` is called once, after
-    // the first sleep at which half a step is left of `duration` counts since that start, so
-    // the pass that runs the last step due in the duration is the one that sees it.
+    // the first sleep that ends half a step or more past `duration` counts since that start:
+    // the sleep of the pass that would run the first step beyond the duration. The loop lets
+    // messages run right after the sleep, so a key queued there ends the game before that step.
     void watch(QLabel* label, int64_t duration, std::function<void()> onDeadline);
     // Takes in the read-out of the last pass of a loop (which ends without another sleep).
     void collect();
@@ -44,7 +45,7 @@ class PassWatch : public Clock {
     int64_t frequency() const override { return inner_.frequency(); }
     int64_t counter() override;
     uint32_t milliseconds() override { return inner_.milliseconds(); }
-    void sleep1ms() override;
+    void sleepUntil(int64_t deadline) override;
 
   private:
     Clock& inner_;

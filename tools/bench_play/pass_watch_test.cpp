@@ -2,6 +2,8 @@
 // debug read-outs, with fast and slow frames, and stops the loop on the right pass.
 #include <QApplication>
 #include <QLabel>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "engine/frame_loop.h"
@@ -10,19 +12,24 @@
 namespace zembrik {
 namespace {
 
-// One millisecond per sleep; a tick may take extra time.
+// A sleep ends 0.3 ms after its deadline; a tick may take extra time.
 struct FakeClock : Clock {
     int64_t now = 5'000'000'000;
     int64_t frequency() const override { return 1'000'000'000; }
     int64_t counter() override { return now; }
     uint32_t milliseconds() override { return static_cast<uint32_t>(now / 1'000'000); }
-    void sleep1ms() override { now += 1'000'000; }
+    void sleepUntil(int64_t deadline) override { now = std::max(now, deadline + 300'000); }
 };
 
-// Writes the read-out into the label, as the game window does.
+// Writes the read-out into the label, as the game window does; `messages` stands for the
+// window messages the loop lets run after each sleep.
 struct LabelHost : NullHost {
     QLabel* label;
+    std::function<void()> messages;
     explicit LabelHost(QLabel* l) : label(l) {}
+    void letMessagesRun() override {
+        if (messages) messages();
+    }
     void setDebugText(std::string_view text) override {
         label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
@@ -44,13 +51,16 @@ struct LoopRun {
 };
 
 // Runs a real frame loop for `seconds` with ticks that take `tickMs`; the deadline ends the
-// game at the next tick, as a queued Esc would.
+// game in the messages that run next, as a queued Esc would.
 LoopRun runLoop(double seconds, int64_t tickMs, FakeClock& clock, PassWatch& watch, QLabel& label) {
     Game g;
     g.inGame = -1;
     initTiming(g, watch);
     LabelHost host(&label);
     bool stop = false;
+    host.messages = [&] {
+        if (stop) g.inGame = 0;
+    };
     LoopRun r;
     r.watch = &watch;
     watch.watch(&label, static_cast<int64_t>(seconds * 1e9), [&stop] { stop = true; });
@@ -58,7 +68,6 @@ LoopRun runLoop(double seconds, int64_t tickMs, FakeClock& clock, PassWatch& wat
         r.steps += steps;
         ++r.frames;
         clock.now += tickMs * 1'000'000;
-        if (stop) g.inGame = 0;
     });
     loop.run();
     watch.collect();
