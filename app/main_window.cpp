@@ -5,9 +5,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 
 #include "app/controls_dialog.h"
@@ -39,28 +41,65 @@ QFont readoutFont(double points) {
     return f;
 }
 
+constexpr QSize kDesign(kWindowW, kWindowH);
+constexpr int kKeyF11 = 122; // virtual-key code
+
+// True when code is one of the nine keys the player assigned.
+bool isGameKey(const Game& g, int code) {
+    for (int16_t k :
+         {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr, g.keyRo, g.keyFd, g.keyHd, g.keySt})
+        if (k == code) return true;
+    return false;
+}
+
+// The device pixels a window rectangle covers at the given device pixel ratio.
+QRect toDevice(const QRect& r, qreal dpr) {
+    if (dpr == 1.0) return r;
+    const int x1 = static_cast<int>(std::floor(r.left() * dpr));
+    const int y1 = static_cast<int>(std::floor(r.top() * dpr));
+    const int x2 = static_cast<int>(std::ceil((r.right() + 1) * dpr));
+    const int y2 = static_cast<int>(std::ceil((r.bottom() + 1) * dpr));
+    return {x1, y1, x2 - x1, y2 - y1};
+}
+
+// The cursor a design widget asks for: its own or its nearest ancestor's below the design
+// surface, the arrow when none asks.
+QCursor designCursor(const QWidget* w, const QWidget* surface) {
+    for (; w && w != surface; w = w->parentWidget())
+        if (w->testAttribute(Qt::WA_SetCursor)) return w->cursor();
+    return QCursor(Qt::ArrowCursor);
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, ShellServices services)
     : appDir_(appDir), places_(findPlaces(appDir)),
       services_(std::move(services)), rules_{host_, rnd_, services_.seeds} {
-    setFixedSize(640, 480);
+    setMinimumSize(kDesign);
+    resize(kDesign);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the pointer takes the cursor of the design widget under it
     setWindowTitle("Loading~");
 
-    Imgtitle_ = new QLabel(this);
+    // The design's widgets live on a surface that is never shown: paintEvent draws them.
+    design_ = new QWidget(this);
+    design_->setGeometry(QRect(QPoint(), kDesign));
+    design_->setAttribute(Qt::WA_NoMousePropagation); // unwanted clicks stop here
+    design_->hide();
+
+    Imgtitle_ = new QLabel(design_);
     Imgtitle_->setGeometry(216, 152, 192, 168);
     Imgtitle_->setPixmap(QPixmap(":/art/title.png"));
     Imgtitle_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Imgtitle_->setFocusPolicy(Qt::NoFocus);
 
     // The well surface and its companion square; the window paints the well itself.
-    p2_ = new QWidget(this);
+    p2_ = new QWidget(design_);
     p2_->setGeometry(216, 16, 192, 457);
     p2_->setFocusPolicy(Qt::NoFocus);
     p2_->hide();
-    P3_ = new QWidget(this);
+    P3_ = new QWidget(design_);
     P3_->setGeometry(632, 0, 8, 8);
     paintBlack(P3_);
     P3_->setFocusPolicy(Qt::NoFocus);
@@ -73,7 +112,7 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
     lbllines_ = addLabel(412, 280, 83, 25, "", 15);
     lblpoints_ = addLabel(412, 344, 83, 25, "", 15);
 
-    lblDeb_ = new QLabel("Debugger", this);
+    lblDeb_ = new QLabel("Debugger", design_);
     lblDeb_->setGeometry(408, 8, 193, 9);
     paintBlack(lblDeb_);
     QFont mono("DejaVu Sans Mono");
@@ -82,7 +121,7 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
     lblDeb_->setFocusPolicy(Qt::NoFocus);
     lblDeb_->hide();
 
-    p1_ = new MenuPanel(g_, this);
+    p1_ = new MenuPanel(g_, design_);
     p1_->hide();
     connect(p1_, &MenuPanel::startClicked, this, &MainWindow::startGame);
     connect(p1_, &MenuPanel::controlsClicked, this, &MainWindow::openControls);
@@ -93,7 +132,7 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
 MainWindow::~MainWindow() = default;
 
 QLabel* MainWindow::addLabel(int x, int y, int w, int h, const QString& text, double points) {
-    auto* l = new QLabel(text, this);
+    auto* l = new QLabel(text, design_);
     l->setGeometry(x, y, w, h);
     paintBlack(l);
     l->setFont(readoutFont(points));
@@ -106,7 +145,7 @@ bool MainWindow::startUp() {
     initTiming(g_, services_.clock);
     setWindowTitle("Loading~");
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (QScreen* sc = screen()) move(sc->availableGeometry().center() - QPoint(320, 240));
+    if (QScreen* sc = screen()) move(sc->availableGeometry().center() - rect().center());
     show();
     QCoreApplication::processEvents();
 
@@ -121,6 +160,7 @@ bool MainWindow::startUp() {
     // Only the upper half of the title, the game's name, stays: the loading notice goes.
     Imgtitle_->setGeometry(216, 0, 192, 84);
     p1_->setFocus();
+    updateDesign();
     if (!notes.isEmpty())
         services_.alerts.show(AlertIcon::Warning, "Zembrik", notes.join("\r\n").toStdString());
 
@@ -177,6 +217,7 @@ void MainWindow::gotomenu() {
     setWindowTitle("Zembrik");
     p1_->shplvl_Click(g_.curLevel);
     p1_->setFocus();
+    updateDesign();
 }
 
 void MainWindow::topOut() {
@@ -185,6 +226,7 @@ void MainWindow::topOut() {
     showGameSurfaces(false);
     setWindowTitle("Zembrik");
     p1_->setFocus();
+    updateDesign();
 }
 
 void MainWindow::shplvl_Click(int16_t level) {
@@ -201,7 +243,7 @@ void MainWindow::rendFrame(int16_t nocurr) {
     lblscore_->setText(frame_.score);
     lbllines_->setText(frame_.lines);
     lblpoints_->setText(frame_.points);
-    repaint();
+    repaintDesign();
     letMessagesRun();
 }
 
@@ -219,21 +261,51 @@ void MainWindow::setDebugText(std::string_view text) {
 
 void MainWindow::showDebug(bool on) {
     lblDeb_->setVisible(on);
+    updateDesign();
 }
 
-void MainWindow::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
+DesignPlacement MainWindow::placement() const {
+    const qreal dpr = devicePixelRatio();
+    return placeDesign(toDevice(rect(), dpr).size(), kDesign);
+}
+
+std::optional<QPoint> MainWindow::designPointAt(QPointF pos) const {
+    return zembrik::designPointAt(pos * devicePixelRatio(), placement(), kDesign);
+}
+
+QRect MainWindow::windowRectOf(const QRect& r) const {
+    const qreal dpr = devicePixelRatio();
+    const QRect d = clientRectOf(r, placement());
+    if (dpr == 1.0) return d;
+    return QRectF(d.x() / dpr, d.y() / dpr, d.width() / dpr, d.height() / dpr).toAlignedRect();
+}
+
+void MainWindow::updateDesign(const QRect& r) {
+    update(windowRectOf(r));
+}
+
+void MainWindow::repaintDesign(const QRect& r) {
+    repaint(windowRectOf(r));
+}
+
+void MainWindow::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void MainWindow::paintDesign(QPainter& p, const QRect& r) {
     // One rectangle at a time: under a rectangular clip the painter copies the frame's rows
-    // straight, where the whole region (the window less its opaque labels) would make it blend
-    // them span by span on helper threads, every frame. The same layers as ever, bottom to top:
-    // window, well, delay bar; only the part of the window under the well is not copied twice.
+    // straight, where a region would make it blend them span by span on helper threads, every
+    // frame. Bottom to top: window, well, delay bar, then the design's widgets.
     auto draw = [&p](const QRegion& region, QPoint at, const QImage& img) {
-        for (const QRect& r : region) {
-            p.setClipRect(r);
+        for (const QRect& c : region) {
+            p.setClipRect(c);
             p.drawImage(at, img);
         }
     };
-    const QRegion& region = e->region();
+    const QRegion region(r);
     if (p2_->isHidden()) {
         draw(region, QPoint(0, 0), frame_.window);
     } else {
@@ -243,9 +315,85 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     }
     draw(region.intersected(QRect(QPoint(216, 472), frame_.ptls.size())), QPoint(216, 472),
          frame_.ptls);
+    p.setClipping(false);
+    design_->render(&p, r.topLeft(), region, QWidget::DrawChildren);
+}
+
+void MainWindow::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const qreal dpr = devicePixelRatio();
+    // Device pixels from here on: the enlarged design is copied one to one.
+    if (dpr != 1.0) p.scale(1.0 / dpr, 1.0 / dpr);
+    const DesignPlacement at = placement();
+    const QRect area = at.area(kDesign);
+    QRegion region;
+    for (const QRect& r : e->region())
+        region += toDevice(r, dpr);
+    for (const QRect& r : region.subtracted(area))
+        p.fillRect(r, Qt::black);
+
+    for (const QRect& r : region.intersected(area)) {
+        const QRect d = designRectOf(r, at, kDesign);
+        if (d.isEmpty()) continue;
+        if (at.scale == 1 && dpr == 1.0) {
+            // Straight onto the window: no copy in between.
+            p.save();
+            p.translate(at.offset);
+            paintDesign(p, d);
+            p.restore();
+            continue;
+        }
+        if (designImg_.isNull()) {
+            designImg_ = QImage(kDesign, QImage::Format_RGB32);
+            // Text in the design keeps the size it has on a 1x window.
+            designImg_.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+            designImg_.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        }
+        {
+            QPainter ip(&designImg_);
+            paintDesign(ip, d);
+        }
+        if (scaled_.size() != kDesign * at.scale)
+            scaled_ = QImage(kDesign * at.scale, QImage::Format_RGB32);
+        scaleUp(designImg_, d, at.scale, scaled_, QPoint());
+        const QRect from = clientRectOf(d, {at.scale, QPoint()});
+        p.drawImage(from.topLeft() + at.offset, scaled_, from);
+    }
+}
+
+void MainWindow::forwardMouse(QMouseEvent* e) {
+    const DesignPlacement at = placement();
+    const QPointF dev = e->position() * devicePixelRatio();
+    const QPointF designPos((dev.x() - at.offset.x()) / at.scale,
+                            (dev.y() - at.offset.y()) / at.scale);
+    const std::optional<QPoint> under = zembrik::designPointAt(dev, at, kDesign);
+    QWidget* hit = under ? design_->childAt(*under) : nullptr;
+    if (e->type() == QEvent::MouseMove && e->buttons() == Qt::NoButton) {
+        const QCursor c = designCursor(hit, design_);
+        if (c.shape() != cursor().shape()) setCursor(c);
+    }
+    QWidget* target = mouseGrab_ ? mouseGrab_.data() : hit;
+    if (e->type() == QEvent::MouseButtonPress && !mouseGrab_) mouseGrab_ = hit;
+    if (e->type() == QEvent::MouseButtonRelease && e->buttons() == Qt::NoButton)
+        mouseGrab_ = nullptr;
+    e->accept();
+    if (!target) return;
+    const QPointF local = designPos - QPointF(target->mapTo(design_, QPoint()));
+    QMouseEvent sent(e->type(), local, local, e->globalPosition(), e->button(), e->buttons(),
+                     e->modifiers(), e->pointingDevice());
+    QCoreApplication::sendEvent(target, &sent);
+    if (e->type() != QEvent::MouseMove) updateDesign();
 }
 
 void MainWindow::keyDownCode(int code) {
+    if (code == kKeyF11) {
+        // F11 switches full screen unless the player gave it to an action.
+        const bool taken = g_.inGame != 0 ? isGameKey(g_, code) : code == g_.keySt;
+        if (!taken) {
+            toggleFullScreen();
+            return;
+        }
+    }
     if (g_.inGame != 0) {
         keyDown(g_, host_, code);
         return;
@@ -264,6 +412,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     // The system's auto-repeat would restart a held key's own repeat: the rules repeat.
     if (e->isAutoRepeat()) return;
     keyDownCode(virtualKeyCode(e));
+    if (g_.inGame == 0) updateDesign();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {
@@ -306,12 +455,14 @@ void MainWindow::showAbout() {
 void MainWindow::openControls() {
     ControlsDialog d(g_, s_, this);
     d.exec();
+    updateDesign();
 }
 
 void MainWindow::openSettings() {
     SettingsDialog d(
         g_, s_, style_, appDir_, [this](bool on) { showDebug(on); }, this);
     d.exec();
+    updateDesign();
 }
 
 } // namespace zembrik

@@ -2,10 +2,13 @@
 // and shut-down sequences.
 #pragma once
 
+#include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "app/game_host.h"
@@ -19,6 +22,7 @@
 #include "engine/tick.h"
 #include "render/background.h"
 #include "render/frame.h"
+#include "render/scale.h"
 #include "render/style.h"
 
 class QLabel;
@@ -37,8 +41,27 @@ struct ShellServices {
     std::function<void(int)> terminate;
 };
 
-// Form1: a fixed 640x480 black window. Owns the game record, settings, style, sound and the
-// frame that rend draws. Each frame is composed off-screen and painted in one pass.
+// Form1: the game window. Owns the game record, settings, style, sound and the frame that rend
+// draws.
+//
+// Everything the player sees is laid out in one 640 x 480 design, and the window shows that
+// design at the largest whole scale its client area allows, centred on black (render/scale.h).
+// The design is two layers, composed afresh for every paint: the frame images (frame_.window,
+// the well p2 at (216, 16), the delay bar at (216, 472)), and on top of them the widgets that are
+// children of designSurface(): the title, the menu panel, the read-outs, the debug read-out.
+// designSurface() itself is never shown; its children are drawn through QWidget::render at 1x
+// and the result is enlarged pixel by pixel, so text and art scale as sharp blocks like the rest.
+// Mouse events on the window are mapped back to design pixels and sent to the design widget
+// under them (a press grabs the mouse for that widget until the last button is released), and
+// the pointer takes that widget's cursor.
+//
+// To add something that must scale with the game (a panel, a summary, a notice):
+// - either draw it into the frame images, in design pixels,
+// - or make a widget whose parent is designSurface() (or one of its children), placed in design
+//   pixels; it never takes the keyboard focus (keys go to this window).
+// A hidden widget never asks for a paint of its own: after changing what a design widget shows
+// outside a game, call updateDesign() (the events this window handles, keys, clicks and dialogs,
+// already do; during a game every frame repaints the whole design).
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -68,6 +91,17 @@ class MainWindow : public QWidget {
     void setDebugText(std::string_view text);
     // Shows or hides the debug read-out.
     void showDebug(bool on);
+    // Asks for a paint of the design rectangle r (design pixels; the whole design by default).
+    void updateDesign(const QRect& r = QRect(0, 0, kWindowW, kWindowH));
+    // Paints the design rectangle r at once.
+    void repaintDesign(const QRect& r = QRect(0, 0, kWindowW, kWindowH));
+    // Where the design sits in the client area now, in device pixels.
+    DesignPlacement placement() const;
+    // The design pixel under a point of the window (device-independent pixels), or nothing in
+    // the black border.
+    std::optional<QPoint> designPointAt(QPointF pos) const;
+    // F11: full screen on and off, with the same scaling.
+    void toggleFullScreen();
     // The key handlers on virtual-key codes: during a game the rules' key-down and key-up, on
     // the menu the panel's key-down (start key, Escape).
     void keyDownCode(int code);
@@ -91,10 +125,16 @@ class MainWindow : public QWidget {
     QLabel* linesLabel() const { return lbllines_; }
     QLabel* pointsLabel() const { return lblpoints_; }
     const Frame& frame() const { return frame_; }
+    // The 640 x 480 parent of every widget in the design; never shown itself.
+    QWidget* designSurface() const { return design_; }
     bool loopRunning() const { return loopDepth_ > 0; }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override { forwardMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { forwardMouse(e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { forwardMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { forwardMouse(e); }
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -105,6 +145,12 @@ class MainWindow : public QWidget {
     QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
     void showGameSurfaces(bool on);
     void backToMenu();
+    // Draws the design rectangle r (design pixels) with p, whose origin is the design's.
+    void paintDesign(QPainter& p, const QRect& r);
+    // Sends a mouse event of the window to the design widget under it, in its own pixels.
+    void forwardMouse(QMouseEvent* e);
+    // The window rectangle (device-independent pixels) covering the design rectangle r.
+    QRect windowRectOf(const QRect& r) const;
 
     QString appDir_;
     Places places_;
@@ -122,6 +168,10 @@ class MainWindow : public QWidget {
     bool shuttingDown_ = false;
     bool settingsLoaded_ = false; // the settings files have been read
 
+    QWidget* design_ = nullptr;
+    QImage designImg_;            // the design composed at 1x, for enlarging
+    QImage scaled_;               // the enlarged design, in device pixels
+    QPointer<QWidget> mouseGrab_; // the design widget a pressed button belongs to
     MenuPanel* p1_ = nullptr;
     QWidget* p2_ = nullptr;
     QWidget* P3_ = nullptr;

@@ -1,0 +1,44 @@
+// Integer scaling of the 640 x 480 design onto a client area of any size: where the design goes,
+// how a point of the client maps back to a design pixel, and the nearest-neighbour enlargement.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+namespace zembrik {
+
+// Where the design sits in a client area, all in device pixels: every design pixel becomes a
+// scale x scale block, the top-left design pixel's block starts at offset.
+struct DesignPlacement {
+    int scale = 1;
+    QPoint offset;
+    bool operator==(const DesignPlacement&) const = default;
+    // The client rectangle the whole design covers.
+    QRect area(QSize design) const { return {offset, design * scale}; }
+};
+
+// The largest whole scale s >= 1 with design.width() * s <= client.width() and
+// design.height() * s <= client.height(), centred (leftover pixels split, the odd one right
+// and below). A client smaller than the design gets scale 1 at offset (0, 0).
+DesignPlacement placeDesign(QSize client, QSize design);
+
+// The design pixel under a client point (device pixels, fractions allowed), or nothing when
+// the point lies in the black border around the design.
+std::optional<QPoint> designPointAt(QPointF client, const DesignPlacement& at, QSize design);
+
+// The client rectangle (device pixels) that shows the design rectangle r.
+QRect clientRectOf(const QRect& r, const DesignPlacement& at);
+
+// The design rectangle whose blocks cover every pixel of client rectangle r, clipped to the
+// design; empty when r lies wholly in the border.
+QRect designRectOf(const QRect& r, const DesignPlacement& at, QSize design);
+
+// Copies the rectangle r of src into dst at dstAt, each pixel as a scale x scale block of the
+// same value: no smoothing, no blending. Both images must be 32-bit with the same pixel layout
+// (RGB32 or ARGB32_Premultiplied); r is clipped to src and the result to dst.
+void scaleUp(const QImage& src, QRect r, int scale, QImage& dst, QPoint dstAt);
+
+} // namespace zembrik
