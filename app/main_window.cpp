@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -332,6 +333,25 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     for (const QRect& r : region.subtracted(area))
         p.fillRect(r, Qt::black);
 
+    // When the painter writes straight into an image of 32-bit pixels (the window's backing
+    // store, or an image a widget is rendered into), the enlarged design goes straight into it:
+    // one pass over the pixels instead of two, and no painter machinery on a large image.
+    QImage* direct = nullptr;
+    QPoint directOrigin;
+    if (QPaintEngine* pe = p.paintEngine(); pe && pe->type() == QPaintEngine::Raster) {
+        QPaintDevice* d = pe->paintDevice();
+        const QTransform t = p.deviceTransform();
+        if (d && d->devType() == QInternal::Image && t.type() <= QTransform::TxTranslate &&
+            t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy())) {
+            auto* img = static_cast<QImage*>(d);
+            if (img->format() == QImage::Format_RGB32 ||
+                img->format() == QImage::Format_ARGB32_Premultiplied) {
+                direct = img;
+                directOrigin = QPoint(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
+            }
+        }
+    }
+
     for (const QRect& r : region.intersected(area)) {
         const QRect d = designRectOf(r, at, kDesign);
         if (d.isEmpty()) continue;
@@ -353,6 +373,10 @@ void MainWindow::paintEvent(QPaintEvent* e) {
             QPainter ip(&designImg_);
             paintDesign(ip, d);
         }
+        if (direct) {
+            scaleUp(designImg_, d, at.scale, *direct, directOrigin + at.offset);
+            continue;
+        }
         if (scaled_.size() != kDesign * at.scale)
             scaled_ = QImage(kDesign * at.scale, QImage::Format_RGB32);
         scaleUp(designImg_, d, at.scale, scaled_, QPoint());
@@ -364,8 +388,9 @@ void MainWindow::paintEvent(QPaintEvent* e) {
 void MainWindow::forwardMouse(QMouseEvent* e) {
     const DesignPlacement at = placement();
     const QPointF dev = e->position() * devicePixelRatio();
-    const QPointF designPos((dev.x() - at.offset.x()) / at.scale,
-                            (dev.y() - at.offset.y()) / at.scale);
+    // Widgets see the whole design pixel the pointer is in, as on a 1x window.
+    const QPointF designPos(std::floor((dev.x() - at.offset.x()) / at.scale),
+                            std::floor((dev.y() - at.offset.y()) / at.scale));
     const std::optional<QPoint> under = zembrik::designPointAt(dev, at, kDesign);
     QWidget* hit = under ? design_->childAt(*under) : nullptr;
     if (e->type() == QEvent::MouseMove && e->buttons() == Qt::NoButton) {

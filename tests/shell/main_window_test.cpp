@@ -397,5 +397,133 @@ TEST_F(MainWindowTest, EscOnTheMenuCloses) {
     EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g()));
 }
 
+// The window at other sizes: the whole design enlarged by a whole factor, clicks mapped back.
+class ScaledWindowTest : public MainWindowTest {
+  protected:
+    // The window point at the centre of design pixel p.
+    QPoint windowPoint(QPoint p) const {
+        const DesignPlacement at = w->placement();
+        return at.offset + p * at.scale + QPoint(at.scale / 2, at.scale / 2);
+    }
+    // The design point at the centre of a design widget.
+    QPoint centreOf(const QWidget* c) const {
+        return c->mapTo(w->designSurface(), c->rect().center());
+    }
+    void click(const QWidget* c) {
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, windowPoint(centreOf(c)));
+    }
+    // Every pixel of big is the pixel of small at its block, blocks of s x s from at.
+    static void expectBlocks(const QImage& small, const QImage& big, int s, QPoint at) {
+        ASSERT_EQ(small.size(), QSize(640, 480));
+        for (int y = 0; y < 480 * s; ++y)
+            for (int x = 0; x < 640 * s; ++x)
+                ASSERT_EQ(big.pixel(at.x() + x, at.y() + y), small.pixel(x / s, y / s))
+                    << "at " << x << "," << y << " of scale " << s;
+    }
+};
+
+TEST_F(ScaledWindowTest, ClicksReachTheWidgetUnderThemAtEveryScale) {
+    startUp();
+    for (int s = 1; s <= 3; ++s) {
+        // Odd leftovers so the design sits off the window's corner.
+        w->resize(640 * s + 37, 480 * s + 21);
+        ASSERT_EQ(w->placement(), (DesignPlacement{s, QPoint(18, 10)}));
+        click(w->menu()->levelButton(6 + s));
+        EXPECT_EQ(g().curLevel, 6 + s);
+        EXPECT_EQ(w->menu()->levelText(), QString("H%1").arg(6 + s));
+        click(w->menu()->square(Selector::Qua, s - 1));
+        EXPECT_EQ(g().quaOpt, s - 1);
+        EXPECT_TRUE(w->menu()->isSelected(Selector::Qua, s - 1));
+        // The last pixel row of a button's blocks still belongs to it; the black border
+        // beside the design belongs to nothing.
+        const QWidget* b = w->menu()->levelButton(2);
+        const QPoint corner = b->mapTo(w->designSurface(), QPoint(0, b->height() - 1));
+        QTest::mouseClick(w.get(), Qt::LeftButton, {},
+                          w->placement().offset + corner * s + QPoint(0, s - 1));
+        EXPECT_EQ(g().curLevel, 2);
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(5, 240));
+        EXPECT_EQ(g().curLevel, 2);
+        EXPECT_EQ(w->designPointAt(QPointF(5, 240)), std::nullopt);
+    }
+    // A press on one button released over another clicks neither.
+    QTest::mousePress(w.get(), Qt::LeftButton, {},
+                      windowPoint(centreOf(w->menu()->levelButton(4))));
+    QTest::mouseRelease(w.get(), Qt::LeftButton, {},
+                        windowPoint(centreOf(w->menu()->levelButton(9))));
+    EXPECT_EQ(g().curLevel, 2);
+    // The pointer takes the cursor of the button under it, and the arrow elsewhere.
+    QTest::mouseMove(w.get(), windowPoint(centreOf(w->menu()->startButton())));
+    EXPECT_EQ(w->cursor().shape(), Qt::UpArrowCursor);
+    QTest::mouseMove(w.get(), windowPoint(centreOf(w->menu()->aboutButton())));
+    EXPECT_EQ(w->cursor().shape(), Qt::SizeAllCursor);
+    QTest::mouseMove(w.get(), QPoint(2, 2));
+    EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ScaledWindowTest, ADoubledFrameIsTheSameFrameWithEveryPixelDoubled) {
+    startUp();
+    w->showDebug(true);
+    w->setDebugText("GAME60, GRAPHIC=60");
+    const QImage menu1 = w->grab().toImage();
+    w->resize(1300, 1000);
+    expectBlocks(menu1, w->grab().toImage(), 2, QPoint(10, 20));
+    // Rendered into an image, the enlarged design is written straight into its pixels.
+    QImage into(1310, 1005, QImage::Format_RGB32);
+    into.fill(Qt::red);
+    w->render(&into, QPoint(7, 3));
+    expectBlocks(menu1, into, 2, QPoint(17, 23));
+    EXPECT_EQ(into.pixel(6, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(into.pixel(7, 3), qRgb(0, 0, 0));
+    w->resize(640, 480);
+    bool compared = false;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n != 40) return;
+             w->resize(640, 480);
+             const QImage game1 = w->grab().toImage();
+             w->resize(1920, 1080);
+             const QImage game2 = w->grab().toImage();
+             expectBlocks(game1, game2, 2, QPoint(320, 60));
+             // The border stays black.
+             EXPECT_EQ(game2.pixel(0, 0), qRgb(0, 0, 0));
+             EXPECT_EQ(game2.pixel(1919, 1079), qRgb(0, 0, 0));
+             compared = true;
+             post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(compared);
+}
+
+TEST_F(ScaledWindowTest, F11SwitchesFullScreenUnlessItIsAssigned) {
+    startUp();
+    QTest::keyClick(w->menu(), Qt::Key_F11);
+    EXPECT_TRUE(w->isFullScreen());
+    QTest::keyClick(w->menu(), Qt::Key_F11);
+    EXPECT_FALSE(w->isFullScreen());
+    // In a game too; as a game key it keeps its action.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) QTest::keyClick(w.get(), Qt::Key_F11);
+             if (n == 3) {
+                 EXPECT_TRUE(w->isFullScreen());
+                 g().keyHd = 122;
+                 QTest::keyClick(w.get(), Qt::Key_F11);
+                 EXPECT_TRUE(w->isFullScreen());
+                 g().keyHd = 67;
+                 QTest::keyClick(w.get(), Qt::Key_F11);
+                 EXPECT_FALSE(w->isFullScreen());
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    g().keySt = 122;
+    bool started = false;
+    play([&] { QTest::keyClick(w->menu(), Qt::Key_F11); },
+         [&](int) {
+             started = g().inGame == -1;
+             post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(started);
+    EXPECT_FALSE(w->isFullScreen());
+}
+
 } // namespace
 } // namespace zembrik

@@ -10,6 +10,7 @@
 #include "core/record.h"
 #include "pieces/shape_file.h"
 #include "render/rend.h"
+#include "render/scale.h"
 #include "render/style_file.h"
 
 namespace {
@@ -61,6 +62,28 @@ void BM_Rend(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Rend)->Arg(5)->Arg(12)->Arg(17)->Arg(20)->Unit(benchmark::kMicrosecond);
+
+// What scaling adds to showing one frame in a client area of the given size. The game window
+// composes the 640 x 480 design the same way at every scale (straight into the window at 1x,
+// into an image above that); above 1x it then writes each design pixel as a block straight into
+// the window's image, which is the work timed here.
+void BM_ScaledFrame(benchmark::State& state) {
+    const QSize client(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const QSize design(kWindowW, kWindowH);
+    QImage composed(design, QImage::Format_RGB32);
+    XorShiftRandom rnd(3);
+    for (int y = 0; y < design.height(); ++y)
+        for (int x = 0; x < design.width(); ++x)
+            composed.setPixel(x, y, 0xFF000000u | static_cast<uint32_t>(rnd.next() * 0xFFFFFF));
+    QImage window(client, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    const DesignPlacement at = placeDesign(client, design);
+    for (auto _ : state) {
+        scaleUp(composed, composed.rect(), at.scale, window, at.offset);
+        benchmark::DoNotOptimize(window.constBits());
+    }
+}
+BENCHMARK(BM_ScaledFrame)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
