@@ -462,13 +462,19 @@ void MainWindow::shutDown() {
     shuttingDown_ = true;
     // Closed while still loading: the record holds no settings yet, and writing it would
     // replace the player's files with zeros.
+    int status = 0;
     if (settingsLoaded_) {
         for (const QString& err :
-             {writeSettings(g_, s_, appDir_), writeMoreSettings(s_, places_.settings)})
-            if (!err.isEmpty()) std::fprintf(stderr, "zembrik: %s\n", qPrintable(err));
+             {writeSettings(g_, s_, appDir_), writeMoreSettings(s_, places_.settings)}) {
+            if (err.isEmpty()) continue;
+            // The old files are whole; the exit status tells a caller the settings were lost.
+            for (const QString& line : err.split(QLatin1Char('\n')))
+                std::fprintf(stderr, "zembrik: %s\n", line.toLocal8Bit().constData());
+            status = 1;
+        }
     }
     services_.sound->shutdown();
-    services_.terminate(0);
+    services_.terminate(status);
     // Only a test's terminate returns: make sure no frame loop carries on.
     g_.inGame = 0;
 }

@@ -106,7 +106,8 @@ class MainWindow : public QWidget {
     // the menu the panel's key-down (start key, Escape).
     void keyDownCode(int code);
     void keyUpCode(int code);
-    // Writes the settings (an error goes to stderr), releases the sound and terminates.
+    // Writes the settings, releases the sound and terminates: with status 0, or 1 when a
+    // settings file could not be written (each failure is a line on stderr).
     void shutDown();
     // The About box, the Controls dialog and the settings dialog.
     void showAbout();

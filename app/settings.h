@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace zembrik {
@@ -20,6 +21,12 @@ struct Settings {
 
     // option_more.000, in file order (its slot table is in settings_file.cpp).
     int16_t pauseOnFocusLoss = 1; // 1: a game pauses when the window loses the keyboard focus
+
+    // Settings files that could not be read but hold something (UTF-16 text, a link to a
+    // device): file name -> the bytes the game would have written for it right after reading.
+    // Shut-down leaves such a file as it is unless what it would write now differs, that is,
+    // unless the player changed a setting it holds.
+    std::map<std::string, std::string> keepUnlessChanged;
 };
 
 } // namespace zembrik

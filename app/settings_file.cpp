@@ -3,17 +3,18 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <vector>
 
 #include "app/key_names.h"
 #include "pieces/shape_file.h"
 #include "store/safe_file.h"
+#include "store/text_file.h"
 
 namespace zembrik {
 
@@ -58,21 +59,53 @@ constexpr std::array<IntSlot<Settings>, 1> kMoreSlots{{
     {&Settings::pauseOnFocusLoss, "pause on focus loss", 0, 1, 1},
 }};
 
-QString dataPath(const QString& appDir, const char* file) {
-    return QDir(appDir).filePath(QStringLiteral("data/") + QLatin1String(file));
+// A file in appDir/data as the file system names it: the folder's bytes as the system encodes
+// them, the file name's bytes as they are (a name need not be valid UTF-8).
+std::string dataPath(const QString& appDir, const std::string& file) {
+    return QFile::encodeName(appDir).toStdString() + "/data/" + file;
 }
 
-// The whole file, or nothing when it is missing, not a plain file, unreadable or implausibly
-// large.
-std::optional<QByteArray> readSmallFile(const QString& path) {
-    // Only plain files: opening a named pipe would wait for a writer forever.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (f.size() > kMaxFileBytes) return std::nullopt;
-    QByteArray bytes = f.read(kMaxFileBytes);
-    if (f.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
+// What reading a settings file gave: its text, or why there is none.
+struct FileText {
+    std::optional<QByteArray> text; // without a leading UTF-8 byte-order mark
+    QString problem;                // for the note when there is no text
+    bool keep = false;              // it holds something the game must not replace unasked
+};
+
+// The whole file, or why not: only a plain file (or a link to one) of a plausible size is read,
+// the same view the writer takes. Opening a named pipe would wait for a writer forever.
+FileText readSmallFile(const std::string& path) {
+    FileText out;
+    const PathKind kind = pathKind(path);
+    if (kind == PathKind::Missing || kind == PathKind::Other) {
+        out.problem = QString::fromStdString("it " + describePath(path));
+        out.keep = kind == PathKind::Other;
+        return out;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(static_cast<size_t>(kMaxFileBytes) + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (!in.eof() || in.bad()) {
+        out.problem = bytes.size() > static_cast<size_t>(kMaxFileBytes)
+                          ? QStringLiteral("it is larger than 1 MB")
+                          : QStringLiteral("it cannot be read");
+        return out;
+    }
+    if (isUtf16(bytes)) {
+        out.problem = QStringLiteral("it is UTF-16 text, not plain text");
+        out.keep = true;
+        return out;
+    }
+    const std::string_view text = withoutByteOrderMark(bytes);
+    out.text = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return out;
+}
+
+// The end of the note for an unread file that shut-down will leave alone.
+QString keptNote(const FileText& f) {
+    return f.keep ? QStringLiteral(" It is left as it is unless a setting it holds is changed.")
+                  : QString();
 }
 
 // Splits text into fields separated by blanks, tabs, commas and line ends.
@@ -141,18 +174,20 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
     }
 }
 
+// Reads one file of integers; returns true when shut-down must leave the file alone.
 template <size_t N>
-void readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const QString& path,
+bool readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const QString& appDir,
               const char* fileName, QStringList& notes) {
-    const auto text = readSmallFile(path);
-    if (!text) {
-        notes << QStringLiteral("%1 could not be read; the shipped settings are used.")
-                     .arg(QLatin1String(fileName));
+    const FileText file = readSmallFile(dataPath(appDir, fileName));
+    if (!file.text) {
+        notes << QStringLiteral("%1 could not be read (%2); the shipped settings are used.%3")
+                     .arg(QLatin1String(fileName), file.problem, keptNote(file));
         for (const IntSlot<Game>& s : table)
             g.*s.var = s.def;
-        return;
+        return file.keep;
     }
-    readSlots(g, table, fields(*text), fileName, true, notes);
+    readSlots(g, table, fields(*file.text), fileName, true, notes);
+    return false;
 }
 
 // A usable bare file name: not empty, no folder part, no control characters.
@@ -214,67 +249,75 @@ QByteArray intLine(int16_t v) {
     return line;
 }
 
-QString writeOne(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), f.errorString());
-    if (f.write(bytes) != bytes.size()) {
-        const QString err = f.errorString();
-        f.cancelWriting();
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), err);
-    }
-    if (!f.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), f.errorString());
-    return {};
+// The settings files shut-down writes, in the order it writes them, with their text.
+std::array<std::pair<const char*, QByteArray>, 3> settingsFiles(const Game& g, const Settings& s) {
+    return {{
+        {"option_game.000", gameFileText(g)},
+        {"option_style.000", styleFileText(s)},
+        {"option_key.000", keyFileText(g)},
+    }};
 }
 
 } // namespace
 
 bool isPlainDataFile(const QString& appDir, const std::string& name) {
-    return QFileInfo(QDir(appDir).filePath(QStringLiteral("data/") + QString::fromStdString(name)))
-        .isFile();
+    return isReadableFile(dataPath(appDir, name));
 }
 
 std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name) {
-    const QString path =
-        QDir(appDir).filePath(QStringLiteral("data/") + QString::fromStdString(name));
-    if (!isPlainDataFile(appDir, name)) return path.toStdString() + ": not a readable file";
-    return loadshapes(g, path.toStdString());
+    const std::string path = dataPath(appDir, name);
+    if (!isReadableFile(path)) return path + ": not read, because it " + describePath(path);
+    return loadshapes(g, path);
 }
 
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir) {
     QStringList notes;
+    std::vector<std::string> kept;
 
-    readInts(g, kKeySlots, dataPath(appDir, "option_key.000"), "option_key.000", notes);
+    if (readInts(g, kKeySlots, appDir, "option_key.000", notes)) kept.push_back("option_key.000");
 
     s.keyNames = {};
-    if (const auto text = readSmallFile(dataPath(appDir, "keycode.000"))) {
+    const FileText keyNames = readSmallFile(dataPath(appDir, "keycode.000"));
+    if (keyNames.text) {
+        const QByteArray& text = *keyNames.text;
         const int skipped = readKeyNames(
-            std::string_view(text->constData(), static_cast<size_t>(text->size())), s.keyNames);
+            std::string_view(text.constData(), static_cast<size_t>(text.size())), s.keyNames);
         if (skipped > 0)
             notes << QStringLiteral("keycode.000: %1 line(s) without a key code 0-255 skipped.")
                          .arg(skipped);
     } else {
-        notes << QStringLiteral("keycode.000 could not be read; the shipped key names are used.");
+        notes << QStringLiteral(
+                     "keycode.000 could not be read (%1); the shipped key names are used.")
+                     .arg(keyNames.problem);
         for (int code = 0; code < 256; ++code)
             s.keyNames[static_cast<size_t>(code)] = shippedKeyName(code);
     }
 
     std::array<std::string, 2> names;
-    if (const auto text = readSmallFile(dataPath(appDir, "option_style.000"))) {
-        names = twoLines(*text);
+    const FileText style = readSmallFile(dataPath(appDir, "option_style.000"));
+    if (style.text) {
+        names = twoLines(*style.text);
     } else {
-        notes << QStringLiteral(
-            "option_style.000 could not be read; the shipped shape set and style are used.");
+        notes << QStringLiteral("option_style.000 could not be read (%1); the shipped shape set "
+                                "and style are used.%2")
+                     .arg(style.problem, keptNote(style));
         names = {kDefaultShapeFile, kDefaultStyleFile};
+        if (style.keep) kept.push_back("option_style.000");
     }
-    const QString dataDir = QDir(appDir).filePath(QStringLiteral("data"));
     auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, appDir, name); };
     s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile, "shape set", loadShapes, notes);
     s.styleFile = loadWithFallback(names[1], kDefaultStyleFile, "style", loadStyle, notes);
     emptyShapeZero(g);
 
-    readInts(g, kGameSlots, dataPath(appDir, "option_game.000"), "option_game.000", notes);
+    if (readInts(g, kGameSlots, appDir, "option_game.000", notes))
+        kept.push_back("option_game.000");
+
+    for (const auto& [name, bytes] : settingsFiles(g, s)) {
+        if (std::find(kept.begin(), kept.end(), name) != kept.end())
+            s.keepUnlessChanged[name] = bytes.toStdString();
+        else
+            s.keepUnlessChanged.erase(name);
+    }
     return notes;
 }
 
@@ -303,33 +346,39 @@ QString writeSettings(const Game& g, const Settings& s, const QString& appDir) {
     if (!QDir().mkpath(dataDir))
         return QStringLiteral("%1: the folder cannot be created")
             .arg(QDir::toNativeSeparators(dataDir));
-    const std::array<std::pair<const char*, QByteArray>, 3> files{{
-        {"option_game.000", gameFileText(g)},
-        {"option_style.000", styleFileText(s)},
-        {"option_key.000", keyFileText(g)},
-    }};
-    for (const auto& [name, bytes] : files) {
-        const QString err = writeOne(dataPath(appDir, name), bytes);
-        if (!err.isEmpty()) errors << err;
+    for (const auto& [name, bytes] : settingsFiles(g, s)) {
+        // A file that could not be read was reported at start-up; it stays as it is while the
+        // player has changed nothing it holds.
+        const auto kept = s.keepUnlessChanged.find(name);
+        if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) continue;
+        const std::string err =
+            writeFileSafely(dataPath(appDir, name),
+                            std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        if (!err.empty()) errors << QString::fromStdString(err);
     }
     return errors.join(QLatin1Char('\n'));
 }
 
 QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
     QStringList notes;
-    const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
+    const std::string path =
+        QFile::encodeName(QDir(settingsDir).filePath(QStringLiteral("option_more.000")))
+            .toStdString();
+    s.keepUnlessChanged.erase("option_more.000");
     // Missing is the ordinary case for a player coming from a version without the file.
-    const bool missing = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
-    const auto text = missing ? std::nullopt : readSmallFile(path);
-    if (!text) {
+    const bool missing = pathKind(path) == PathKind::Missing;
+    const FileText file = missing ? FileText{} : readSmallFile(path);
+    if (!file.text) {
         if (!missing)
-            notes << QStringLiteral("option_more.000 could not be read; the shipped settings "
-                                    "are used.");
+            notes << QStringLiteral("option_more.000 could not be read (%1); the shipped "
+                                    "settings are used.%2")
+                         .arg(file.problem, keptNote(file));
         for (const IntSlot<Settings>& slot : kMoreSlots)
             s.*slot.var = slot.def;
+        if (file.keep) s.keepUnlessChanged["option_more.000"] = moreFileText(s).toStdString();
         return notes;
     }
-    readSlots(s, kMoreSlots, fields(*text), "option_more.000", false, notes);
+    readSlots(s, kMoreSlots, fields(*file.text), "option_more.000", false, notes);
     return notes;
 }
 
@@ -346,6 +395,9 @@ QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
             .arg(QDir::toNativeSeparators(settingsDir));
     const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
     const QByteArray bytes = moreFileText(s);
+    // Left alone, like the other settings files, while it could not be read and is unchanged.
+    const auto kept = s.keepUnlessChanged.find("option_more.000");
+    if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) return {};
     const std::string err =
         writeFileSafely(QFile::encodeName(path).toStdString(),
                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));

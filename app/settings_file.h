@@ -22,22 +22,26 @@ using StyleLoader = std::function<std::string(const std::string& name)>;
 // leaves the shape table as it was on error.
 std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name);
 
-// True when appDir/data/<name> is a plain file (not a folder, pipe or device).
+// True when appDir/data/<name> is a plain file or a link to one (not a folder, pipe or device).
 bool isPlainDataFile(const QString& appDir, const std::string& name);
 
 // Reads option_key.000, keycode.000, option_style.000 (loading the shape set and the style it
 // names, then emptying shape 0) and option_game.000 from appDir/data, in that order. Never
 // fails: a missing file or value gives the shipped default, a value outside its control's
-// range is clamped, an unusable shape set or style falls back to the shipped one. Returns one
-// line per problem found, empty when all was well.
+// range is clamped, an unusable shape set or style falls back to the shipped one. A UTF-8
+// byte-order mark is skipped; UTF-16 text, and anything but a plain file or a link to one, is
+// not read and goes into s.keepUnlessChanged. Returns one line per problem found, empty when
+// all was well.
 QStringList loadfile(Game& g, Settings& s, Style& style, const QString& appDir);
 
 // The same with the style loading supplied by the caller (tests, tools).
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir);
 
 // Writes option_game.000, option_style.000 and option_key.000 into appDir/data, in that
-// order. Each file is written to a temporary file and renamed into place, so a failure leaves
-// the old file whole. Returns "" or a text naming every file that could not be written.
+// order, each through writeFileSafely (store/safe_file.h): a failure leaves the old file whole,
+// and only a plain file or a link to one is written. A file listed in s.keepUnlessChanged is
+// left alone while its text is unchanged. Returns "" or one line per file that could not be
+// written, naming it and the reason.
 QString writeSettings(const Game& g, const Settings& s, const QString& appDir);
 
 // The exact text of each file as writeSettings writes it (integers as " 5 " or "-1 ",

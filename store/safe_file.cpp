@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -49,17 +50,55 @@ bool writeAll(int fd, std::string_view bytes) {
             if (errno == EINTR) continue;
             return false;
         }
+        if (n == 0) { // no progress and no error: never spin on it
+            errno = EIO;
+            return false;
+        }
         p += n;
         left -= static_cast<size_t>(n);
     }
     return true;
 }
 
+// The temporary file's name pattern beside target. It keeps the target's name where that fits
+// (so a file left by a power cut says what it was), within the longest name a folder allows.
+std::string temporaryPattern(const std::string& target) {
+    constexpr size_t kMaxName = 255 - 7; // room for ".XXXXXX"
+    const size_t slash = target.find_last_of('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string base = target.substr(nameStart);
+    if (base.size() > kMaxName) base.resize(kMaxName);
+    return target.substr(0, nameStart) + base + ".XXXXXX";
+}
+
 } // namespace
+
+std::string describePath(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return "is missing";
+        return std::string("cannot be looked at (") + std::strerror(errno) + ")";
+    }
+    std::string link;
+    if (S_ISLNK(st.st_mode)) {
+        if (::stat(path.c_str(), &st) != 0)
+            return errno == ELOOP ? "is a link that loops" : "is a link to nothing";
+        link = "a link to ";
+    }
+    const char* kind = S_ISREG(st.st_mode)    ? "a plain file"
+                       : S_ISDIR(st.st_mode)  ? "a folder"
+                       : S_ISFIFO(st.st_mode) ? "a named pipe"
+                       : S_ISSOCK(st.st_mode) ? "a socket"
+                                              : "a device";
+    return "is " + link + kind;
+}
 
 PathKind pathKind(const std::string& path) {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return PathKind::Missing;
+    if (::lstat(path.c_str(), &st) != 0)
+        // Only "nothing there" is missing; a folder that cannot be searched, a name too long
+        // or a loop in the folders is something that can be neither read nor written.
+        return errno == ENOENT || errno == ENOTDIR ? PathKind::Missing : PathKind::Other;
     if (S_ISREG(st.st_mode)) return PathKind::PlainFile;
     if (!S_ISLNK(st.st_mode)) return PathKind::Other;
     // stat follows the whole chain; a dangling or looping link fails here.
@@ -68,28 +107,35 @@ PathKind pathKind(const std::string& path) {
 }
 
 std::string writeFileSafely(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return "a file without a name cannot be written";
     std::string target = path;
     mode_t mode = 0;
+    struct stat old {};
+    bool replacing = false;
     switch (pathKind(path)) {
     case PathKind::Missing:
         mode = newFileMode();
         break;
     case PathKind::PlainFile:
     case PathKind::LinkToPlainFile: {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) == nullptr)
-            return reason(path, "cannot follow the link", errno);
-        target = resolved;
-        struct stat st {};
-        if (::stat(target.c_str(), &st) != 0) return reason(path, "cannot read", errno);
-        mode = st.st_mode & 07777;
+        const std::unique_ptr<char, decltype(&std::free)> resolved(
+            ::realpath(path.c_str(), nullptr), &std::free);
+        if (!resolved) return reason(path, "cannot follow the link", errno);
+        target = resolved.get();
+        if (::stat(target.c_str(), &old) != 0) return reason(path, "cannot be looked at", errno);
+        // A file the player made read-only stays as it is, as an editor would leave it.
+        if (::access(target.c_str(), W_OK) != 0)
+            return reason(path, "is read-only, not written", errno);
+        mode = old.st_mode & 0777;
+        replacing = true;
         break;
     }
     case PathKind::Other:
-        return path + ": not written, because it is not a plain file or a link to one";
+        return path + ": not written, because it " + describePath(path) +
+               " (only a plain file or a link to one is written)";
     }
 
-    std::string tmp = target + ".XXXXXX";
+    std::string tmp = temporaryPattern(target);
     std::vector<char> name(tmp.begin(), tmp.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -101,6 +147,9 @@ std::string writeFileSafely(const std::string& path, std::string_view bytes) {
         ::unlink(tmp.c_str());
         return reason(path, what, err);
     };
+    // Run as root for someone else's file, the new file keeps that owner; anyone else can only
+    // make files of their own, so a refusal here changes nothing.
+    if (replacing && ::geteuid() == 0) (void)!::fchown(fd, old.st_uid, old.st_gid);
     if (::fchmod(fd, mode) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);

@@ -11,9 +11,14 @@ enum class PathKind {
     Missing,         // nothing there (its folder may or may not exist)
     PlainFile,       // a plain file
     LinkToPlainFile, // a symbolic link (or a chain of them) that ends at a plain file
-    Other,           // a folder, device, pipe or socket, a link to one, or a dangling link
+    Other,           // a folder, device, pipe or socket, a link to one, a dangling link, or a
+                     // path that cannot be looked at (a folder on the way cannot be searched)
 };
 PathKind pathKind(const std::string& path);
+
+// What is at a path, in words for a message: "is a plain file", "is a link to a plain file",
+// "is missing", "is a folder", "is a link to a device", "is a link to nothing", ...
+std::string describePath(const std::string& path);
 
 // True when the path can be read as a file: a plain file or a link to one. Opening anything
 // else could block (a pipe) or never end (a device).
@@ -27,8 +32,10 @@ inline bool isReadableFile(const std::string& path) {
 // result checked, and only then renamed over the old file. On any failure the temporary file
 // is removed and the old file stays as it was, byte for byte. A link that ends at a plain file
 // is written through (its target is replaced, keeping its permissions; the link stays); a
-// path of kind Other is refused and left as it is. The folder must exist: nothing else is
-// created. Returns "" on success, otherwise a reason that names the file.
+// path of kind Other, and a file its owner made read-only, are refused and left as they are.
+// The folder must exist: nothing else is created. A second hard link to the old file keeps
+// the old bytes. Returns "" on success, otherwise a reason that names the file (the path as
+// given) and says what failed.
 std::string writeFileSafely(const std::string& path, std::string_view bytes);
 
 } // namespace zembrik

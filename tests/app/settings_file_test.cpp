@@ -3,11 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "app/settings_file.h"
 #include "app_fixture.h"
+#include "full_disk.h"
 #include "pieces/shape_file.h"
 
 namespace zembrik::test {
@@ -425,6 +428,93 @@ TEST_F(SettingsFileTest, ShippedMoreSettingsAreTheDefaults) {
     EXPECT_TRUE(readMoreSettings(s, appDir + "/data").isEmpty());
     EXPECT_EQ(moreFileText(s), shippedFile("option_more.000"));
     EXPECT_EQ(moreFileText(Settings{}), shippedFile("option_more.000"));
+}
+
+// Shut-down on a full disk: every write fails, every old file stays whole, each is named.
+TEST_F(SettingsFileTest, FullDiskKeepsEveryOldFileAndNamesEachFailure) {
+    FullDisk disk(QFile::encodeName(appDir + "/data").toStdString());
+    copyAllShipped();
+    load();
+    if (!disk.fill()) GTEST_SKIP() << "neither a small file system nor a size limit here";
+    g.curLevel = 7;
+    const QString err = writeSettings(g, s, appDir);
+    for (const char* name : {"option_game.000", "option_style.000", "option_key.000"}) {
+        EXPECT_TRUE(err.contains(QLatin1String(name) + ": cannot write")) << err.toStdString();
+        EXPECT_EQ(readData(QLatin1String(name)), shippedFile(name)) << name;
+    }
+    const QStringList left = QDir(appDir + "/data").entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left.size(), disk.mounted() ? 6 : 5) << left.join(' ').toStdString();
+}
+
+// Links in the data folder: one to a plain file is read and written through; one to a device,
+// to nothing, or to a folder is reported once at start-up and then left exactly as it is.
+TEST_F(SettingsFileTest, LinksAreFollowedOnlyToPlainFiles) {
+    namespace fs = std::filesystem;
+    copyAllShipped();
+    const fs::path data = QFile::encodeName(appDir + "/data").toStdString();
+    const fs::path mine = QFile::encodeName(dir.path() + "/mine").toStdString();
+    fs::create_directory(mine);
+    fs::rename(data / "option_key.000", mine / "keys");
+    fs::create_symlink(mine / "keys", data / "option_key.000");
+    fs::remove(data / "option_style.000");
+    fs::create_symlink(mine / "elsewhere" / "style", data / "option_style.000");
+    fs::remove(data / "option_game.000");
+    const bool device = ::mknod((mine / "device").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    if (device)
+        fs::create_symlink(mine / "device", data / "option_game.000");
+    else
+        fs::create_directory_symlink(mine, data / "option_game.000");
+
+    const QStringList notes = load();
+    ASSERT_EQ(notes.size(), 2) << notes.join('\n').toStdString();
+    EXPECT_TRUE(notes[0].startsWith("option_style.000 could not be read (it is a link to nothing)"))
+        << notes[0].toStdString();
+    EXPECT_TRUE(notes[1].contains(device ? "a link to a device" : "a link to a folder"))
+        << notes[1].toStdString();
+    EXPECT_TRUE(notes[1].contains("left as it is"));
+    g.keyMl = 65;
+    EXPECT_EQ(writeSettings(g, s, appDir), QString()) << "nothing changed in the two links";
+    EXPECT_TRUE(fs::is_symlink(data / "option_key.000"));
+    EXPECT_TRUE(readData("option_key.000").startsWith(" 65 \r\n"));
+    EXPECT_FALSE(fs::exists(mine / "elsewhere"));
+    EXPECT_TRUE(device ? fs::is_character_file(mine / "device") : fs::is_directory(mine));
+
+    g.curLevel = 3; // a change the game file cannot take: reported, still not written
+    const QString err = writeSettings(g, s, appDir);
+    EXPECT_TRUE(err.contains("option_game.000: not written")) << err.toStdString();
+    EXPECT_FALSE(err.contains("option_style.000")) << err.toStdString();
+    EXPECT_TRUE(device ? fs::is_character_file(mine / "device") : fs::is_directory(mine));
+}
+
+// Files from other editors: a byte-order mark is skipped; UTF-16 is refused whole with one
+// note and kept until the player changes a setting it holds.
+TEST_F(SettingsFileTest, ByteOrderMarkIsSkippedAndUtf16IsKeptUntilChanged) {
+    copyAllShipped();
+    const QByteArray bom("\xEF\xBB\xBF");
+    writeData("option_game.000", bom + " 7 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n");
+    writeData("option_style.000", bom + "top.kblox\r\nclassic.style\r\n");
+    writeData("keycode.000", bom + "37 Left\r\n");
+    copyShipped("top.kblox");
+    QByteArray utf16("\xFF\xFE");
+    for (char c : QByteArray(" 65 \r\n 66 \r\n"))
+        utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+    writeData("option_key.000", utf16);
+
+    QStringList notes = load();
+    ASSERT_EQ(notes.size(), 1) << notes.join('\n').toStdString();
+    EXPECT_TRUE(notes[0].startsWith("option_key.000 could not be read (it is UTF-16 text"));
+    EXPECT_EQ(g.curLevel, 7);
+    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(s.keyNames[37], "37 Left");
+    EXPECT_EQ(g.keyMl, 37) << "the shipped keys stand in";
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    EXPECT_EQ(readData("option_key.000"), utf16);
+    EXPECT_TRUE(readData("option_game.000").startsWith(" 7 \r\n")) << "written without the mark";
+
+    g.keyMl = 65;
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    EXPECT_EQ(readData("option_key.000"), keyFileText(g));
 }
 
 } // namespace

@@ -525,5 +525,14 @@ TEST_F(ScaledWindowTest, F11SwitchesFullScreenUnlessItIsAssigned) {
     EXPECT_FALSE(w->isFullScreen());
 }
 
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenEndWithStatusOne) {
+    startUp();
+    ASSERT_TRUE(QFile::remove(data("option_key.000")));
+    ASSERT_TRUE(QDir().mkdir(data("option_key.000")));
+    w->close();
+    EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g())) << "the others are written";
+}
+
 } // namespace
 } // namespace zembrik

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs the settings writer's read-only-folder test as the user "nobody" when started as root,
-# where folder permissions would not apply. Exit 77 (skipped) when that cannot be arranged.
-#   read_only_as_user.sh APP_TESTS
+# Runs tests as the user "nobody" when started as root, for the cases where root would pass
+# for the wrong reason: permissions do not bind root, and root may mount a small file system
+# where an ordinary user gets the injected size limit instead. Exit 77 (skipped) when that
+# cannot be arranged; any test still skipped as nobody is a failure.
+#   as_user.sh TESTS GTEST_FILTER
 set -uo pipefail
-tests=$1
-filter='SettingsFileTest.ReadOnlyFolderReportsAnErrorAndKeepsTheOldFiles'
+tests=$1 filter=$2
 if [ "$(id -u)" -ne 0 ]; then
   exec "$tests" --gtest_filter="$filter"
 fi
@@ -18,4 +19,4 @@ rc=$?
 echo "$out"
 [ $rc -eq 0 ] || exit 1
 if grep -q '\[  SKIPPED \]' <<<"$out"; then echo "still skipped as nobody"; exit 1; fi
-grep -q '\[  PASSED  \] 1 test' <<<"$out" || exit 1
+grep -q '\[  PASSED  \] [1-9]' <<<"$out" || exit 1
