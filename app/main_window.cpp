@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -44,6 +45,8 @@ QFont readoutFont(double points) {
 
 constexpr QSize kDesign(kWindowW, kWindowH);
 constexpr int kKeyF11 = 122; // virtual-key code
+// Room left for a window's frame and title bar when its first size is chosen.
+constexpr QSize kDecoration(16, 48);
 
 // True when code is one of the nine keys the player assigned.
 bool isGameKey(const Game& g, int code) {
@@ -146,12 +149,23 @@ bool MainWindow::startUp() {
     initTiming(g_, services_.clock);
     setWindowTitle("Loading~");
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (QScreen* sc = screen()) move(sc->availableGeometry().center() - rect().center());
-    show();
+    // The window's size is known before it first shows, so it opens at its size at once.
+    const QStringList moreNotes = readMoreSettings(s_, places_.settings);
+    if (QScreen* sc = screen()) {
+        const QRect avail = sc->availableGeometry();
+        resize(openingClientSize(QSize(s_.clientWidth, s_.clientHeight), avail.size(), kDesign,
+                                 kDecoration));
+        move(avail.center() - rect().center());
+    }
+    normalSize_ = size();
+    if (s_.fullScreen != 0)
+        showFullScreen();
+    else
+        show();
     QCoreApplication::processEvents();
 
     QStringList notes = loadfile(g_, s_, style_, appDir_);
-    notes += readMoreSettings(s_, places_.settings);
+    notes += moreNotes;
     settingsLoaded_ = true;
     p1_->lightLevelBar(g_.curLevel);
     p1_->showLevelText();
@@ -290,10 +304,20 @@ void MainWindow::repaintDesign(const QRect& r) {
 }
 
 void MainWindow::toggleFullScreen() {
-    if (isFullScreen())
-        showNormal();
-    else
+    if (!isFullScreen()) {
+        if (!isMaximized()) normalSize_ = size();
+        beforeFullScreen_ = windowState();
         showFullScreen();
+        return;
+    }
+    // Back as it was; not every window system remembers a size the window never had on screen
+    // (a window that opened full screen).
+    if (beforeFullScreen_ & Qt::WindowMaximized) {
+        showMaximized();
+        return;
+    }
+    showNormal();
+    if (normalSize_.isValid()) resize(normalSize_);
 }
 
 void MainWindow::paintDesign(QPainter& p, const QRect& r) {
@@ -464,6 +488,11 @@ void MainWindow::shutDown() {
     // replace the player's files with zeros.
     int status = 0;
     if (settingsLoaded_) {
+        // Out of full screen the window comes back at the size it had before.
+        const QSize client = isFullScreen() ? normalSize_ : size();
+        s_.clientWidth = static_cast<int16_t>(std::clamp(client.width(), 0, 32767));
+        s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
+        s_.fullScreen = isFullScreen() ? 1 : 0;
         for (const QString& err :
              {writeSettings(g_, s_, appDir_), writeMoreSettings(s_, places_.settings)}) {
             if (err.isEmpty()) continue;

@@ -170,9 +170,11 @@ class MainWindow : public QWidget {
     bool settingsLoaded_ = false; // the settings files have been read
 
     QWidget* design_ = nullptr;
-    QImage designImg_;            // the design composed at 1x, for enlarging
-    QImage scaled_;               // the enlarged design, in device pixels
-    QPointer<QWidget> mouseGrab_; // the design widget a pressed button belongs to
+    QImage designImg_;                  // the design composed at 1x, for enlarging
+    QImage scaled_;                     // the enlarged design, in device pixels
+    QPointer<QWidget> mouseGrab_;       // the design widget a pressed button belongs to
+    QSize normalSize_;                  // the client size out of full screen and not maximised
+    Qt::WindowStates beforeFullScreen_; // the window's state when it went full screen
     MenuPanel* p1_ = nullptr;
     QWidget* p2_ = nullptr;
     QWidget* P3_ = nullptr;

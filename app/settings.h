@@ -21,6 +21,10 @@ struct Settings {
 
     // option_more.000, in file order (its slot table is in settings_file.cpp).
     int16_t pauseOnFocusLoss = 1; // 1: a game pauses when the window loses the keyboard focus
+    // The window's client size when it was last closed (out of full screen), in the toolkit's
+    // device-independent pixels; 0 when none was saved, and the window picks its first size.
+    int16_t clientWidth = 0, clientHeight = 0;
+    int16_t fullScreen = 0; // 1: the window was full screen when it was closed
 
     // Settings files that could not be read but hold something (UTF-16 text, a link to a
     // device): file name -> the bytes the game would have written for it right after reading.

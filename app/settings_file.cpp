@@ -55,8 +55,11 @@ constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
 
 // option_more.000, in file order: what the classic files had no place for. New lines go at
 // the end; a file written before they existed simply lacks them and they take their default.
-constexpr std::array<IntSlot<Settings>, 1> kMoreSlots{{
+constexpr std::array<IntSlot<Settings>, 4> kMoreSlots{{
     {&Settings::pauseOnFocusLoss, "pause on focus loss", 0, 1, 1},
+    {&Settings::clientWidth, "window width", 0, 32767, 0},
+    {&Settings::clientHeight, "window height", 0, 32767, 0},
+    {&Settings::fullScreen, "full screen", 0, 1, 0},
 }};
 
 // A file in appDir/data as the file system names it: the folder's bytes as the system encodes

@@ -50,6 +50,13 @@ DesignPlacement placeDesign(QSize client, QSize design) {
     return {s, QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2))};
 }
 
+QSize openingClientSize(QSize saved, QSize available, QSize design, QSize decoration) {
+    if (saved.width() >= design.width() && saved.height() >= design.height() &&
+        saved.width() <= available.width() && saved.height() <= available.height())
+        return saved;
+    return design * placeDesign(available - decoration, design).scale;
+}
+
 std::optional<QPoint> designPointAt(QPointF client, const DesignPlacement& at, QSize design) {
     const double x = (client.x() - at.offset.x()) / at.scale;
     const double y = (client.y() - at.offset.y()) / at.scale;

@@ -36,6 +36,12 @@ QRect clientRectOf(const QRect& r, const DesignPlacement& at);
 // design; empty when r lies wholly in the border.
 QRect designRectOf(const QRect& r, const DesignPlacement& at, QSize design);
 
+// The client size a window opens at. A saved size (both sides at least the design's) is kept
+// when it is no larger than the available area; otherwise, and when nothing was saved, the
+// design at the largest whole scale whose window, with `decoration` added for its frame and
+// title bar, fits the available area (at least 1x).
+QSize openingClientSize(QSize saved, QSize available, QSize design, QSize decoration);
+
 // Copies the rectangle r of src into dst at dstAt, each pixel as a scale x scale block of the
 // same value: no smoothing, no blending. Both images must be 32-bit with the same pixel layout
 // (RGB32 or ARGB32_Premultiplied); r is clipped to src and the result to dst.

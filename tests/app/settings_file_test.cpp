@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "app/settings_file.h"
@@ -386,25 +387,36 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     const QString folder = appDir + "/data";
     Settings out;
     out.pauseOnFocusLoss = 0;
+    out.clientWidth = 1280;
+    out.clientHeight = 32767;
+    out.fullScreen = 1;
     ASSERT_EQ(writeMoreSettings(out, folder), QString());
-    EXPECT_EQ(readData("option_more.000"), QByteArray(" 0 \r\n"));
+    EXPECT_EQ(readData("option_more.000"), QByteArray(" 0 \r\n 1280 \r\n 32767 \r\n 1 \r\n"));
     s.pauseOnFocusLoss = 1;
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 0);
+    EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(1280, 32767, 1));
 
     // No file (a player coming from an older version) or an empty one: defaults, no note.
     QFile::remove(dataPath("option_more.000"));
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 1);
+    EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(0, 0, 0));
     s.pauseOnFocusLoss = 0;
     writeData("option_more.000", "");
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 1);
 
     // The reading rules of option_game.000: any separator; later unknown lines are ignored.
-    writeData("option_more.000", "0,640 480\n0");
+    writeData("option_more.000", "0,640 480\n1\n99\n");
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 0);
+    EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(640, 480, 1));
+    // A size beyond the file's range is noted and taken at its limit; one below the window's
+    // least is the window's business.
+    writeData("option_more.000", "1\n40000\n-5\n2\n");
+    EXPECT_EQ(readMoreSettings(s, folder).size(), 3);
+    EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(32767, 0, 1));
     writeData("option_more.000", " 7 \r\n");
     EXPECT_EQ(readMoreSettings(s, folder).size(), 1);
     EXPECT_EQ(s.pauseOnFocusLoss, 1);

@@ -64,6 +64,35 @@ TEST(Scale, RectanglesMapBothWays) {
     EXPECT_EQ(designRectOf(QRect(0, 0, 5000, 5000), at, kDesign), QRect(QPoint(), kDesign));
 }
 
+TEST(Scale, OpeningSizeKeepsASavedSizeThatFitsElseTheLargestScaleThatFits) {
+    const QSize deco(16, 48);
+    struct Case {
+        QSize saved, available, expected;
+    };
+    const Case cases[] = {
+        // First run: the largest scale whose window fits, at least 1x.
+        {{0, 0}, {1920, 1050}, {1280, 960}},
+        {{0, 0}, {1920, 1080}, {1280, 960}},
+        {{0, 0}, {1024, 738}, {640, 480}},
+        {{0, 0}, {1280, 984}, {640, 480}}, // 2x would leave no room for the title bar
+        {{0, 0}, {2560, 1400}, {1280, 960}},
+        {{0, 0}, {3840, 2120}, {2560, 1920}},
+        {{0, 0}, {600, 400}, {640, 480}},
+        // A saved size that fits is kept, scale or not.
+        {{900, 700}, {1920, 1050}, {900, 700}},
+        {{1920, 1050}, {1920, 1050}, {1920, 1050}},
+        // Larger than the screen, or smaller than the design: as on a first run.
+        {{1921, 700}, {1920, 1050}, {1280, 960}},
+        {{900, 1051}, {1920, 1050}, {1280, 960}},
+        {{2560, 1920}, {1024, 738}, {640, 480}},
+        {{639, 700}, {1920, 1050}, {1280, 960}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(openingClientSize(c.saved, c.available, kDesign, deco), c.expected)
+            << c.saved.width() << "x" << c.saved.height() << " on " << c.available.width() << "x"
+            << c.available.height();
+}
+
 QImage noise(QSize size, QImage::Format format) {
     QImage img(size, format);
     QRandomGenerator r(1234);

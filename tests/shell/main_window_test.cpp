@@ -493,6 +493,35 @@ TEST_F(ScaledWindowTest, ADoubledFrameIsTheSameFrameWithEveryPixelDoubled) {
     EXPECT_TRUE(compared);
 }
 
+TEST_F(ScaledWindowTest, TheSizeAndFullScreenAreKeptBetweenRuns) {
+    // No saved size: the offscreen screen (800 x 600) has room for 1x only.
+    QFile::remove(data("option_more.000"));
+    startUp();
+    EXPECT_EQ(w->size(), QSize(640, 480));
+    w->resize(777, 555);
+    w->close();
+    EXPECT_EQ(readFile(data("option_more.000")), " 1 \r\n 777 \r\n 555 \r\n 0 \r\n");
+
+    startUp();
+    EXPECT_EQ(w->size(), QSize(777, 555));
+    EXPECT_FALSE(w->isFullScreen());
+    QTest::keyClick(w->menu(), Qt::Key_F11);
+    w->close();
+    // Full screen keeps the size the window had before it.
+    EXPECT_EQ(readFile(data("option_more.000")), " 1 \r\n 777 \r\n 555 \r\n 1 \r\n");
+
+    startUp();
+    EXPECT_TRUE(w->isFullScreen());
+    QTest::keyClick(w->menu(), Qt::Key_F11);
+    EXPECT_FALSE(w->isFullScreen());
+    EXPECT_EQ(w->size(), QSize(777, 555));
+
+    // Larger than the screen: the largest scale that fits.
+    writeFile(data("option_more.000"), " 1 \r\n 1920 \r\n 1080 \r\n 0 \r\n");
+    startUp();
+    EXPECT_EQ(w->size(), QSize(640, 480));
+}
+
 TEST_F(ScaledWindowTest, F11SwitchesFullScreenUnlessItIsAssigned) {
     startUp();
     QTest::keyClick(w->menu(), Qt::Key_F11);
