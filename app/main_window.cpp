@@ -191,7 +191,7 @@ bool MainWindow::startUp() {
 }
 
 void MainWindow::startGame() {
-    if (shuttingDown_ || g_.inGame != 0) return;
+    if (shuttingDown_ || g_.inGame != InGame::Menu) return;
     if (loopDepth_ > 0) {
         // Asked from inside the last frame of a game that has just ended: start once that
         // loop has returned, so games never pile up on the stack.
@@ -220,7 +220,7 @@ void MainWindow::startGame() {
 }
 
 void MainWindow::gotomenu() {
-    if (g_.inGame == 0) {
+    if (g_.inGame == InGame::Menu) {
         close();
         return;
     }
@@ -437,13 +437,13 @@ void MainWindow::forwardMouse(QMouseEvent* e) {
 void MainWindow::keyDownCode(int code) {
     if (code == kKeyF11) {
         // F11 switches full screen unless the player gave it to an action.
-        const bool taken = g_.inGame != 0 ? isGameKey(g_, code) : code == g_.keySt;
+        const bool taken = g_.inGame != InGame::Menu ? isGameKey(g_, code) : code == g_.keySt;
         if (!taken) {
             toggleFullScreen();
             return;
         }
     }
-    if (g_.inGame != 0) {
+    if (g_.inGame != InGame::Menu) {
         keyDown(g_, host_, code);
         return;
     }
@@ -461,7 +461,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     // The system's auto-repeat would restart a held key's own repeat: the rules repeat.
     if (e->isAutoRepeat()) return;
     keyDownCode(virtualKeyCode(e));
-    if (g_.inGame == 0) updateDesign();
+    if (g_.inGame == InGame::Menu) updateDesign();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {
@@ -472,7 +472,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 
 bool MainWindow::event(QEvent* e) {
     // A key released while another window has the keyboard never reports its key-up.
-    if (e->type() == QEvent::WindowDeactivate && g_.inGame != 0) releaseHeldKeys(g_);
+    if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu) releaseHeldKeys(g_);
     return QWidget::event(e);
 }
 
@@ -505,7 +505,7 @@ void MainWindow::shutDown() {
     services_.sound->shutdown();
     services_.terminate(status);
     // Only a test's terminate returns: make sure no frame loop carries on.
-    g_.inGame = 0;
+    g_.inGame = InGame::Menu;
 }
 
 void MainWindow::showAbout() {

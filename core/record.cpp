@@ -19,7 +19,7 @@ void releaseAllKeys(Game& g) {
     g.keyMlDown = g.keyMrDown = g.keyMdDown = g.keyRlDown = 0;
     g.keyRrDown = g.keyRoDown = g.keyFdDown = g.keyHdDown = 0;
     g.mlCount = g.mrCount = 0;
-    g.rlCmd = g.rrCmd = g.roCmd = g.mdCmd = g.fdCmd = g.holdCmd = 0;
+    g.rlCmd = g.rrCmd = g.roCmd = g.mdCmd = g.fdCmd = g.holdCmd = Latch::Idle;
 }
 
 } // namespace zembrik

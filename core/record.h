@@ -16,15 +16,38 @@ inline constexpr int kFieldW = kFieldMaxX - kFieldMinX + 1; // 19
 inline constexpr int kFieldH = kFieldMaxY - kFieldMinY + 1; // 30
 inline constexpr int kWellW = 10, kWellH = 22;
 
+// Whether a game runs (the record's inGame).
+enum class InGame : int16_t {
+    Menu = 0,     // no game: the menu is up
+    Playing = -1, // a game runs
+};
+
+// The tick's state machine (the record's gameState).
+enum class GameState : int16_t {
+    None = 0,       // the record before the first game
+    Entry = 1,      // entry delay: no active piece, the next one comes when waitTicks runs out
+    Falling = 2,    // the active piece falls by gravity
+    Landed = 3,     // the piece rests; the lock delay runs in waitTicks
+    Cascade = 4,    // the cascade collapse, one row per step
+    ClearDelay = 5, // line-clear delay after a lock or a cascade
+};
+
+// A command latch: whether the press of a key has been acted on yet.
+enum class Latch : int16_t {
+    Idle = 0,    // nothing pending: the key's next press counts
+    Pending = 1, // pressed, waiting to be carried out
+    UsedUp = 2,  // carried out or cancelled: nothing more until the key is released
+};
+
 struct Game {
     // Frame loop timing: counter frequency in units of 10000 raw counts, and one step in the
     // same units.
     int64_t qpcFreq = 0;
     double stepLen = 0;
-    int16_t inGame = 0; // -1 while a game runs, 0 on the menu
+    InGame inGame = InGame::Menu;
 
     // Tick state machine.
-    int16_t gameState = 0; // 1 entry delay, 2 falling, 3 landed, 4 cascade, 5 line-clear delay
+    GameState gameState = GameState::None;
     int16_t waitTicks = 0; // countdown of the current state, in steps
     int16_t curLevel = 0;  // 0..20
     int16_t levelCount = 0;
@@ -33,12 +56,12 @@ struct Game {
     int16_t holdUsed = 0;
     int16_t moveDelay = 0; // auto-repeat delay in steps: 10, 6 or 3
 
-    // Key state: held flags (1 while held), repeat counters and command latches
-    // (0 idle, 1 pending, 2 used up).
+    // Key state: held flags (1 while held), repeat counters and command latches.
     int16_t keyMlDown = 0, keyMrDown = 0, keyMdDown = 0, keyRlDown = 0;
     int16_t keyRrDown = 0, keyRoDown = 0, keyFdDown = 0, keyHdDown = 0;
     int16_t mlCount = 0, mrCount = 0;
-    int16_t rlCmd = 0, rrCmd = 0, roCmd = 0, mdCmd = 0, fdCmd = 0, holdCmd = 0;
+    Latch rlCmd = Latch::Idle, rrCmd = Latch::Idle, roCmd = Latch::Idle, mdCmd = Latch::Idle,
+          fdCmd = Latch::Idle, holdCmd = Latch::Idle;
 
     // Options, as the index of the chosen selector square.
     int16_t holdOpt = 0, quaOpt = 0, ghostOpt = 0, nextOpt = 0, clbOpt = 0, muteOpt = 0;

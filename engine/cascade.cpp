@@ -96,10 +96,10 @@ bool cascadePass(Game& g, Host& host) {
     const int16_t rows = killline(g, host);
     if (rows >= 1) {
         g.waitTicks = g.curLevel >= 10 ? 5 : 15;
-        g.gameState = 5;
+        g.gameState = GameState::ClearDelay;
     } else {
         g.waitTicks = newdelay(g.curLevel);
-        g.gameState = 1;
+        g.gameState = GameState::Entry;
     }
     // The delay above is the old level's: the level rises only after it was chosen.
     if (g.levelCount >= 100) {

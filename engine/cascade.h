@@ -7,8 +7,8 @@
 namespace zembrik {
 
 // One cascade step: every block that does not rest on the floor through links and other
-// resting blocks falls one row. When nothing moved, full rows are cleared again: state 5 with
-// the line-clear delay when any were, else state 1 with the entry delay; then the level-up.
+// resting blocks falls one row. When nothing moved, full rows are cleared again: ClearDelay
+// with the line-clear delay when any were, else Entry with the entry delay; then the level-up.
 // Returns true when something moved (the cascade goes on).
 bool cascadePass(Game& g, Host& host);
 

@@ -39,7 +39,7 @@ int64_t FrameLoop::nextStepDue() const {
 }
 
 bool FrameLoop::pass() {
-    if (g_.inGame == 0) return false;
+    if (g_.inGame == InGame::Menu) return false;
     const int64_t before = clock_.counter();
     if ((before - base_) * 60 < origin60_) {
         // The counter went backwards (never the case for a monotonic clock): without this the
@@ -50,7 +50,7 @@ bool FrameLoop::pass() {
     clock_.sleepUntil(nextStepDue());
     host_.letMessagesRun();
     // Esc or the window closing during those messages: the game is over, no step runs on it.
-    if (g_.inGame == 0) return false;
+    if (g_.inGame == InGame::Menu) return false;
     // The window advances by a whole second, not to now, so a stall shows as a few short
     // windows; the signed difference survives the millisecond clock wrapping.
     const uint32_t t = clock_.milliseconds();

@@ -51,9 +51,9 @@ class FrameLoop {
     // Reads the clocks: the first step falls due one step length from now.
     FrameLoop(Game& g, Clock& clock, Host& host, TickFn tick);
 
-    // One pass. False (and nothing done) once inGame is 0.
+    // One pass. False (and nothing done) once inGame is Menu.
     bool pass();
-    // Passes until inGame is 0.
+    // Passes until inGame is Menu.
     void run();
 
     // Restarts the step origin from the counter's current reading: the next step falls due one

@@ -7,17 +7,19 @@ namespace zembrik {
 
 namespace {
 
-// One game key: its assignment, its held flag and the latch its release clears.
+// One game key: its assignment, its held flag and what its release clears: the latch of a
+// command key, the repeat counter of a move key.
 struct KeySlot {
     int16_t Game::*assigned;
     int16_t Game::*held;
-    int16_t Game::*latch;
+    Latch Game::*latch = nullptr;
+    int16_t Game::*repeat = nullptr;
 };
 
 // The order in which assignments are compared: the first match is the only one that reacts.
 constexpr std::array<KeySlot, 8> kSlots{{
-    {&Game::keyMl, &Game::keyMlDown, &Game::mlCount},
-    {&Game::keyMr, &Game::keyMrDown, &Game::mrCount},
+    {&Game::keyMl, &Game::keyMlDown, nullptr, &Game::mlCount},
+    {&Game::keyMr, &Game::keyMrDown, nullptr, &Game::mrCount},
     {&Game::keyMd, &Game::keyMdDown, &Game::mdCmd},
     {&Game::keyRl, &Game::keyRlDown, &Game::rlCmd},
     {&Game::keyRr, &Game::keyRrDown, &Game::rrCmd},
@@ -25,6 +27,12 @@ constexpr std::array<KeySlot, 8> kSlots{{
     {&Game::keyFd, &Game::keyFdDown, &Game::fdCmd},
     {&Game::keyHd, &Game::keyHdDown, &Game::holdCmd},
 }};
+
+void release(Game& g, const KeySlot& slot) {
+    g.*slot.held = 0;
+    if (slot.latch) g.*slot.latch = Latch::Idle;
+    if (slot.repeat) g.*slot.repeat = 0;
+}
 
 const KeySlot* firstMatch(const Game& g, int code) {
     for (const KeySlot& slot : kSlots)
@@ -36,7 +44,7 @@ const KeySlot* firstMatch(const Game& g, int code) {
 
 void keyDown(Game& g, Host& host, int code) {
     if (code == kKeyEscape) host.gotomenu();
-    if (g.inGame == 0) return;
+    if (g.inGame == InGame::Menu) return;
     if (g.debugOpt == 1) {
         if (code == kKeyDigit9) host.shplvl_Click(20);
         if (code >= kKeyDigit1 && code <= kKeyDigit7)
@@ -46,43 +54,37 @@ void keyDown(Game& g, Host& host, int code) {
 }
 
 void keyUp(Game& g, int code) {
-    if (g.inGame == 0) return;
-    if (const KeySlot* slot = firstMatch(g, code)) {
-        g.*slot->held = 0;
-        g.*slot->latch = 0;
-    }
+    if (g.inGame == InGame::Menu) return;
+    if (const KeySlot* slot = firstMatch(g, code)) release(g, *slot);
 }
 
 void releaseHeldKeys(Game& g) {
-    if (g.inGame == 0) return;
-    for (const KeySlot& slot : kSlots) {
-        if (g.*slot.held == 0) continue;
-        g.*slot.held = 0;
-        g.*slot.latch = 0;
-    }
+    if (g.inGame == InGame::Menu) return;
+    for (const KeySlot& slot : kSlots)
+        if (g.*slot.held != 0) release(g, slot);
 }
 
 MenuKey menuKeyDown(const Game& g, int code) {
     return {code == g.keySt, code == kKeyEscape};
 }
 
-void kcrset(int16_t& kcrwhat) {
-    if (kcrwhat == 1) kcrwhat = 2;
+void kcrset(Latch& kcrwhat) {
+    if (kcrwhat == Latch::Pending) kcrwhat = Latch::UsedUp;
 }
 
 void kpr2kcr(Game& g) {
-    if (g.keyRlDown == 1 && g.rlCmd == 0) {
-        g.rlCmd = 1;
+    if (g.keyRlDown == 1 && g.rlCmd == Latch::Idle) {
+        g.rlCmd = Latch::Pending;
         kcrset(g.rrCmd);
         kcrset(g.roCmd);
-    } else if (g.keyRrDown == 1 && g.rrCmd == 0) {
+    } else if (g.keyRrDown == 1 && g.rrCmd == Latch::Idle) {
         kcrset(g.rlCmd);
-        g.rrCmd = 1;
+        g.rrCmd = Latch::Pending;
         kcrset(g.roCmd);
-    } else if (g.keyRoDown == 1 && g.roCmd == 0) {
+    } else if (g.keyRoDown == 1 && g.roCmd == Latch::Idle) {
         kcrset(g.rlCmd);
         kcrset(g.rrCmd);
-        g.roCmd = 1;
+        g.roCmd = Latch::Pending;
     }
 }
 

@@ -40,7 +40,7 @@ MenuKey menuKeyDown(const Game& g, int code);
 // commands of the other two; left before right before the third key. Once per step.
 void kpr2kcr(Game& g);
 
-// A pending command (1) becomes cancelled (2); idle and used-up latches stay as they are.
-void kcrset(int16_t& kcrwhat);
+// A pending command becomes used up (cancelled); idle and used-up latches stay as they are.
+void kcrset(Latch& kcrwhat);
 
 } // namespace zembrik

@@ -29,8 +29,8 @@ void chargeRepeat(Game& g) {
 }
 
 void topOut(Game& g, Host& host) {
-    g.inGame = 0;
-    g.gameState = 1;
+    g.inGame = InGame::Menu;
+    g.gameState = GameState::Entry;
     host.shplvl_Click(g.curLevel);
     host.playsound("end", 0);
     host.topOut();
@@ -52,10 +52,10 @@ bool spawn(Game& g, Rules& rules, int16_t& nocurr) {
         return false;
     }
     if (g.levelCount != 99) g.levelCount = static_cast<int16_t>(g.levelCount + 1);
-    g.gameState = 2;
+    g.gameState = GameState::Falling;
     if (g.curLevel >= 10) {
         dropb(g, rules.host, 20);
-        g.gameState = 3;
+        g.gameState = GameState::Landed;
     } else {
         g.waitTicks = levels(g.curLevel);
     }
@@ -84,10 +84,10 @@ void steer(Game& g, Rules& rules) {
 }
 
 void falling(Game& g, Rules& rules) {
-    if (g.keyMdDown == 1 && g.mdCmd == 0) g.waitTicks = 1;
-    if (g.keyFdDown == 1 && g.fdCmd == 0) {
+    if (g.keyMdDown == 1 && g.mdCmd == Latch::Idle) g.waitTicks = 1;
+    if (g.keyFdDown == 1 && g.fdCmd == Latch::Idle) {
         dropb(g, rules.host, 20);
-        g.fdCmd = 2;
+        g.fdCmd = Latch::UsedUp;
         return;
     }
     steer(g, rules);
@@ -95,7 +95,7 @@ void falling(Game& g, Rules& rules) {
         g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
         if (g.waitTicks > 0) return;
         dropb(g, rules.host, 1);
-        if (g.gameState == 2) g.waitTicks = levels(g.curLevel);
+        if (g.gameState == GameState::Falling) g.waitTicks = levels(g.curLevel);
     } else if (g.curLevel <= 9) {
         dropb(g, rules.host, levels(g.curLevel));
     }
@@ -119,17 +119,17 @@ void lock(Game& g, Host& host) {
     }
     if (g.quaOpt == 1 || rows >= 1 || g.curLevel == 20) {
         g.waitTicks = g.curLevel >= 10 ? 5 : 15;
-        g.gameState = 5;
+        g.gameState = GameState::ClearDelay;
     } else {
         g.waitTicks = newdelay(g.curLevel);
-        g.gameState = 1;
+        g.gameState = GameState::Entry;
     }
 }
 
 void landed(Game& g, Rules& rules) {
-    if (g.keyMdDown == 1 && g.mdCmd == 0) {
+    if (g.keyMdDown == 1 && g.mdCmd == Latch::Idle) {
         g.waitTicks = 1;
-        g.mdCmd = 1;
+        g.mdCmd = Latch::Pending;
     }
     steer(g, rules);
     if (IsOK(g, g.curBlox, g.curMode, g.curX, static_cast<int16_t>(g.curY + 1))) {
@@ -138,11 +138,11 @@ void landed(Game& g, Rules& rules) {
         const int16_t lowest = g.lowestY;
         if (g.curLevel <= 6) {
             if (dropb(g, rules.host, 1) > lowest) {
-                g.gameState = 2;
+                g.gameState = GameState::Falling;
                 g.waitTicks = levels(g.curLevel);
             }
         } else if (g.curLevel <= 9) {
-            if (dropb(g, rules.host, levels(g.curLevel)) > lowest) g.gameState = 2;
+            if (dropb(g, rules.host, levels(g.curLevel)) > lowest) g.gameState = GameState::Falling;
         } else {
             if (dropb(g, rules.host, 20) > lowest) g.waitTicks = levels(g.curLevel);
         }
@@ -158,10 +158,10 @@ void clearDelay(Game& g, Rules& rules, int16_t& nocurr) {
     g.waitTicks = static_cast<int16_t>(g.waitTicks - 1);
     if (g.waitTicks < 1) {
         if (g.quaOpt == 1) {
-            g.gameState = 4;
+            g.gameState = GameState::Cascade;
         } else {
             fallfield(g);
-            g.gameState = 1;
+            g.gameState = GameState::Entry;
             g.waitTicks = newdelay(g.curLevel);
         }
         nocurr = 1;
@@ -175,22 +175,22 @@ void clearDelay(Game& g, Rules& rules, int16_t& nocurr) {
 
 bool step(Game& g, Rules& rules, int16_t& nocurr) {
     switch (g.gameState) {
-    case 1:
+    case GameState::Entry:
         return entryDelay(g, rules, nocurr);
-    case 2:
+    case GameState::Falling:
         falling(g, rules);
         break;
-    case 3:
+    case GameState::Landed:
         landed(g, rules);
         break;
-    case 4:
+    case GameState::Cascade:
         cascadePass(g, rules.host);
         nocurr = 1;
         break;
-    case 5:
+    case GameState::ClearDelay:
         clearDelay(g, rules, nocurr);
         break;
-    default:
+    case GameState::None:
         break;
     }
     return true;
@@ -207,7 +207,7 @@ void tick(Game& g, Rules& rules, int32_t steps) {
 }
 
 void newGame(Game& g, Host& host, Random& rng) {
-    g.inGame = -1;
+    g.inGame = InGame::Playing;
     emptyWell(g);
     g.score = 0;
     g.levelCount = 0;
@@ -217,18 +217,18 @@ void newGame(Game& g, Host& host, Random& rng) {
     g.lowestY = 0;
     makenext(g, rng);
     releaseAllKeys(g);
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
     host.playsound("stt", 0);
     changemovedl(g, g.curLevel);
 }
 
 void abandonGame(Game& g) {
-    g.inGame = 0;
+    g.inGame = InGame::Menu;
     emptyWell(g);
     g.score = 0;
     g.levelCount = 0;
     g.lines = 0;
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
 }
 
 } // namespace zembrik

@@ -53,14 +53,14 @@ void tick(Game& g, Rules& rules, int32_t steps);
 // the step ended the game (top-out): the call runs no further steps.
 bool step(Game& g, Rules& rules, int16_t& nocurr);
 
-// The record part of starting a game, in the game's order: inGame -1, empty well, score and
+// The record part of starting a game, in the game's order: Playing, empty well, score and
 // levelCount 0 (lines are kept), a first entry delay of 120 steps, empty hold slot and piece,
-// the next queue filled, every key released, state 1, the sound "stt" and the auto-repeat
+// the next queue filled, every key released, Entry, the sound "stt" and the auto-repeat
 // delay of curLevel. The caller seeds rng from its clock first.
 void newGame(Game& g, Host& host, Random& rng);
 
-// The record part of abandoning a running game: inGame 0, empty well, score, levelCount and
-// lines 0, state 1.
+// The record part of abandoning a running game: Menu, empty well, score, levelCount and
+// lines 0, Entry.
 void abandonGame(Game& g);
 
 } // namespace zembrik

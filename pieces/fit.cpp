@@ -29,9 +29,9 @@ void Letnp(Game& g, int16_t dmode, int16_t dx, int16_t dy, int16_t isro) {
     g.curMode = rin4(g.curMode, dmode);
     g.curX = static_cast<int16_t>(g.curX + dx);
     g.curY = static_cast<int16_t>(g.curY + dy);
-    if (dmode == -1) g.rlCmd = 2;
-    if (dmode == 1) g.rrCmd = 2;
-    if (isro == 1) g.roCmd = 2;
+    if (dmode == -1) g.rlCmd = Latch::UsedUp;
+    if (dmode == 1) g.rrCmd = Latch::UsedUp;
+    if (isro == 1) g.roCmd = Latch::UsedUp;
 }
 
 } // namespace zembrik

@@ -61,12 +61,12 @@ int16_t dropb(Game& g, Host& host, int16_t rows) {
     for (int i = 0; i <= rows; ++i) {
         if (IsOK(g, g.curBlox, g.curMode, g.curX, static_cast<int16_t>(g.curY + i + 1))) continue;
         g.curY = static_cast<int16_t>(g.curY + i);
-        if (g.lowestY < g.curY || g.gameState == 2) {
+        if (g.lowestY < g.curY || g.gameState == GameState::Falling) {
             g.lowestY = g.curY;
             g.waitTicks = g.curLevel < 10 ? 40 : levels(g.curLevel);
         }
         host.playsound("lnd", 0);
-        g.gameState = 3;
+        g.gameState = GameState::Landed;
         return g.curY;
     }
     g.curY = static_cast<int16_t>(g.curY + rows);
@@ -86,8 +86,8 @@ int16_t dropb(const Game& g, int16_t rows, int16_t blox, int16_t X, int16_t Y, i
 void Rotateb(Game& g, int16_t moving, int16_t dire) {
     const bool forced = dire != 0;
     if (!forced) {
-        if (g.rlCmd == 1) dire = -1;
-        if (g.rrCmd == 1) dire = 1;
+        if (g.rlCmd == Latch::Pending) dire = -1;
+        if (g.rrCmd == Latch::Pending) dire = 1;
     }
     const int16_t r = dire, m = moving;
     const auto o = [](int a, int b) {
@@ -106,8 +106,8 @@ void Rotateb(Game& g, int16_t moving, int16_t dire) {
             break;
         }
     }
-    if (forced || g.roCmd != 1) return;
-    if (g.gameState == 1) {
+    if (forced || g.roCmd != Latch::Pending) return;
+    if (g.gameState == GameState::Entry) {
         Letnp(g, 2, 0, 0, 1); // at spawn the third key turns the piece twice, untested
     } else if ((g.keyRlDown == 1) != (g.keyRrDown == 1)) {
         Rotateb(g, moving, g.keyRlDown == 1 ? -1 : 1);

@@ -12,7 +12,7 @@ namespace zembrik {
 // Returns 0 when the piece moved, else the pushed direction (-1 left, 1 right, 0 none).
 int16_t moveb(Game& g);
 
-// Lets the active piece fall up to `rows` rows. When it comes to rest it lands: state 3,
+// Lets the active piece fall up to `rows` rows. When it comes to rest it lands: Landed,
 // the lock delay restarts when it rests deeper than ever (or was falling), and "lnd" plays.
 // Returns the new curY.
 int16_t dropb(Game& g, Host& host, int16_t rows);

@@ -30,8 +30,8 @@ void makenext(Game& g, Random& rng) {
 
 void holdb(Game& g, Host& host, Random& rng, int16_t inplay) {
     if (g.holdOpt != 1 || g.holdUsed != 0) return;
-    if (g.keyHdDown == 1 && g.holdCmd == 0) {
-        g.holdCmd = 2;
+    if (g.keyHdDown == 1 && g.holdCmd == Latch::Idle) {
+        g.holdCmd = Latch::UsedUp;
         g.holdUsed = 1;
         if (inplay == 1) {
             if (g.holdBlox == 0) {
@@ -43,7 +43,7 @@ void holdb(Game& g, Host& host, Random& rng, int16_t inplay) {
             }
             // The piece restarts from the spawn position without a fit test.
             g.lowestY = 0;
-            g.gameState = 2;
+            g.gameState = GameState::Falling;
             g.waitTicks = 1;
             g.curMode = 0;
             g.curX = 3;
@@ -58,7 +58,7 @@ void holdb(Game& g, Host& host, Random& rng, int16_t inplay) {
         }
         host.playsound("hld", 0);
     } else if (g.keyHdDown == 0) {
-        g.holdCmd = 0;
+        g.holdCmd = Latch::Idle;
     }
 }
 

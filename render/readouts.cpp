@@ -52,7 +52,7 @@ void drawDelayBar(const Game& g, QImage& ptls) {
     const int W = ptls.width(), H = ptls.height();
     const QRgb black = qRgb(0, 0, 0);
     switch (g.gameState) {
-    case 1: {
+    case GameState::Entry: {
         fillBox(ptls, 0, 0, W, H, black);
         const int16_t n = newdelay(g.curLevel);
         const double t = g.curBlox == 0 ? g.waitTicks * double(W) / 120.0
@@ -61,15 +61,15 @@ void drawDelayBar(const Game& g, QImage& ptls) {
         fillBox(ptls, 0, 0, W - intOf(t), 7, qRgb(127, 127, 127));
         break;
     }
-    case 3: {
+    case GameState::Landed: {
         fillBox(ptls, 0, 0, W, H, qRgb(128, 128, 128));
         const int n = g.curLevel < 10 ? 40 : levels(g.curLevel);
         const double t = n > 0 ? g.waitTicks * double(W) / n : 0.0;
         fillBox(ptls, intOf(t), 0, W, 7, black);
         break;
     }
-    case 4:
-    case 5:
+    case GameState::Cascade:
+    case GameState::ClearDelay:
         fillBox(ptls, 0, 0, W, 7, black);
         break;
     default:

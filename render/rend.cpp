@@ -54,7 +54,7 @@ void drawActivePiece(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
             const int16_t v = shapeCell(g, g.curBlox, g.curMode, i + 4 * j);
             if (v == -1) continue;
             const int x = g.curX + i, y = g.curY + j;
-            if (g.curLevel >= 20 && g.gameState == 5) {
+            if (g.curLevel >= 20 && g.gameState == GameState::ClearDelay) {
                 // The piece has just been written into the well: join it to every occupied
                 // neighbour, walls and floor included.
                 int w = cellAt(g, x, y);
@@ -78,7 +78,7 @@ void drawActivePiece(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
 
 void drawGhost(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
     if (g.ghostOpt != 1) return;
-    if (g.gameState == 1 || g.gameState == 5) {
+    if (g.gameState == GameState::Entry || g.gameState == GameState::ClearDelay) {
         const int16_t blox = g.nextBlox[0];
         if (blox < 0 || blox > 7) return;
         const int16_t L = dropb(g, 20, blox, 3, 0, 0);
@@ -90,7 +90,7 @@ void drawGhost(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
                 drawn.set(3 + i, L + j);
             }
         }
-    } else if (g.gameState == 2) {
+    } else if (g.gameState == GameState::Falling) {
         if (g.curBlox < 0 || g.curBlox > 7 || g.curMode < 0 || g.curMode > 3) return;
         const int16_t L = dropb(g, 20, g.curBlox, g.curX, g.curY, g.curMode);
         for (int i = 0; i < 4; ++i) {
@@ -167,10 +167,12 @@ void ensureSurfaces(Frame& f) {
 } // namespace
 
 int16_t previewMode(const Game& g) {
-    if (g.gameState != 1 && g.gameState != 4 && g.gameState != 5) return 0;
-    if (g.rrCmd == 1) return 1;
-    if (g.rlCmd == 1) return 3;
-    if (g.roCmd == 1) return 2;
+    if (g.gameState != GameState::Entry && g.gameState != GameState::Cascade &&
+        g.gameState != GameState::ClearDelay)
+        return 0;
+    if (g.rrCmd == Latch::Pending) return 1;
+    if (g.rlCmd == Latch::Pending) return 3;
+    if (g.roCmd == Latch::Pending) return 2;
     return 0;
 }
 

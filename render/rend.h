@@ -12,7 +12,7 @@
 namespace zembrik {
 
 // Rotation state shown in the first next preview: the turn a pending rotation command will
-// apply at the spawn (states 1, 4 and 5), else 0.
+// apply at the spawn (Entry, Cascade and ClearDelay), else 0.
 int16_t previewMode(const Game& g);
 
 // Draws the frame: background, well surface with walls, floor, active piece (unless nocurr is

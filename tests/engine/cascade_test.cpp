@@ -13,7 +13,7 @@ class Cascade : public ::testing::Test {
   protected:
     void SetUp() override {
         g.quaOpt = 1;
-        g.gameState = 4;
+        g.gameState = GameState::Cascade;
         g.curBlox = 0;
     }
     Game g = newRecord();
@@ -30,10 +30,10 @@ TEST_F(Cascade, LoneBlockFallsOneRowPerStep) {
     EXPECT_TRUE(cascadePass(g, host));
     EXPECT_TRUE(cascadePass(g, host));
     EXPECT_EQ(g.field(2, 21), 0);
-    EXPECT_EQ(g.gameState, 4);
+    EXPECT_EQ(g.gameState, GameState::Cascade);
     // Resting and no full row: the entry delay of the current level.
     EXPECT_FALSE(cascadePass(g, host));
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.waitTicks, 25);
     EXPECT_TRUE(host.sounds.empty());
 }
@@ -88,7 +88,7 @@ TEST_F(Cascade, ChainClearsAgainWithAnotherDelay) {
     EXPECT_TRUE(cascadePass(g, host));
     EXPECT_TRUE(cascadePass(g, host));
     EXPECT_FALSE(cascadePass(g, host));
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(g.waitTicks, 15);
     EXPECT_EQ(g.lines, 1);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"ers:1"});
@@ -100,7 +100,7 @@ TEST_F(Cascade, LevelRisesAfterTheDelayWasChosen) {
     g.mlCount = 4;
     setRows(g, {"##########"});
     EXPECT_FALSE(cascadePass(g, host));
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(g.waitTicks, 15); // level 9's delay, not level 10's 5
     EXPECT_EQ(g.curLevel, 10);
     EXPECT_EQ(g.levelCount, 0);

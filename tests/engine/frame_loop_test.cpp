@@ -43,7 +43,7 @@ class Loop : public ::testing::Test {
   protected:
     Loop() {
         initTiming(g, clock);
-        g.inGame = -1;
+        g.inGame = InGame::Playing;
         g.waitTicks = 25;
     }
     FrameLoop make() {
@@ -151,7 +151,7 @@ TEST_F(Loop, AbsurdStallIsClampedToTheSixteenBitCount) {
 
 TEST_F(Loop, EndsAtTheNextPassAfterTheGameEnds) {
     FrameLoop loop(g, clock, host, [this](int32_t) {
-        g.inGame = 0;
+        g.inGame = InGame::Menu;
         g.waitTicks = 7;
     });
     clock.counts += 1'000'000;
@@ -240,7 +240,7 @@ TEST_F(Loop, MessagesRunBeforeTheTickAndCanEndTheGame) {
     int pumps = 0;
     pumping.onMessages = [&] {
         order.push_back("messages");
-        if (++pumps == 3) g.inGame = 0;
+        if (++pumps == 3) g.inGame = InGame::Menu;
     };
     FrameLoop loop(g, clock, pumping, [&](int32_t) { order.push_back("tick"); });
     loop.run();

@@ -38,29 +38,29 @@ TEST_F(Keys, DownSetsAndUpClearsFlagAndLatch) {
     EXPECT_EQ(g.mlCount, 0);
 
     keyDown(g, host, 32);
-    g.fdCmd = 2;
+    g.fdCmd = Latch::UsedUp;
     keyUp(g, 32);
-    EXPECT_EQ(g.fdCmd, 0);
+    EXPECT_EQ(g.fdCmd, Latch::Idle);
 }
 
 TEST_F(Keys, ReleasingARotationKeyDoesNotUndoTheTurn) {
     keyDown(g, host, 90);
     g.curMode = 3;
-    g.rlCmd = 2;
+    g.rlCmd = Latch::UsedUp;
     keyUp(g, 90);
-    EXPECT_EQ(g.rlCmd, 0);
+    EXPECT_EQ(g.rlCmd, Latch::Idle);
     EXPECT_EQ(g.curMode, 3);
 }
 
 TEST_F(Keys, EscapeRunsGotomenuOnTheMenuToo) {
     keyDown(g, host, 27);
-    g.inGame = 0;
+    g.inGame = InGame::Menu;
     keyDown(g, host, 27);
     EXPECT_EQ(host.gotomenus, 2);
 }
 
 TEST_F(Keys, NothingElseReactsOnTheMenu) {
-    g.inGame = 0;
+    g.inGame = InGame::Menu;
     g.debugOpt = 1;
     keyDown(g, host, 37);
     keyDown(g, host, 51);
@@ -103,11 +103,11 @@ TEST_F(Keys, SharedCodeGoesToTheFirstFunctionInOrder) {
     EXPECT_EQ(g.keyMlDown, 1);
     EXPECT_EQ(g.keyHdDown, 0);
     g.keyFdDown = 1;
-    g.fdCmd = 2;
+    g.fdCmd = Latch::UsedUp;
     keyUp(g, 90);
     EXPECT_EQ(g.keyRlDown, 0);
     EXPECT_EQ(g.keyFdDown, 1);
-    EXPECT_EQ(g.fdCmd, 2);
+    EXPECT_EQ(g.fdCmd, Latch::UsedUp);
 }
 
 TEST_F(Keys, FocusLossReleasesEveryHeldKey) {
@@ -115,13 +115,15 @@ TEST_F(Keys, FocusLossReleasesEveryHeldKey) {
     keyDown(g, host, 90);
     keyDown(g, host, 67);
     g.mlCount = 3;
-    g.rlCmd = 2;
-    g.holdCmd = 2;
-    g.rrCmd = 2; // not held: a latch of a released key stays
+    g.rlCmd = Latch::UsedUp;
+    g.holdCmd = Latch::UsedUp;
+    g.rrCmd = Latch::UsedUp; // not held: a latch of a released key stays
     releaseHeldKeys(g);
     EXPECT_EQ(g.keyMlDown + g.keyRlDown + g.keyHdDown, 0);
-    EXPECT_EQ(g.mlCount + g.rlCmd + g.holdCmd, 0);
-    EXPECT_EQ(g.rrCmd, 2);
+    EXPECT_EQ(g.mlCount, 0);
+    EXPECT_EQ(g.rlCmd, Latch::Idle);
+    EXPECT_EQ(g.holdCmd, Latch::Idle);
+    EXPECT_EQ(g.rrCmd, Latch::UsedUp);
 }
 
 TEST_F(Keys, MenuKeyStartsThenEscapes) {
@@ -137,26 +139,26 @@ TEST_F(Keys, MenuKeyStartsThenEscapes) {
 TEST_F(Keys, LatestPressWins) {
     g.keyRlDown = 1;
     kpr2kcr(g);
-    EXPECT_EQ(g.rlCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::Pending);
     g.keyRrDown = 1;
     kpr2kcr(g);
-    EXPECT_EQ(g.rlCmd, 2); // cancelled
-    EXPECT_EQ(g.rrCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp); // cancelled
+    EXPECT_EQ(g.rrCmd, Latch::Pending);
     kpr2kcr(g); // held keys do not register again
-    EXPECT_EQ(g.rlCmd, 2);
-    EXPECT_EQ(g.rrCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp);
+    EXPECT_EQ(g.rrCmd, Latch::Pending);
 }
 
 TEST_F(Keys, OneRegistrationPerStepLeftFirst) {
     g.keyRlDown = g.keyRrDown = g.keyRoDown = 1;
     kpr2kcr(g);
-    EXPECT_EQ(g.rlCmd, 1);
-    EXPECT_EQ(g.rrCmd, 0);
-    EXPECT_EQ(g.roCmd, 0);
+    EXPECT_EQ(g.rlCmd, Latch::Pending);
+    EXPECT_EQ(g.rrCmd, Latch::Idle);
+    EXPECT_EQ(g.roCmd, Latch::Idle);
     kpr2kcr(g);
-    EXPECT_EQ(g.rlCmd, 2);
-    EXPECT_EQ(g.rrCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp);
+    EXPECT_EQ(g.rrCmd, Latch::Pending);
     kpr2kcr(g);
-    EXPECT_EQ(g.rrCmd, 2);
-    EXPECT_EQ(g.roCmd, 1);
+    EXPECT_EQ(g.rrCmd, Latch::UsedUp);
+    EXPECT_EQ(g.roCmd, Latch::Pending);
 }

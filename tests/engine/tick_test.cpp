@@ -27,7 +27,7 @@ class Tick : public ::testing::Test {
   protected:
     // A piece that spawns next is an I; the queue continues 2, 3, then whatever rng gives.
     void entryDelay(int16_t ticks) {
-        g.gameState = 1;
+        g.gameState = GameState::Entry;
         g.waitTicks = ticks;
         g.curBlox = 0;
     }
@@ -39,7 +39,7 @@ class Tick : public ::testing::Test {
     // Puts the active piece at rest on the stack with `wait` steps of lock delay left.
     void landedAt(int16_t piece, int16_t x, int16_t y, int16_t wait) {
         spawn(g, piece, 0, x, y);
-        g.gameState = 3;
+        g.gameState = GameState::Landed;
         g.waitTicks = wait;
         g.lowestY = y;
     }
@@ -64,10 +64,10 @@ TEST_F(Tick, ZeroStepsDrawNothing) {
 TEST_F(Tick, EntryDelayIsExactlyTheStoredCount) {
     entryDelay(3);
     run(2);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(host.lastNocurr, 1);
     run(1);
-    EXPECT_EQ(g.gameState, 2);
+    EXPECT_EQ(g.gameState, GameState::Falling);
     EXPECT_EQ(g.curBlox, I);
     EXPECT_EQ(g.curX, 3);
     EXPECT_EQ(g.curY, 0);
@@ -90,7 +90,7 @@ TEST_F(Tick, RotationPressedDuringTheDelayTurnsTheNewPiece) {
     g.keyRlDown = 1;
     run(5);
     EXPECT_EQ(g.curMode, 3);
-    EXPECT_EQ(g.rlCmd, 2);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp);
     EXPECT_EQ(host.lastNocurr, 0);
 }
 
@@ -99,8 +99,8 @@ TEST_F(Tick, SecondRotationKeyInTheDelayCancelsTheFirst) {
     g.keyRlDown = g.keyRrDown = 1;
     run(3);
     EXPECT_EQ(g.curMode, 1);
-    EXPECT_EQ(g.rlCmd, 2);
-    EXPECT_EQ(g.rrCmd, 2);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp);
+    EXPECT_EQ(g.rrCmd, Latch::UsedUp);
 }
 
 TEST_F(Tick, ThirdRotationKeyAtSpawnTurnsTwice) {
@@ -108,7 +108,7 @@ TEST_F(Tick, ThirdRotationKeyAtSpawnTurnsTwice) {
     g.keyRoDown = 1;
     run(2);
     EXPECT_EQ(g.curMode, 2);
-    EXPECT_EQ(g.roCmd, 2);
+    EXPECT_EQ(g.roCmd, Latch::UsedUp);
 }
 
 TEST_F(Tick, SpawnKeepsClimbLimit) {
@@ -126,8 +126,8 @@ TEST_F(Tick, BlockedSpawnTopsOut) {
     g.score = 500;
     g.curLevel = 4;
     tick(g, rules, 5);
-    EXPECT_EQ(g.inGame, 0);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.inGame, InGame::Menu);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(host.levelClicks, std::vector<int16_t>{4});
     ASSERT_FALSE(host.sounds.empty());
     EXPECT_EQ(host.sounds.back(), "end:0");
@@ -140,19 +140,19 @@ TEST_F(Tick, BlockedSpawnTopsOut) {
 TEST_F(Tick, SoftDropHeldIntoTheNextPiece) {
     g.keyMdDown = 1;
     int steps = 0;
-    while (g.gameState == 2) {
+    while (g.gameState == GameState::Falling) {
         run(1);
         ++steps;
-        if (g.gameState == 2) {
+        if (g.gameState == GameState::Falling) {
             EXPECT_EQ(g.curY, steps);
         }
     }
     EXPECT_EQ(steps, 20); // one row per step down to row 20
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     run(1); // and locks in the next step
-    EXPECT_EQ(g.gameState, 1);
-    EXPECT_EQ(g.mdCmd, 1);
-    while (g.gameState == 1)
+    EXPECT_EQ(g.gameState, GameState::Entry);
+    EXPECT_EQ(g.mdCmd, Latch::Pending);
+    while (g.gameState == GameState::Entry)
         run(1);
     run(59); // the next piece keeps normal gravity while the key stays down
     EXPECT_EQ(g.curY, 0);
@@ -167,15 +167,15 @@ TEST_F(Tick, HardDropDoesNothingElseInItsStep) {
     EXPECT_EQ(g.curY, 20);
     EXPECT_EQ(g.curX, 3);
     EXPECT_EQ(g.mlCount, 0);
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     EXPECT_EQ(g.waitTicks, 40);
-    EXPECT_EQ(g.fdCmd, 2);
+    EXPECT_EQ(g.fdCmd, Latch::UsedUp);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"lnd:0"});
     g.keyMlDown = 0;
     run(39);
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     run(1);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
 }
 
 TEST_F(Tick, LockWritesThePieceAndAddsTheBonus) {
@@ -194,7 +194,7 @@ TEST_F(Tick, LockWritesThePieceAndAddsTheBonus) {
     EXPECT_NEAR(g.score, 32.99, 0.005);
     EXPECT_EQ(g.holdUsed, 0);
     EXPECT_EQ(g.lowestY, -100);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.waitTicks, 25);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"lck:0"});
 }
@@ -208,7 +208,7 @@ TEST_F(Tick, LockFromNinetyNineWithTwoRowsRaisesTheLevelOnce) {
     EXPECT_EQ(g.curLevel, 15);
     EXPECT_EQ(g.levelCount, 1);
     EXPECT_EQ(g.moveDelay, 3);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(g.waitTicks, 5);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"ers:2", "lck:0"}));
 }
@@ -217,13 +217,13 @@ TEST_F(Tick, LineClearDelayThenCollapse) {
     setRows(g, {"#.........", "####..####"});
     landedAt(O, 3, 20, 1);
     run(1);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(g.waitTicks, 15);
     run(14);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(wellText(g, 21, false), "..........\n");
     run(1);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.waitTicks, 25);
     EXPECT_EQ(wellText(g, 20, false), "..........\n"
                                       "#...##....\n");
@@ -234,14 +234,14 @@ TEST_F(Tick, LevelTwentyPassesEveryLockThroughTheClearDelay) {
     g.levelCount = 50;
     landedAt(O, 3, 20, 1);
     run(1);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(g.waitTicks, 5);
     EXPECT_EQ(g.levelCount, 0);
     run(4);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     EXPECT_EQ(host.lastNocurr, 0); // the stack stays on show at level 20
     run(1);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.waitTicks, 10);
     EXPECT_EQ(g.curLevel, 20);
 }
@@ -250,11 +250,11 @@ TEST_F(Tick, CascadeOptionRunsAPassAfterEveryLock) {
     g.quaOpt = 1;
     landedAt(O, 3, 20, 1);
     run(1);
-    EXPECT_EQ(g.gameState, 5);
+    EXPECT_EQ(g.gameState, GameState::ClearDelay);
     run(15);
-    EXPECT_EQ(g.gameState, 4);
+    EXPECT_EQ(g.gameState, GameState::Cascade);
     run(1);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.waitTicks, 25);
 }
 
@@ -262,7 +262,7 @@ TEST_F(Tick, FromLevelTenTheSpawnLandsAtOnce) {
     g.curLevel = 10;
     entryDelay(1);
     run(1);
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     EXPECT_EQ(g.curY, 20);
     EXPECT_EQ(g.waitTicks, 1000);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"lnd:0"});
@@ -295,7 +295,7 @@ TEST_F(Tick, MoveHeldThroughTheDelayRepeatsFromTheFirstStep) {
 TEST_F(Tick, StepCountIsClamped) {
     entryDelay(32767);
     tick(g, rules, 40000);
-    EXPECT_EQ(g.gameState, 2); // spawned in the very last step
+    EXPECT_EQ(g.gameState, GameState::Falling); // spawned in the very last step
     EXPECT_EQ(g.waitTicks, 60);
 }
 
@@ -305,12 +305,13 @@ TEST_F(Tick, NewGameResetsTheRecord) {
     g.lines = 12;
     g.holdUsed = 1;
     g.holdBlox = 4;
-    g.keyMlDown = g.rlCmd = 1;
+    g.keyMlDown = 1;
+    g.rlCmd = Latch::Pending;
     g.curLevel = 12;
     g.field(0, 21) = 0;
-    g.inGame = 0;
+    g.inGame = InGame::Menu;
     newGame(g, host, rng);
-    EXPECT_EQ(g.inGame, -1);
+    EXPECT_EQ(g.inGame, InGame::Playing);
     EXPECT_FLOAT_EQ(g.score, 0);
     EXPECT_EQ(g.levelCount, 0);
     EXPECT_EQ(g.lines, 12);
@@ -320,8 +321,9 @@ TEST_F(Tick, NewGameResetsTheRecord) {
     EXPECT_EQ(g.curBlox, 0);
     EXPECT_EQ(g.lowestY, 0);
     EXPECT_EQ(g.nextBlox[0], O); // the queue continues by one
-    EXPECT_EQ(g.keyMlDown + g.rlCmd, 0);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.keyMlDown, 0);
+    EXPECT_EQ(g.rlCmd, Latch::Idle);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.moveDelay, 6);
     EXPECT_EQ(g.field(0, 21), -1);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"stt:0"});
@@ -333,9 +335,9 @@ TEST_F(Tick, AbandonClearsTheCounters) {
     g.lines = 12;
     g.field(0, 21) = 0;
     abandonGame(g);
-    EXPECT_EQ(g.inGame, 0);
+    EXPECT_EQ(g.inGame, InGame::Menu);
     EXPECT_FLOAT_EQ(g.score, 0);
     EXPECT_EQ(g.levelCount + g.lines, 0);
-    EXPECT_EQ(g.gameState, 1);
+    EXPECT_EQ(g.gameState, GameState::Entry);
     EXPECT_EQ(g.field(0, 21), -1);
 }

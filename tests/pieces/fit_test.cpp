@@ -74,18 +74,18 @@ TEST(IsOKnp, ClimbLimitRejectsBeforeTheWell) {
 
 TEST(Letnp, HalfTurnMarksOnlyTheThirdKey) {
     Game g = newRecord();
-    g.rlCmd = 1;
-    g.rrCmd = 1;
-    g.roCmd = 1;
+    g.rlCmd = Latch::Pending;
+    g.rrCmd = Latch::Pending;
+    g.roCmd = Latch::Pending;
     Letnp(g, 2, 0, 0, 1);
     EXPECT_EQ(g.curMode, 2);
-    EXPECT_EQ(g.rlCmd, 1);
-    EXPECT_EQ(g.rrCmd, 1);
-    EXPECT_EQ(g.roCmd, 2);
+    EXPECT_EQ(g.rlCmd, Latch::Pending);
+    EXPECT_EQ(g.rrCmd, Latch::Pending);
+    EXPECT_EQ(g.roCmd, Latch::UsedUp);
     Letnp(g, -1, 1, 1, 0);
     EXPECT_EQ(g.curMode, 1);
     EXPECT_EQ(g.curX, 4);
     EXPECT_EQ(g.curY, 1);
-    EXPECT_EQ(g.rlCmd, 2);
-    EXPECT_EQ(g.rrCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::UsedUp);
+    EXPECT_EQ(g.rrCmd, Latch::Pending);
 }

@@ -114,7 +114,7 @@ TEST(Dropb, LandsOnExactRowWithLockDelayAndSound) {
     g.lowestY = 0;
     EXPECT_EQ(dropb(g, host, 20), 19);
     EXPECT_EQ(g.curY, 19);
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     EXPECT_EQ(g.waitTicks, 40);
     EXPECT_EQ(g.lowestY, 19);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"lnd:0"}));
@@ -134,7 +134,7 @@ TEST(Dropb, OneFreeRowLandsAtOnce) {
     RecordingHost host;
     spawn(g, O, 0, 3, 19); // blocks on rows 19-20, one free row (21) below
     EXPECT_EQ(dropb(g, host, 1), 20);
-    EXPECT_EQ(g.gameState, 3);
+    EXPECT_EQ(g.gameState, GameState::Landed);
     EXPECT_EQ(host.sounds.size(), 1u);
 }
 
@@ -143,7 +143,7 @@ TEST(Dropb, FreeFallMovesExactlyAndStaysSilent) {
     RecordingHost host;
     spawn(g, O);
     EXPECT_EQ(dropb(g, host, 5), 5);
-    EXPECT_EQ(g.gameState, 2);
+    EXPECT_EQ(g.gameState, GameState::Falling);
     EXPECT_TRUE(host.sounds.empty());
 }
 
@@ -151,7 +151,7 @@ TEST(Dropb, RestingHigherKeepsLockDelayUnlessFalling) {
     Game g = newRecord();
     RecordingHost host;
     spawn(g, O, 0, 3, 19);
-    g.gameState = 3;
+    g.gameState = GameState::Landed;
     g.lowestY = 20;
     g.waitTicks = 7;
     dropb(g, host, 1); // rests at 20, not deeper than lowestY, not falling

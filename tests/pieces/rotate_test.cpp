@@ -11,11 +11,11 @@ using namespace zembrik::test;
 TEST(Rotateb, PendingCommandTurnsInPlace) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 5);
-    g.rrCmd = 1;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 1);
     EXPECT_EQ(g.curX, 3);
-    EXPECT_EQ(g.rrCmd, 2);
+    EXPECT_EQ(g.rrCmd, Latch::UsedUp);
     Rotateb(g, 0, 0); // used up: nothing more
     EXPECT_EQ(g.curMode, 1);
 }
@@ -23,17 +23,17 @@ TEST(Rotateb, PendingCommandTurnsInPlace) {
 TEST(Rotateb, RightWinsWhenBothPending) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 5);
-    g.rlCmd = 1;
-    g.rrCmd = 1;
+    g.rlCmd = Latch::Pending;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 1);
-    EXPECT_EQ(g.rlCmd, 1);
+    EXPECT_EQ(g.rlCmd, Latch::Pending);
 }
 
 TEST(Rotateb, PushingTowardTriesTheShiftFirst) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 5);
-    g.rlCmd = 1;
+    g.rlCmd = Latch::Pending;
     Rotateb(g, -1, 0); // turning left while pushing left: (-1, 0) first
     EXPECT_EQ(g.curMode, 3);
     EXPECT_EQ(g.curX, 2);
@@ -43,7 +43,7 @@ TEST(Rotateb, PushingTowardTriesTheShiftFirst) {
 TEST(Rotateb, PushingAwayShiftsTowardThePush) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 5);
-    g.rrCmd = 1;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, -1, 0); // turning right while pushing left: (1-1... ) = (-r, 0) = (-1, 0)
     EXPECT_EQ(g.curMode, 1);
     EXPECT_EQ(g.curX, 2);
@@ -53,7 +53,8 @@ TEST(Rotateb, AgainstTheLeftWallKicksRight) {
     Game g = newRecord();
     // Vertical I in state 3 sits in box column 1; against the left wall the box is at x = -1.
     spawn(g, I, 3, -1, 5);
-    g.rrCmd = 1; // state 0 is horizontal on box columns 0..3: at x = -1 it hits the wall
+    g.rrCmd =
+        Latch::Pending; // state 0 is horizontal on box columns 0..3: at x = -1 it hits the wall
     Rotateb(g, -1, 0);
     // Away list for r = 1, m = -1: (-1,0) wall, (-1,1) wall, (0,1) wall, (0,0) wall, (1,0) fits.
     EXPECT_EQ(g.curMode, 0);
@@ -66,7 +67,7 @@ TEST(Rotateb, KicksDownWhenTheTurnOnlyFitsLower) {
     spawn(g, T, 0, 3, 10);
     g.field(4, 12) = 0; // blocks the turn in place
     g.field(6, 11) = 0; // blocks the turn shifted right
-    g.rrCmd = 1;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, 0, 0); // (0,0) and (1,0) fail, (1,1) is the first that fits
     EXPECT_EQ(g.curMode, 1);
     EXPECT_EQ(g.curX, 4);
@@ -80,11 +81,11 @@ TEST(Rotateb, NoKickLiftsAPiece) {
     spawn(g, I, 0, 1, 20); // blocks on row 21, columns 1..4
     g.lowestY = 20;
     g.climbLimit = 3;
-    g.rrCmd = 1;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 0);
     EXPECT_EQ(g.curY, 20);
-    EXPECT_EQ(g.rrCmd, 1); // stays pending for the next steps
+    EXPECT_EQ(g.rrCmd, Latch::Pending); // stays pending for the next steps
 }
 
 TEST(Rotateb, ClimbLimitBlocksTurnsAboveTheLandingRow) {
@@ -92,7 +93,7 @@ TEST(Rotateb, ClimbLimitBlocksTurnsAboveTheLandingRow) {
     spawn(g, T, 0, 3, 9);
     g.lowestY = 12; // the piece has landed lower before and was lifted since
     g.climbLimit = 1;
-    g.rrCmd = 1;
+    g.rrCmd = Latch::Pending;
     Rotateb(g, 0, 0); // every candidate leaves the box above row 12 - 1
     EXPECT_EQ(g.curMode, 0);
     g.curY = 10;
@@ -105,28 +106,28 @@ TEST(Rotateb, ClimbLimitBlocksTurnsAboveTheLandingRow) {
 TEST(Rotateb, ThirdKeyAtSpawnTurnsTwiceUntested) {
     Game g = newRecord();
     spawn(g, T);
-    g.gameState = 1;
-    g.roCmd = 1;
+    g.gameState = GameState::Entry;
+    g.roCmd = Latch::Pending;
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 2);
-    EXPECT_EQ(g.roCmd, 2);
+    EXPECT_EQ(g.roCmd, Latch::UsedUp);
 }
 
 TEST(Rotateb, ThirdKeyInPlayNeedsExactlyOneTurnKeyHeld) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 5);
-    g.roCmd = 1;
+    g.roCmd = Latch::Pending;
     Rotateb(g, 0, 0); // nothing held: nothing happens
     EXPECT_EQ(g.curMode, 0);
-    EXPECT_EQ(g.roCmd, 1);
+    EXPECT_EQ(g.roCmd, Latch::Pending);
     g.keyRlDown = g.keyRrDown = 1; // both held: nothing either
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 0);
     g.keyRlDown = 0; // right held: one more right turn
     Rotateb(g, 0, 0);
     EXPECT_EQ(g.curMode, 1);
-    EXPECT_EQ(g.roCmd, 2);
-    EXPECT_EQ(g.rrCmd, 2);
+    EXPECT_EQ(g.roCmd, Latch::UsedUp);
+    EXPECT_EQ(g.rrCmd, Latch::UsedUp);
 }
 
 TEST(Rotateb, NoCommandLeavesAFittingPieceAlone) {

@@ -84,11 +84,11 @@ TEST_F(Hold, FirstHoldTakesTheNextPieceAndAdvancesTheQueue) {
     EXPECT_EQ(g.curMode, 0);
     EXPECT_EQ(g.curX, 3);
     EXPECT_EQ(g.curY, 0);
-    EXPECT_EQ(g.gameState, 2);
+    EXPECT_EQ(g.gameState, GameState::Falling);
     EXPECT_EQ(g.waitTicks, 1);
     EXPECT_EQ(g.lowestY, 0);
     EXPECT_EQ(g.holdUsed, 1);
-    EXPECT_EQ(g.holdCmd, 2);
+    EXPECT_EQ(g.holdCmd, Latch::UsedUp);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"hld:0"}));
 }
 
@@ -102,17 +102,17 @@ TEST_F(Hold, LaterHoldsExchangeWithoutTouchingTheQueue) {
 
 TEST_F(Hold, OncePerPieceAndOncePerPress) {
     holdb(g, host, rng, 1);
-    g.holdCmd = 0; // even re-armed, the piece has used its hold
+    g.holdCmd = Latch::Idle; // even re-armed, the piece has used its hold
     holdb(g, host, rng, 1);
     EXPECT_EQ(g.holdBlox, T);
     EXPECT_EQ(host.sounds.size(), 1u);
     g.holdUsed = 0; // a lock re-allows it, but the key is still held from the last press
-    g.holdCmd = 2;
+    g.holdCmd = Latch::UsedUp;
     holdb(g, host, rng, 1);
     EXPECT_EQ(host.sounds.size(), 1u);
     g.keyHdDown = 0;
     holdb(g, host, rng, 1); // seen up: re-armed
-    EXPECT_EQ(g.holdCmd, 0);
+    EXPECT_EQ(g.holdCmd, Latch::Idle);
 }
 
 TEST_F(Hold, DisabledDoesNothing) {
@@ -124,14 +124,14 @@ TEST_F(Hold, DisabledDoesNothing) {
 }
 
 TEST_F(Hold, BetweenPiecesSwapsTheQueueHead) {
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
     holdb(g, host, rng, 0);
     EXPECT_EQ(g.holdBlox, 4);
     EXPECT_EQ(g.nextBlox[0], 5);
     EXPECT_EQ(g.curBlox, T); // the active-piece variables are untouched
     EXPECT_EQ(g.curX, 6);
     g.holdUsed = 0;
-    g.holdCmd = 0;
+    g.holdCmd = Latch::Idle;
     holdb(g, host, rng, 0);
     EXPECT_EQ(g.holdBlox, 5);
     EXPECT_EQ(g.nextBlox[0], 4);

@@ -51,7 +51,7 @@ class DelayBar : public ::testing::Test {
 };
 
 TEST_F(DelayBar, FirstEntryDelayFillsOverTwoSeconds) {
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
     g.curBlox = 0;
     g.waitTicks = 120;
     drawDelayBar(g, bar);
@@ -65,7 +65,7 @@ TEST_F(DelayBar, FirstEntryDelayFillsOverTwoSeconds) {
 }
 
 TEST_F(DelayBar, EntryDelayUsesTheLevelsDelay) {
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
     g.curBlox = T;
     g.curLevel = 0; // entry delay 25
     g.waitTicks = 26;
@@ -83,7 +83,7 @@ TEST_F(DelayBar, EntryDelayUsesTheLevelsDelay) {
 }
 
 TEST_F(DelayBar, LockDelayShrinksToTheLeft) {
-    g.gameState = 3;
+    g.gameState = GameState::Landed;
     g.waitTicks = 40;
     drawDelayBar(g, bar);
     EXPECT_EQ(greyColumns(128), 192);
@@ -104,7 +104,7 @@ TEST_F(DelayBar, LockDelayShrinksToTheLeft) {
 }
 
 TEST_F(DelayBar, EmptyDuringCollapseAndLineClear) {
-    for (int16_t state : {4, 5}) {
+    for (GameState state : {GameState::Cascade, GameState::ClearDelay}) {
         bar.fill(qRgb(128, 128, 128));
         g.gameState = state;
         drawDelayBar(g, bar);
@@ -113,11 +113,11 @@ TEST_F(DelayBar, EmptyDuringCollapseAndLineClear) {
 }
 
 TEST_F(DelayBar, FallingKeepsWhatWasThere) {
-    g.gameState = 3;
+    g.gameState = GameState::Landed;
     g.waitTicks = 20;
     drawDelayBar(g, bar);
     const QImage before = bar.copy();
-    for (int16_t state : {2, 0, 6}) {
+    for (GameState state : {GameState::Falling, GameState::None, GameState{6}}) {
         g.gameState = state;
         g.waitTicks = 3;
         drawDelayBar(g, bar);
@@ -128,10 +128,10 @@ TEST_F(DelayBar, FallingKeepsWhatWasThere) {
 TEST_F(DelayBar, LevelWithoutADelayDoesNotDivideByZero) {
     g.curLevel = 25;
     g.curBlox = T;
-    g.gameState = 1;
+    g.gameState = GameState::Entry;
     drawDelayBar(g, bar);
     EXPECT_EQ(greyColumns(127), 192);
-    g.gameState = 3;
+    g.gameState = GameState::Landed;
     drawDelayBar(g, bar);
     EXPECT_EQ(greyColumns(128), 0);
 }

@@ -120,14 +120,14 @@ TEST_F(Rend, BetweenPiecesTheGhostMarksWhereTheNextPieceLands) {
     g.ghostOpt = 1;
     g.nextBlox = {I, O, T};
     setRows(g, {"...#......", "##########"});
-    for (int16_t state : {1, 5}) {
+    for (GameState state : {GameState::Entry, GameState::ClearDelay}) {
         g.gameState = state;
         draw(1);
         EXPECT_EQ(cell(3, 19), "B8:1") << state;
         EXPECT_EQ(cell(6, 19), "B4:1") << state;
         EXPECT_EQ(cell(3, 20), "A0:0") << state;
     }
-    for (int16_t state : {3, 4}) {
+    for (GameState state : {GameState::Landed, GameState::Cascade}) {
         g.gameState = state;
         draw(1);
         EXPECT_EQ(cell(3, 19), "A15:0") << state;
@@ -141,7 +141,7 @@ TEST_F(Rend, LandingMarkIsDrawnOverTheJustLockedPiece) {
     g.nextBlox = {I, O, T};
     spawn(g, I, 1, 2, 0); // vertical I in column 4, rows 0..3: the next I cannot drop at all
     lockPiece();
-    g.gameState = 5;
+    g.gameState = GameState::ClearDelay;
     draw();
     EXPECT_EQ(cell(4, 0), "B2:0");
     EXPECT_EQ(cell(4, 1), "B12:1"); // the landing mark covers the locked piece
@@ -190,7 +190,7 @@ TEST_F(Rend, TopLevelJustLockedPieceJoinsEveryOccupiedNeighbour) {
     spawn(g, T, 0, 3, 19); // (4,19)=2 (3,20)=8 (4,20)=13 (5,20)=4
     lockPiece();
     g.field(4, 19) = 2 + 16; // high bits of a stored value are kept out of the sprite column
-    g.gameState = 5;
+    g.gameState = GameState::ClearDelay;
     draw();
     EXPECT_EQ(cell(4, 19), "B2:0");
     EXPECT_EQ(cell(3, 20), "B10:0");
@@ -209,7 +209,7 @@ TEST_F(Rend, TopLevelPieceAtTheLeftWallJoinsTheWall) {
     g.curLevel = 20;
     spawn(g, I, 1, -2, 18); // vertical I in column 0, rows 18..21
     lockPiece();
-    g.gameState = 5;
+    g.gameState = GameState::ClearDelay;
     draw();
     EXPECT_EQ(cell(0, 18), "B6:0"); // 2 stored, wall on the left
     EXPECT_EQ(cell(0, 19), "B7:0");
@@ -258,11 +258,19 @@ TEST_F(Rend, HoldBoxVariants) {
 
 TEST_F(Rend, PreviewModeFollowsThePendingTurn) {
     struct Case {
-        int16_t state, rr, rl, ro, mode;
+        GameState state;
+        Latch rr, rl, ro;
+        int16_t mode;
     };
-    const Case cases[] = {{1, 0, 0, 0, 0}, {1, 1, 0, 0, 1}, {1, 0, 1, 0, 3}, {1, 0, 0, 1, 2},
-                          {1, 1, 1, 1, 1}, {1, 0, 1, 1, 3}, {4, 1, 0, 0, 1}, {5, 0, 0, 1, 2},
-                          {2, 1, 0, 0, 0}, {3, 0, 1, 0, 0}, {1, 2, 2, 2, 0}};
+    using enum GameState;
+    using enum Latch;
+    const Case cases[] = {
+        {Entry, Idle, Idle, Idle, 0},          {Entry, Pending, Idle, Idle, 1},
+        {Entry, Idle, Pending, Idle, 3},       {Entry, Idle, Idle, Pending, 2},
+        {Entry, Pending, Pending, Pending, 1}, {Entry, Idle, Pending, Pending, 3},
+        {Cascade, Pending, Idle, Idle, 1},     {ClearDelay, Idle, Idle, Pending, 2},
+        {Falling, Pending, Idle, Idle, 0},     {Landed, Idle, Pending, Idle, 0},
+        {Entry, UsedUp, UsedUp, UsedUp, 0}};
     for (const Case& c : cases) {
         g.gameState = c.state;
         g.rrCmd = c.rr;
@@ -274,8 +282,9 @@ TEST_F(Rend, PreviewModeFollowsThePendingTurn) {
 
 TEST_F(Rend, PreviewsShowTheQueue) {
     g.nextBlox = {I, O, S};
-    g.gameState = 1;
-    g.rrCmd = 1; // the first preview shows the I already turned right: column 2 of its box
+    g.gameState = GameState::Entry;
+    g.rrCmd =
+        Latch::Pending; // the first preview shows the I already turned right: column 2 of its box
     g.nextOpt = 1;
     draw(1);
     EXPECT_EQ(boxCell(4, 0, 16, 2, 0), "A2:1");
@@ -317,7 +326,7 @@ TEST_F(Rend, ChangesNoGameState) {
     setRows(g, {"#.#.#.#.#."});
     g.ghostOpt = g.holdOpt = g.nextOpt = 1;
     g.curLevel = 20;
-    g.gameState = 5;
+    g.gameState = GameState::ClearDelay;
     const Game before = g;
     draw();
     EXPECT_EQ(before.cells, g.cells);

@@ -108,7 +108,7 @@ class MainWindowTest : public ::testing::Test {
         clock.onSleep = nullptr;
     }
     void expectMenu() {
-        EXPECT_EQ(g().inGame, 0);
+        EXPECT_EQ(g().inGame, InGame::Menu);
         EXPECT_FALSE(w->menu()->isHidden());
         EXPECT_FALSE(w->title()->isHidden());
         EXPECT_TRUE(w->wellSurface()->isHidden());
@@ -187,11 +187,11 @@ TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
     play([&] { QTest::mouseClick(w->menu()->startButton(), Qt::LeftButton); },
          [&](int n) {
              if (n == 3) {
-                 EXPECT_EQ(g().inGame, -1);
+                 EXPECT_EQ(g().inGame, InGame::Playing);
                  EXPECT_EQ(g().lines, 7);
                  EXPECT_EQ(g().score, 0.0f);
                  EXPECT_EQ(g().levelCount, 0);
-                 EXPECT_EQ(g().gameState, 1);
+                 EXPECT_EQ(g().gameState, GameState::Entry);
                  EXPECT_TRUE(w->menu()->isHidden());
                  EXPECT_TRUE(w->title()->isHidden());
                  EXPECT_FALSE(w->wellSurface()->isHidden());
@@ -338,7 +338,7 @@ TEST_F(MainWindowTest, TabCanBeTheStartKey) {
     bool started = false;
     play([&] { QTest::keyClick(w->menu(), Qt::Key_Tab); },
          [&](int) {
-             started = g().inGame == -1;
+             started = g().inGame == InGame::Playing;
              post(QEvent::KeyPress, Qt::Key_Escape);
          });
     EXPECT_TRUE(started);
@@ -355,11 +355,11 @@ TEST_F(MainWindowTest, StartKeyInTheLastFrameOfAGameStartsTheNextOneAfterwards) 
              }
          });
     // The first game's loop has returned without a second game running inside it.
-    EXPECT_EQ(g().inGame, 0);
+    EXPECT_EQ(g().inGame, InGame::Menu);
     bool second = false;
     play([&] { QCoreApplication::processEvents(); },
          [&](int) {
-             second = g().inGame == -1;
+             second = g().inGame == InGame::Playing;
              post(QEvent::KeyPress, Qt::Key_Escape);
          });
     EXPECT_TRUE(second);
@@ -547,7 +547,7 @@ TEST_F(ScaledWindowTest, F11SwitchesFullScreenUnlessItIsAssigned) {
     bool started = false;
     play([&] { QTest::keyClick(w->menu(), Qt::Key_F11); },
          [&](int) {
-             started = g().inGame == -1;
+             started = g().inGame == InGame::Playing;
              post(QEvent::KeyPress, Qt::Key_Escape);
          });
     EXPECT_TRUE(started);

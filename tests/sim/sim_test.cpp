@@ -138,7 +138,7 @@ TEST(SimInvariants, CatchBrokenRecords) {
     Game piece = g;
     piece.curX = 8; // the T's right block on column 10
     EXPECT_NE(brokenInvariant(piece), nullptr);
-    piece.gameState = 1; // no active piece in the entry delay
+    piece.gameState = GameState::Entry; // no active piece in the entry delay
     EXPECT_EQ(brokenInvariant(piece), nullptr);
 }
 

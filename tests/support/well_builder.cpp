@@ -15,7 +15,7 @@ Game newRecord(const std::string& shapeSet) {
     emptyShapeZero(g);
     emptyWell(g);
     changemovedl(g, 0);
-    g.inGame = -1;
+    g.inGame = InGame::Playing;
     g.nextBlox = {1, 2, 3};
     spawn(g, T);
     return g;
@@ -26,7 +26,7 @@ void spawn(Game& g, int16_t piece, int16_t mode, int16_t x, int16_t y) {
     g.curMode = mode;
     g.curX = x;
     g.curY = y;
-    g.gameState = 2;
+    g.gameState = GameState::Falling;
     g.waitTicks = levels(g.curLevel);
 }
 

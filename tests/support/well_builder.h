@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,13 +10,28 @@
 #include "core/random.h"
 #include "core/record.h"
 
+namespace zembrik {
+
+// Test messages show the named states by their numbers.
+inline std::ostream& operator<<(std::ostream& os, InGame v) {
+    return os << static_cast<int>(v);
+}
+inline std::ostream& operator<<(std::ostream& os, GameState v) {
+    return os << static_cast<int>(v);
+}
+inline std::ostream& operator<<(std::ostream& os, Latch v) {
+    return os << static_cast<int>(v);
+}
+
+} // namespace zembrik
+
 namespace zembrik::test {
 
 // Shape numbers of the shipped sets.
 enum Shape : int16_t { I = 1, O = 2, T = 3, S = 4, Z = 5, J = 6, L = 7 };
 
 // A game as a new game leaves it: shipped shapes (centre.kblox), empty well, level 0,
-// moveDelay 10, state 2 with the given piece at the spawn position.
+// moveDelay 10, Falling with the given piece at the spawn position.
 Game newRecord(const std::string& shapeSet = "centre.kblox");
 
 // Puts `piece` at the spawn position (column 3, row 0, state 0), falling.

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         QMetaObject::invokeMethod(
             &w,
             [&w] {
-                if (w.game().inGame != 0) w.gotomenu();
+                if (w.game().inGame != zembrik::InGame::Menu) w.gotomenu();
             },
             Qt::QueuedConnection);
     });

@@ -54,12 +54,12 @@ struct LoopRun {
 // game in the messages that run next, as a queued Esc would.
 LoopRun runLoop(double seconds, int64_t tickMs, FakeClock& clock, PassWatch& watch, QLabel& label) {
     Game g;
-    g.inGame = -1;
+    g.inGame = InGame::Playing;
     initTiming(g, watch);
     LabelHost host(&label);
     bool stop = false;
     host.messages = [&] {
-        if (stop) g.inGame = 0;
+        if (stop) g.inGame = InGame::Menu;
     };
     LoopRun r;
     r.watch = &watch;
@@ -116,11 +116,11 @@ TEST(PassWatch, LoopThatEndsEarlyNeverReachesTheDeadline) {
     FakeClock clock;
     PassWatch watch(clock);
     Game g;
-    g.inGame = -1;
+    g.inGame = InGame::Playing;
     initTiming(g, watch);
     LabelHost host(&label);
     watch.watch(&label, 1'000'000'000, [] {});
-    FrameLoop loop(g, watch, host, [&](int32_t) { g.inGame = 0; });
+    FrameLoop loop(g, watch, host, [&](int32_t) { g.inGame = InGame::Menu; });
     loop.run();
     watch.collect();
     EXPECT_FALSE(watch.deadlineReached());

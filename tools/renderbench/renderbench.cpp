@@ -30,7 +30,7 @@ Game busyGame(int16_t level) {
         for (int x = 0; x < kWellW; ++x)
             if (r.next() < 0.7f) g.field(x, y) = static_cast<int16_t>(r.next() * 16);
     g.curLevel = level;
-    g.gameState = 2;
+    g.gameState = GameState::Falling;
     g.curBlox = 3;
     g.curX = 4;
     g.curY = 3;

@@ -28,7 +28,7 @@ struct ReplayHost : Host {
     void shplvl_Click(int16_t level) override { g.curLevel = level; }
     void topOut() override {}
     void gotomenu() override {
-        if (g.inGame != 0) abandonGame(g);
+        if (g.inGame != InGame::Menu) abandonGame(g);
     }
 };
 
@@ -45,7 +45,7 @@ struct SoakHost : Host {
     void shplvl_Click(int16_t level) override { g.curLevel = level; }
     void topOut() override {}
     void gotomenu() override {
-        if (g.inGame != 0) abandonGame(g);
+        if (g.inGame != InGame::Menu) abandonGame(g);
     }
 };
 
@@ -102,8 +102,8 @@ std::string stateJson(const Game& g, int64_t step, const std::vector<std::string
         s += "\":";
         appendInt(s, v);
     };
-    num("inGame", g.inGame);
-    num("gameState", g.gameState);
+    num("inGame", static_cast<int16_t>(g.inGame));
+    num("gameState", static_cast<int16_t>(g.gameState));
     num("waitTicks", g.waitTicks);
     num("curLevel", g.curLevel);
     num("levelCount", g.levelCount);
@@ -162,7 +162,7 @@ std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& ev
     };
     size_t next = 0;
     int64_t ran = 0;
-    for (int64_t s = 1; s <= last && g.inGame != 0; ++s) {
+    for (int64_t s = 1; s <= last && g.inGame != InGame::Menu; ++s) {
         size_t end = next;
         while (end < events.size() && events[end].step == s)
             ++end;
@@ -171,7 +171,7 @@ std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& ev
             if (events[i].kind == EventKind::Press) keyDown(g, host, events[i].key);
             if (events[i].kind == EventKind::Release) keyUp(g, events[i].key);
         }
-        if (g.inGame == 0) break; // Escape ended the game before this step
+        if (g.inGame == InGame::Menu) break; // Escape ended the game before this step
         tick(g, rules, 1);
         ran = s;
         for (size_t i = next; i < end; ++i) {
@@ -243,8 +243,10 @@ const char* brokenInvariant(const Game& g) {
     for (int mode = 0; mode < 4; ++mode)
         for (int cell = 0; cell < 16; ++cell)
             if (g.shapes(0, mode, cell) != -1) return "shape 0 (no piece) is not empty";
-    if (g.inGame != 0 && g.inGame != -1) return "inGame out of range";
-    if (!within(g.gameState, 1, 5)) return "gameState out of range";
+    if (g.inGame != InGame::Menu && g.inGame != InGame::Playing) return "inGame out of range";
+    if (!within(static_cast<int>(g.gameState), static_cast<int>(GameState::Entry),
+                static_cast<int>(GameState::ClearDelay)))
+        return "gameState out of range";
     if (!within(g.curLevel, 0, 20)) return "curLevel out of range";
     if (!within(g.levelCount, 0, 99)) return "levelCount out of range";
     if (g.lines < 0) return "lines out of range";
@@ -253,12 +255,15 @@ const char* brokenInvariant(const Game& g) {
     if (g.moveDelay != 3 && g.moveDelay != 6 && g.moveDelay != 10) return "moveDelay out of range";
     if (!within(g.mlCount, 0, g.moveDelay + 1) || !within(g.mrCount, 0, g.moveDelay + 1))
         return "repeat counter out of range";
-    for (int16_t latch : {g.rlCmd, g.rrCmd, g.roCmd, g.mdCmd, g.fdCmd, g.holdCmd})
-        if (!within(latch, 0, 2)) return "command latch out of range";
+    for (Latch latch : {g.rlCmd, g.rrCmd, g.roCmd, g.mdCmd, g.fdCmd, g.holdCmd})
+        if (latch != Latch::Idle && latch != Latch::Pending && latch != Latch::UsedUp)
+            return "command latch out of range";
     for (int16_t blox : g.nextBlox)
         if (!within(blox, 1, 7)) return "next queue out of range";
     if (!within(g.holdBlox, 0, 7)) return "hold slot out of range";
-    if (g.inGame != 0 && (g.gameState == 2 || g.gameState == 3)) return brokenPiece(g);
+    if (g.inGame != InGame::Menu &&
+        (g.gameState == GameState::Falling || g.gameState == GameState::Landed))
+        return brokenPiece(g);
     return nullptr;
 }
 
@@ -277,7 +282,7 @@ int runSoak(Game& g, const SimOptions& o, std::ostream& out, std::ostream& err) 
     const int64_t total = *o.soak;
     const auto start = std::chrono::steady_clock::now();
     for (int64_t s = 1; s <= total; ++s) {
-        if (g.inGame == 0) {
+        if (g.inGame == InGame::Menu) {
             newGame(g, host, rng);
             ++games;
             for (bool& h : held)
@@ -296,7 +301,7 @@ int runSoak(Game& g, const SimOptions& o, std::ostream& out, std::ostream& err) 
                 held[k] = !held[k];
             }
         }
-        if (g.inGame != 0) tick(g, rules, 1);
+        if (g.inGame != InGame::Menu) tick(g, rules, 1);
         if (const char* broken = brokenInvariant(g)) {
             err << "zembrik-sim: invariant broken: " << broken << " (seed " << o.seed << ", step "
                 << s << ")\n";
