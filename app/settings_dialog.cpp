@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
 
 #include "pieces/shape_file.h"
+#include "store/safe_file.h"
 
 namespace zembrik {
 
@@ -28,10 +32,37 @@ QFont consoleFont(double points) {
 }
 
 // A file name that can be kept in a one-line settings file.
-bool listable(const QString& name) {
-    for (QChar c : name)
-        if (c.unicode() < 32) return false;
+bool listable(const std::string& name) {
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 32) return false;
     return true;
+}
+
+// The names in a folder that end in suffix and name plain files (or links to them), as bytes:
+// a name need not be valid UTF-8, and it is loaded and saved exactly as it is. Hidden names
+// are left out; the list is in name order.
+std::vector<std::string> fileNames(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (name.size() <= suffix.size() || name[0] == '.' ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0 ||
+            !listable(name) || !isReadableFile(folder + "/" + name))
+            continue;
+        names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int c = QFile::decodeName(a.c_str()).compare(QFile::decodeName(b.c_str()));
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+// How a name of bytes is shown.
+QString shown(const std::string& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
 QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const char* first,
@@ -85,31 +116,33 @@ void SettingsDialog::build() {
     lblshp_->setGeometry(8, 8, 193, 17);
     lblshp_->setFont(consoleFont(9));
     lblshp_->setPalette(white);
-    lblshp_->setText(QStringLiteral("blox shape - ") + QString::fromStdString(s_.shapeFile));
+    lblshp_->setText(QStringLiteral("blox shape - ") + shown(s_.shapeFile));
 
     lblsty_ = new QLabel(this);
     lblsty_->setObjectName(QStringLiteral("lblsty"));
     lblsty_->setGeometry(8, 88, 193, 17);
     lblsty_->setFont(consoleFont(9));
     lblsty_->setPalette(white);
-    lblsty_->setText(QStringLiteral("blox style - ") + QString::fromStdString(s_.styleFile));
+    lblsty_->setText(QStringLiteral("blox style - ") + shown(s_.styleFile));
 
-    const QDir data(QDir(appDir_).filePath(QStringLiteral("data")));
-    auto makeList = [&](const char* name, int y, int h, const QString& pattern) {
+    const std::string data = QFile::encodeName(appDir_).toStdString() + "/data";
+    auto makeList = [&](const char* name, int y, int h, const std::string& suffix) {
         auto* list = new QListWidget(this);
         list->setObjectName(QLatin1String(name));
         list->setGeometry(8, y, 161, h);
         list->setFont(consoleFont(8.25));
         list->setPalette(QApplication::palette());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        for (const QString& f : data.entryList({pattern}, QDir::Files, QDir::Name))
-            if (listable(f)) list->addItem(f);
+        for (const std::string& f : fileNames(data, suffix)) {
+            auto* item = new QListWidgetItem(shown(f), list);
+            item->setData(Qt::UserRole, QByteArray::fromStdString(f));
+        }
         list->setCurrentRow(-1);
         list->clearSelection();
         return list;
     };
-    File1_ = makeList("File1", 24, 61, QStringLiteral("*.kblox"));
-    File2_ = makeList("File2", 104, 50, QStringLiteral("*.style"));
+    File1_ = makeList("File1", 24, 61, ".kblox");
+    File2_ = makeList("File2", 104, 50, ".style");
     connectList(File1_, &SettingsDialog::chooseShape);
     connectList(File2_, &SettingsDialog::chooseStyle);
 
@@ -174,19 +207,22 @@ void SettingsDialog::build() {
 }
 
 void SettingsDialog::connectList(QListWidget* list,
-                                 void (SettingsDialog::*choose)(const QString&)) {
+                                 void (SettingsDialog::*choose)(const std::string&)) {
     // A newly selected entry is chosen at once, by mouse or keyboard. A click on the entry
     // that is already selected chooses it again. Taking the focus only makes an entry
-    // current without selecting it, so it chooses nothing.
+    // current without selecting it, so it chooses nothing. An entry carries its name as bytes.
+    auto name = [](const QListWidgetItem* item) {
+        return item->data(Qt::UserRole).toByteArray().toStdString();
+    };
     list->viewport()->installEventFilter(this);
-    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, choose] {
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, choose, name] {
         const auto selected = list->selectedItems();
         if (selected.isEmpty()) return;
         selectedByPress_ = true;
-        (this->*choose)(selected.first()->text());
+        (this->*choose)(name(selected.first()));
     });
-    connect(list, &QListWidget::itemClicked, this, [this, choose](QListWidgetItem* item) {
-        if (!selectedByPress_) (this->*choose)(item->text());
+    connect(list, &QListWidget::itemClicked, this, [this, choose, name](QListWidgetItem* item) {
+        if (!selectedByPress_) (this->*choose)(name(item));
     });
 }
 
@@ -195,26 +231,26 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* e) {
     return QDialog::eventFilter(watched, e);
 }
 
-void SettingsDialog::chooseShape(const QString& name) {
-    const std::string err = loadShapeSet(g_, appDir_, name.toStdString());
+void SettingsDialog::chooseShape(const std::string& name) {
+    const std::string err = loadShapeSet(g_, appDir_, name);
     if (!err.empty()) {
         report_(QStringLiteral("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
-                    .arg(name, QString::fromStdString(err), QString::fromStdString(s_.shapeFile)));
+                    .arg(shown(name), shown(err), shown(s_.shapeFile)));
         return;
     }
-    s_.shapeFile = name.toStdString();
-    lblshp_->setText(QStringLiteral("blox shape - ") + name);
+    s_.shapeFile = name;
+    lblshp_->setText(QStringLiteral("blox shape - ") + shown(name));
 }
 
-void SettingsDialog::chooseStyle(const QString& name) {
-    const std::string err = loadStyle_ ? loadStyle_(name.toStdString()) : std::string();
+void SettingsDialog::chooseStyle(const std::string& name) {
+    const std::string err = loadStyle_ ? loadStyle_(name) : std::string();
     if (!err.empty()) {
         report_(QStringLiteral("The style %1 could not be loaded:\n%2\nThe style %3 stays.")
-                    .arg(name, QString::fromStdString(err), QString::fromStdString(s_.styleFile)));
+                    .arg(shown(name), shown(err), shown(s_.styleFile)));
         return;
     }
-    s_.styleFile = name.toStdString();
-    lblsty_->setText(QStringLiteral("blox style - ") + name);
+    s_.styleFile = name;
+    lblsty_->setText(QStringLiteral("blox style - ") + shown(name));
 }
 
 } // namespace zembrik

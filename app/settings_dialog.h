@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "app/settings.h"
 #include "app/settings_file.h"
@@ -52,9 +53,10 @@ class SettingsDialog : public QDialog {
 
   private:
     void build();
-    void chooseShape(const QString& name);
-    void chooseStyle(const QString& name);
-    void connectList(QListWidget* list, void (SettingsDialog::*choose)(const QString&));
+    // Load the shape set or style of that name (bytes, as in the folder) or report why not.
+    void chooseShape(const std::string& name);
+    void chooseStyle(const std::string& name);
+    void connectList(QListWidget* list, void (SettingsDialog::*choose)(const std::string&));
 
     Game& g_;
     Settings& s_;

@@ -1,4 +1,6 @@
 // The settings reader and dialog wired to the renderer's block style loader.
+#include <QFile>
+
 #include "app/settings_dialog.h"
 #include "app/settings_file.h"
 #include "render/style_file.h"
@@ -11,7 +13,7 @@ StyleLoader styleLoader(Style& style, const QString& appDir) {
     return [&style, appDir](const std::string& name) -> std::string {
         // Only a plain file is opened: a pipe in its place would stall the game.
         if (!isPlainDataFile(appDir, name)) return name + ": not a readable file";
-        return loadstyle(style, appDir.toStdString(), name);
+        return loadstyle(style, QFile::encodeName(appDir).toStdString(), name);
     };
 }
 

@@ -74,6 +74,8 @@ std::string loadshapes(Game& g, const std::string& path) {
     in.read(text.data(), static_cast<std::streamsize>(kMaxFileBytes));
     text.resize(static_cast<size_t>(in.gcount()));
     if (in.bad()) return path + ": cannot be read";
+    // A UTF-8 byte-order mark that an editor put first is not part of the first number.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     return loadshapesFromText(g, text, path);
 }
 

@@ -1,23 +1,24 @@
-// Frame shots: the well surface of one frame written to a PNG file.
+// Frame shots: the well surface of one frame encoded as PNG in memory.
 #include "render/shot.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageWriter>
 
 #include "render/rend.h"
 
 namespace zembrik {
 
-std::string writeShot(const Game& g, const Style& style, int16_t nocurr,
-                      const std::string& pngPath) {
+std::string shotPng(const Game& g, const Style& style, int16_t nocurr) {
     Frame frame;
     Background bg;
     XorShiftRandom rnd(1);
     rend(g, style, bg, rnd, nocurr, frame);
-    QImageWriter writer(QFile::decodeName(QByteArray::fromStdString(pngPath)), "png");
-    if (!writer.write(frame.p2))
-        return "Cannot write the picture " + pngPath + ": " + writer.errorString().toStdString();
-    return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(frame.p2)) return {};
+    return png.toStdString();
 }
 
 } // namespace zembrik

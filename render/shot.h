@@ -1,4 +1,4 @@
-// Saving one drawn well surface as a picture, for the simulator and bug reports.
+// One drawn well surface as a picture, for the simulator and bug reports.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +9,8 @@
 
 namespace zembrik {
 
-// Draws the frame for g (fresh background, fixed-seed random source) and saves the well
-// surface (192 x 457) as PNG at pngPath. Returns "" or an error naming the file.
-std::string writeShot(const Game& g, const Style& style, int16_t nocurr,
-                      const std::string& pngPath);
+// Draws the frame for g (fresh background, fixed-seed random source) and returns the well
+// surface (192 x 457) encoded as PNG, ready to be written safely; empty if encoding failed.
+std::string shotPng(const Game& g, const Style& style, int16_t nocurr);
 
 } // namespace zembrik

@@ -7,10 +7,19 @@
 
 namespace zembrik {
 
-// Loads appDir/data/<name> and the five images it names (one per line, relative to
-// appDir/gfx/, taken verbatim). A carriage return ends a line and a line feed right after it
-// is skipped; a lone line feed belongs to the line. Returns "" on success, else an error
-// naming the file and the problem; on any error all five images of `style` stay as they were.
+// The largest width and height of a style image. A larger one is refused from its header,
+// before it is decoded: a few of them could otherwise take most of the memory.
+inline constexpr int kMaxImageSide = 4096;
+
+// Loads the style file at stylePath and the five images it names (one per line, relative to
+// gfxDir, taken verbatim as bytes). A UTF-8 byte-order mark at the start is skipped. A
+// carriage return ends a line and a line feed right after it is skipped; a lone line feed
+// belongs to the line. Only plain files (or links to them) are opened. Returns "" on success,
+// else an error naming the file as given and the problem; on any error all five images of
+// `style` stay as they were.
+std::string loadstyleFile(Style& style, const std::string& stylePath, const std::string& gfxDir);
+
+// The same for appDir/data/<name>, with the images in appDir/gfx/.
 std::string loadstyle(Style& style, const std::string& appDir, const std::string& name);
 
 } // namespace zembrik

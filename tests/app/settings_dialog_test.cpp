@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 
 #include "app/settings_dialog.h"
 #include "app_fixture.h"
@@ -164,6 +166,26 @@ TEST_F(SettingsDialogTest, NamesThatCannotBeSavedOnOneLineAreNotListed) {
     writeData("two\nlines.kblox", "");
     open();
     EXPECT_EQ(dialog->shapeList()->count(), 3);
+}
+
+// A name that is not valid UTF-8 (Latin-1 here) is listed, loads and is kept byte for byte.
+TEST_F(SettingsDialogTest, NamesThatAreNotUtf8AreChosenByTheirBytes) {
+    const std::string latin1 = "sch\xF6n.kblox";
+    const std::string path = QFile::encodeName(dataPath("")).toStdString() + latin1;
+    std::ofstream(path, std::ios::binary) << shippedFile("top.kblox").toStdString();
+    open();
+    QListWidget* list = dialog->shapeList();
+    ASSERT_EQ(list->count(), 4);
+    QListWidgetItem* item = list->item(2); // between centre and top
+    ASSERT_EQ(item->data(Qt::UserRole).toByteArray().toStdString(), latin1);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    std::filesystem::remove(path); // Qt could not name it to remove the folder
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(s.shapeFile, latin1);
+    Game top;
+    ASSERT_EQ(loadshapes(top, dataPath("top.kblox").toStdString()), "");
+    EXPECT_EQ(top.shapeCells, g.shapeCells);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <tuple>
@@ -527,6 +528,27 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsSkippedAndUtf16IsKeptUntilChanged) {
     g.keyMl = 65;
     ASSERT_EQ(writeSettings(g, s, appDir), QString());
     EXPECT_EQ(readData("option_key.000"), keyFileText(g));
+}
+
+// Names from systems that are not UTF-8 (Latin-1 here) load by their bytes and are written
+// back byte for byte.
+TEST_F(SettingsFileTest, NamesThatAreNotUtf8LoadAndAreWrittenBackByteForByte) {
+    copyAllShipped();
+    const std::string data = QFile::encodeName(appDir + "/data/").toStdString();
+    std::ofstream(data + "sch\xF6n.kblox", std::ios::binary)
+        << shippedFile("top.kblox").toStdString();
+    const std::string names = "sch\xF6n.kblox\r\nbl\xE9 style.style\r\n";
+    std::ofstream(data + "option_style.000", std::ios::binary) << names;
+    EXPECT_TRUE(load().isEmpty());
+    std::filesystem::remove(data + "sch\xF6n.kblox"); // Qt could not name it to remove the folder
+    EXPECT_EQ(s.shapeFile, "sch\xF6n.kblox");
+    EXPECT_EQ(styleCalls, std::vector<std::string>{"bl\xE9 style.style"});
+    Game top;
+    ASSERT_EQ(loadshapes(top, ZEMBRIK_SOURCE_DIR "/data/top.kblox"), "");
+    emptyShapeZero(top);
+    EXPECT_EQ(top.shapeCells, g.shapeCells);
+    ASSERT_EQ(writeSettings(g, s, appDir), QString());
+    EXPECT_EQ(readData("option_style.000").toStdString(), names);
 }
 
 } // namespace

@@ -146,6 +146,17 @@ TEST(Loadshapes, OddCharactersInTheNameAndPaddingAroundTheNumbersLoad) {
     std::filesystem::remove(path);
 }
 
+// From other editors and systems: a byte-order mark first, a Latin-1 (not UTF-8) file name.
+TEST(Loadshapes, ByteOrderMarkAndANameThatIsNotUtf8Load) {
+    const auto path = std::filesystem::temp_directory_path() / "zembrik sch\xF6n.kblox";
+    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF" << numbersText(448, "\r\n");
+    Game a = sentinelGame(), b = sentinelGame();
+    EXPECT_EQ(loadshapes(a, path.string()), "");
+    loadshapesFromText(b, numbersText(448, ","), "b");
+    EXPECT_EQ(a.shapeCells, b.shapeCells);
+    std::filesystem::remove(path);
+}
+
 // Every shipped set: four blocks per state, joins that point at blocks of the same state,
 // touching blocks joined both ways, and every shape spawning inside columns 3-6 of rows 0-1.
 TEST(ShippedShapeSets, AreWellFormed) {

@@ -1,8 +1,11 @@
 // The flat-colour test style and the surface decoders.
 #include "render_fixture.h"
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -36,18 +39,25 @@ TestStyleDir::TestStyleDir() {
     writeText("test.style", "s1.png\r\ns2.png\r\nfloor.png\r\nwall.png\r\nspare.png\r\n");
 }
 
+// Names are bytes here, written as they are: a test may use one that is not valid UTF-8.
 void TestStyleDir::writeText(const std::string& name, const std::string& bytes) const {
-    QFile f(dir.path() + "/data/" + QString::fromStdString(name));
-    if (!f.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + name);
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    std::ofstream f(QFile::encodeName(dir.path()).toStdString() + "/data/" + name,
+                    std::ios::binary);
+    if (!f.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw std::runtime_error("cannot write " + name);
 }
 
 void TestStyleDir::writeImage(const std::string& name, int w, int h, QRgb c) const {
-    const QString path = dir.path() + "/gfx/" + QFile::decodeName(name.c_str());
-    QDir().mkpath(QFileInfo(path).path());
+    const std::filesystem::path path = QFile::encodeName(dir.path()).toStdString() + "/gfx/" + name;
+    std::filesystem::create_directories(path.parent_path());
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(c);
-    if (!img.save(path, "PNG")) throw std::runtime_error("cannot write " + name);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    std::ofstream f(path, std::ios::binary);
+    if (!img.save(&buffer, "PNG") || !f.write(png.constData(), png.size()))
+        throw std::runtime_error("cannot write " + name);
 }
 
 Style testStyle() {

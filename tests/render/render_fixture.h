@@ -22,7 +22,7 @@ struct TestStyleDir {
     QTemporaryDir dir;
     TestStyleDir();
     std::string path() const { return dir.path().toStdString(); }
-    // Writes data/<name> with exactly these bytes.
+    // Writes data/<name> with exactly these bytes (the name is bytes too).
     void writeText(const std::string& name, const std::string& bytes) const;
     // Writes gfx/<name> as a w x h PNG of one colour (sub-folders are created).
     void writeImage(const std::string& name, int w, int h, QRgb c) const;

@@ -1,4 +1,5 @@
 // The block style reader: line rules, verbatim names, and the old images kept on any error.
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -149,6 +150,58 @@ TEST_F(StyleFile, BinaryJunkAndHugeLinesKeepOldImages) {
     d.writeText("huge.style", huge);
     EXPECT_NE(loadstyle(style, d.path(), "huge.style"), "");
     expectOldImages();
+}
+
+// A PNG whose header claims w x h pixels and whose data is empty: only the header can be
+// read, so a refusal that names the size was made before any decoding.
+std::string pngWithoutPixels(uint32_t w, uint32_t h) {
+    auto be32 = [](uint32_t v) {
+        return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    };
+    auto chunk = [&](const std::string& typeAndData) {
+        uint32_t crc = 0xFFFFFFFF;
+        for (unsigned char c : typeAndData) {
+            crc ^= c;
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+        return be32(static_cast<uint32_t>(typeAndData.size() - 4)) + typeAndData + be32(~crc);
+    };
+    return "\x89PNG\r\n\x1a\n" +
+           chunk("IHDR" + be32(w) + be32(h) + std::string("\x08\x02\0\0\0", 5)) + chunk("IDAT") +
+           chunk("IEND");
+}
+
+TEST_F(StyleFile, ImagesOver4096PixelsAreRefusedFromTheirHeaderAndTheOldOnesStay) {
+    const std::string gfx = d.path() + "/gfx/";
+    std::ofstream(gfx + "huge.png", std::ios::binary) << pngWithoutPixels(5500, 5500);
+    d.writeText("a.style", "c1.png\r\nhuge.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    std::string err = loadstyle(style, d.path(), "a.style");
+    EXPECT_NE(err.find("huge.png (line 2 of "), std::string::npos) << err;
+    EXPECT_NE(err.find("5500 x 5500 pixels, larger than the 4096 x 4096"), std::string::npos)
+        << err;
+    expectOldImages();
+
+    d.writeImage("wide.png", 4097, 1, qRgb(7, 0, 0)); // one side is enough
+    d.writeText("b.style", "c1.png\r\nc2.png\r\nc3.png\r\nc4.png\r\nwide.png\r\n");
+    EXPECT_NE(loadstyle(style, d.path(), "b.style").find("4097 x 1 pixels"), std::string::npos);
+    expectOldImages();
+
+    d.writeImage("edge.png", 4096, 1, qRgb(8, 0, 0));
+    d.writeImage("tall.png", 1, 4096, qRgb(9, 0, 0));
+    d.writeText("c.style", "edge.png\r\ntall.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path(), "c.style"), "");
+    EXPECT_EQ(reds(), "8 9 3 4 5 ");
+}
+
+// Files from other editors and other systems: a byte-order mark before the first name, and
+// names that are not valid UTF-8 (Latin-1 here), for the style file and its images alike.
+TEST_F(StyleFile, ByteOrderMarkIsSkippedAndNamesAreBytes) {
+    d.writeImage("bl\xE9.png", 2, 2, qRgb(77, 0, 0));
+    d.writeText("sch\xF6n.style", "\xEF\xBB\xBF"
+                                  "c1.png\r\nbl\xE9.png\r\nc3.png\r\nc4.png\r\nc5.png");
+    ASSERT_EQ(loadstyle(style, d.path(), "sch\xF6n.style"), "");
+    EXPECT_EQ(reds(), "1 77 3 4 5 ");
 }
 
 TEST(ShippedStyles, LoadWithTheStatedSizes) {

@@ -1,5 +1,7 @@
 // zembrik-sim: runs the rules without window, clock or sound, from a script or as a soak.
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -7,6 +9,7 @@
 #include <system_error>
 
 #include "simulator.h"
+#include "store/safe_file.h"
 
 #ifdef ZEMBRIK_SIM_SHOTS
 #include "render/shot.h"
@@ -27,16 +30,13 @@ int bad(const std::string& problem) {
     return 2;
 }
 
-// The style used without --style: the second line of data/option_style.000, else classic.style.
-std::filesystem::path defaultStyle(const std::filesystem::path& appDir) {
-    std::ifstream in(appDir / "data" / "option_style.000");
-    std::string line;
-    if (in && std::getline(in, line) && std::getline(in, line)) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-            line.pop_back();
-        if (!line.empty()) return appDir / "data" / line;
-    }
-    return appDir / "data" / "classic.style";
+// Everything written to standard output has to reach it: a full disk or a closed pipe behind
+// it is a failure, never a success.
+int finish(int status) {
+    std::cout.flush();
+    if (!std::cout)
+        return bad(std::string("cannot write the output (") + std::strerror(errno) + ")");
+    return status;
 }
 
 } // namespace
@@ -51,11 +51,17 @@ int main(int argc, char** argv) {
     if (!o.soak) {
         std::ifstream file;
         if (o.script != "-") {
+            // A folder would open and read as an empty script: a game with no events.
+            std::error_code ec;
+            if (std::filesystem::is_directory(o.script, ec))
+                return bad("cannot read script: " + o.script + " is a folder");
             file.open(o.script);
-            if (!file) return bad("cannot read script " + o.script);
+            if (!file) return bad("cannot read script: " + o.script + ": " + std::strerror(errno));
         }
-        script = parseScript(o.script == "-" ? std::cin : file);
+        std::istream& in = o.script == "-" ? std::cin : file;
+        script = parseScript(in);
         if (!script.error.empty()) return bad(script.error);
+        if (in.bad()) return bad("cannot read script: " + o.script + ": a read failed");
     }
 
     auto game = std::make_unique<zembrik::Game>();
@@ -64,7 +70,7 @@ int main(int argc, char** argv) {
     const std::string err = prepareGame(*game, o, shapes);
     if (!err.empty()) return bad(err);
 
-    if (o.soak) return runSoak(*game, o, std::cout, std::cerr);
+    if (o.soak) return finish(runSoak(*game, o, std::cout, std::cerr));
 
     zembrik::sim::ShotFn shot;
     const bool wantsShots = std::any_of(script.events.begin(), script.events.end(),
@@ -72,16 +78,25 @@ int main(int argc, char** argv) {
 #ifdef ZEMBRIK_SIM_SHOTS
     auto style = std::make_unique<zembrik::Style>();
     if (wantsShots || o.style) {
-        // A style file lies in a data folder; its images in the gfx folder beside it.
-        const auto path =
-            o.style ? std::filesystem::path(*o.style) : defaultStyle(appFolder(argv[0]));
-        const auto base = std::filesystem::absolute(path).parent_path().parent_path();
-        const std::string styleErr =
-            zembrik::loadstyle(*style, base.string(), path.filename().string());
+        std::string styleErr;
+        if (o.style) {
+            // A style file lies in a data folder; its images in the gfx folder beside it. The
+            // messages name the style file as it was given.
+            std::error_code ec;
+            const auto base = std::filesystem::absolute(*o.style, ec).parent_path().parent_path();
+            styleErr = zembrik::loadstyleFile(*style, *o.style, (base / "gfx").string());
+        } else {
+            const auto app = appFolder(argv[0]);
+            styleErr = zembrik::loadstyle(*style, app.string(), defaultStyleName(app));
+        }
         if (!styleErr.empty()) return bad(styleErr);
     }
     shot = [&style](const zembrik::Game& g, int16_t nocurr, const std::string& file) {
-        return zembrik::writeShot(g, *style, nocurr, file);
+        // Encoded whole in memory, then written safely: a full disk leaves any old picture
+        // as it was and fails the run.
+        const std::string png = zembrik::shotPng(g, *style, nocurr);
+        if (png.empty()) return "cannot encode the picture " + file;
+        return zembrik::writeFileSafely(file, png);
     };
 #else
     if (wantsShots || o.style) return bad("this build of zembrik-sim cannot draw shots");
@@ -91,5 +106,5 @@ int main(int argc, char** argv) {
     const std::string shotErr = runScript(*game, o, script.events, out, shot);
     if (!shotErr.empty()) return bad(shotErr);
     std::cout << out.str();
-    return 0;
+    return finish(0);
 }

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "engine/keys.h"
 #include "engine/tick.h"
 #include "pieces/shape_file.h"
+#include "store/safe_file.h"
+#include "store/text_file.h"
 
 namespace zembrik::sim {
 
@@ -55,15 +58,38 @@ void appendInt(std::string& s, long long v) {
 
 } // namespace
 
+namespace {
+
+// Line `index` (0 or 1) of option_style.000 in appDir/data, read as the game reads it: only a
+// plain file, a UTF-8 byte-order mark skipped, a UTF-16 file not read; trailing CR and blanks
+// dropped. Empty when there is no such line.
+std::string savedStyleLine(const std::filesystem::path& appDir, int index) {
+    const std::string path = (appDir / "data" / "option_style.000").string();
+    if (!isReadableFile(path)) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::string text(4096, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (isUtf16(text)) return {};
+    std::istringstream lines{std::string(withoutByteOrderMark(text))};
+    std::string line;
+    for (int i = 0; i <= index; ++i)
+        if (!std::getline(lines, line)) return {};
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.pop_back();
+    return line;
+}
+
+} // namespace
+
 std::filesystem::path defaultShapes(const std::filesystem::path& appDir) {
-    std::ifstream style(appDir / "data" / "option_style.000");
-    std::string first;
-    if (style && std::getline(style, first)) {
-        while (!first.empty() && (first.back() == '\r' || first.back() == ' '))
-            first.pop_back();
-        if (!first.empty()) return appDir / "data" / first;
-    }
-    return appDir / "data" / "centre.kblox";
+    const std::string name = savedStyleLine(appDir, 0);
+    return appDir / "data" / (name.empty() ? std::string("centre.kblox") : name);
+}
+
+std::string defaultStyleName(const std::filesystem::path& appDir) {
+    const std::string name = savedStyleLine(appDir, 1);
+    return name.empty() ? std::string("classic.style") : name;
 }
 
 std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes) {

@@ -17,6 +17,10 @@ namespace zembrik::sim {
 // data/option_style.000 in appDir, or data/centre.kblox when that file is missing.
 std::filesystem::path defaultShapes(const std::filesystem::path& appDir);
 
+// The style file name used without --style: the second line of data/option_style.000 in
+// appDir, or classic.style.
+std::string defaultStyleName(const std::filesystem::path& appDir);
+
 // Prepares a record as the program leaves it on its menu: shapes loaded (shape 0 empty), the
 // options and the simulator's key assignments set. Returns an error text, empty on success.
 std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes);
