@@ -31,7 +31,7 @@ class KeyBox : public QLineEdit {
     int beforeModifier_ = -1; // the key a just-pressed Shift, Ctrl or Alt replaced, or -1
 };
 
-// Modal dialog (run with exec()), 495x244, owned by the main window. Changes take effect in
+// Form2: modal dialog (run with exec()), 495x244, owned by the main window. Changes take effect in
 // the game record at once; there is nothing to confirm or cancel.
 class ControlsDialog : public QDialog {
     Q_OBJECT

@@ -145,7 +145,6 @@ class MainWindow : public QWidget {
   private:
     QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
     void showGameSurfaces(bool on);
-    void backToMenu();
     // Draws the design rectangle r (design pixels) with p, whose origin is the design's.
     void paintDesign(QPainter& p, const QRect& r);
     // Sends a mouse event of the window to the design widget under it, in its own pixels.
@@ -175,14 +174,15 @@ class MainWindow : public QWidget {
     QPointer<QWidget> mouseGrab_;       // the design widget a pressed button belongs to
     QSize normalSize_;                  // the client size out of full screen and not maximised
     Qt::WindowStates beforeFullScreen_; // the window's state when it went full screen
-    MenuPanel* p1_ = nullptr;
-    QWidget* p2_ = nullptr;
-    QWidget* P3_ = nullptr;
-    QLabel* Imgtitle_ = nullptr;
-    QLabel* lblscore_ = nullptr;
-    QLabel* lbllines_ = nullptr;
-    QLabel* lblpoints_ = nullptr;
-    QLabel* lblDeb_ = nullptr;
+    // The controls, by the names of the game's design.
+    MenuPanel* p1_ = nullptr;     // p1: the menu panel, shown between games
+    QWidget* p2_ = nullptr;       // p2: stands for the well surface (frame_.p2) while a game runs
+    QWidget* P3_ = nullptr;       // P3: an 8 x 8 black square at (632, 0), shown with p2
+    QLabel* Imgtitle_ = nullptr;  // the title picture, shown with the menu
+    QLabel* lblscore_ = nullptr;  // score read-out
+    QLabel* lbllines_ = nullptr;  // cleared-rows read-out
+    QLabel* lblpoints_ = nullptr; // level and level count read-out, e.g. "H3-42"
+    QLabel* lblDeb_ = nullptr;    // the frame loop's debug read-out, in debug mode only
 };
 
 } // namespace zembrik

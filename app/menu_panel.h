@@ -76,11 +76,11 @@ class MenuPanel : public QWidget {
     // Squares per selector; two-way selectors use the first two.
     std::array<std::array<ClickLabel*, 3>, 5> squares_{};
     std::array<std::array<bool, 3>, 5> white_{};
-    ClickLabel* image1_ = nullptr;
-    ClickLabel* image3_ = nullptr;
-    ClickLabel* image4_ = nullptr;
-    ClickLabel* image5_ = nullptr;
-    QLabel* label1_ = nullptr;
+    ClickLabel* image1_ = nullptr; // Image1: the "new game" picture button
+    ClickLabel* image3_ = nullptr; // Image3: opens the Controls dialog
+    ClickLabel* image4_ = nullptr; // Image4: the About box
+    ClickLabel* image5_ = nullptr; // Image5: opens the settings dialog
+    QLabel* label1_ = nullptr;     // Label1: the level text ("H0" .. "?!")
 };
 
 // The eight lines of the About box, joined by CR LF.

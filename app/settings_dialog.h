@@ -21,7 +21,7 @@ namespace zembrik {
 
 struct Style;
 
-// Modal dialog (run with exec()), 181x361, owned by the main window. A list entry chosen
+// Form3: modal dialog (run with exec()), 181x361, owned by the main window. A list entry chosen
 // loads that shape set or style at once; a load error is shown in a message box and the
 // old data and name stay. showDebug(true/false) shows or hides the main window's debug
 // read-out when the debug switch changes.
@@ -64,15 +64,15 @@ class SettingsDialog : public QDialog {
     QString appDir_;
     std::function<void(bool)> showDebug_;
     std::function<void(const QString&)> report_;
-    QLabel* lblshp_ = nullptr;
-    QLabel* lblsty_ = nullptr;
-    QListWidget* File1_ = nullptr;
-    QListWidget* File2_ = nullptr;
-    QButtonGroup* optMut_ = nullptr;
-    QButtonGroup* optdbg_ = nullptr;
-    QCheckBox* pauseOnFocusLoss_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-    bool selectedByPress_ = false; // the last mouse press changed a list's selection
+    QLabel* lblshp_ = nullptr;              // name of the shape set in use
+    QLabel* lblsty_ = nullptr;              // name of the block style in use
+    QListWidget* File1_ = nullptr;          // the shape sets (*.kblox) of the data folder
+    QListWidget* File2_ = nullptr;          // the block styles (*.style) of the data folder
+    QButtonGroup* optMut_ = nullptr;        // sound on / quiet (muteOpt)
+    QButtonGroup* optdbg_ = nullptr;        // debug mode off / on (debugOpt)
+    QCheckBox* pauseOnFocusLoss_ = nullptr; // option_more.000 line 1
+    QPushButton* Command1_ = nullptr;       // Command1: "OK", closes the dialog
+    bool selectedByPress_ = false;          // the last mouse press changed a list's selection
 };
 
 } // namespace zembrik

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/key_names.h"
+#include "engine/keys.h"
 #include "pieces/shape_file.h"
 #include "store/safe_file.h"
 #include "store/text_file.h"
@@ -42,15 +43,15 @@ constexpr std::array<IntSlot<Game>, 7> kGameSlots{{
 
 // option_key.000, in file order.
 constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
-    {&Game::keyMl, "move left key", 0, 255, 37},
-    {&Game::keyMr, "move right key", 0, 255, 39},
-    {&Game::keyMd, "soft drop key", 0, 255, 40},
-    {&Game::keyRl, "rotate left key", 0, 255, 90},
-    {&Game::keyRr, "rotate right key", 0, 255, 38},
-    {&Game::keyRo, "half turn key", 0, 255, 65},
-    {&Game::keyFd, "hard drop key", 0, 255, 32},
-    {&Game::keyHd, "hold key", 0, 255, 67},
-    {&Game::keySt, "start key", 0, 255, 13},
+    {&Game::keyMl, "move left key", 0, 255, kDefaultKeys.ml},
+    {&Game::keyMr, "move right key", 0, 255, kDefaultKeys.mr},
+    {&Game::keyMd, "soft drop key", 0, 255, kDefaultKeys.md},
+    {&Game::keyRl, "rotate left key", 0, 255, kDefaultKeys.rl},
+    {&Game::keyRr, "rotate right key", 0, 255, kDefaultKeys.rr},
+    {&Game::keyRo, "half turn key", 0, 255, kDefaultKeys.ro},
+    {&Game::keyFd, "hard drop key", 0, 255, kDefaultKeys.fd},
+    {&Game::keyHd, "hold key", 0, 255, kDefaultKeys.hd},
+    {&Game::keySt, "start key", 0, 255, kDefaultKeys.st},
 }};
 
 // option_more.000, in file order: what the classic files had no place for. New lines go at

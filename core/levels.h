@@ -42,17 +42,35 @@ inline int16_t newdelay(int32_t level) {
     }
 }
 
+// Lock delay: how long a landed piece may still move before it locks.
+inline int16_t lockdelay(int32_t level) {
+    return level < 10 ? int16_t{40} : levels(level);
+}
+
+// Line-clear delay: the pause after a lock or a cascade that cleared rows (and after every
+// lock in the modes that always pause).
+inline int16_t linedelay(int32_t level) {
+    return level >= 10 ? int16_t{5} : int16_t{15};
+}
+
 // Sets the auto-repeat delay for the level and restarts both repeat counters.
-inline int16_t changemovedl(Game& g, int32_t level) {
+inline void changemovedl(Game& g, int32_t level) {
     g.moveDelay = level < 10 ? 10 : (level < 15 ? 6 : 3);
     g.mlCount = 0;
     g.mrCount = 0;
-    return 0;
+}
+
+// Every 100 pieces and rows counted in levelCount the level rises by one, with its auto-repeat
+// delay; the rest of the count carries over.
+inline void levelUp(Game& g) {
+    if (g.levelCount < 100) return;
+    g.levelCount = static_cast<int16_t>(g.levelCount - 100);
+    g.curLevel = static_cast<int16_t>(g.curLevel + 1);
+    changemovedl(g, g.curLevel);
 }
 
 // "H0".."H9", "M0".."M9", "?!" for 20, empty otherwise.
 inline std::string levelstr(int16_t level) {
-    // Built from characters: string concatenation here trips a false -Wrestrict in GCC 12 -O3.
     if (level >= 0 && level <= 9) return {'H', static_cast<char>('0' + level)};
     if (level >= 10 && level <= 19) return {'M', static_cast<char>('0' + level - 10)};
     if (level == 20) return "?!";

@@ -95,18 +95,14 @@ bool cascadePass(Game& g, Host& host) {
 
     const int16_t rows = killline(g, host);
     if (rows >= 1) {
-        g.waitTicks = g.curLevel >= 10 ? 5 : 15;
+        g.waitTicks = linedelay(g.curLevel);
         g.gameState = GameState::ClearDelay;
     } else {
         g.waitTicks = newdelay(g.curLevel);
         g.gameState = GameState::Entry;
     }
     // The delay above is the old level's: the level rises only after it was chosen.
-    if (g.levelCount >= 100) {
-        g.levelCount = static_cast<int16_t>(g.levelCount - 100);
-        g.curLevel = static_cast<int16_t>(g.curLevel + 1);
-        changemovedl(g, g.curLevel);
-    }
+    levelUp(g);
     return false;
 }
 

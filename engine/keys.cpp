@@ -64,6 +64,19 @@ void releaseHeldKeys(Game& g) {
         if (g.*slot.held != 0) release(g, slot);
 }
 
+void assignDefaultKeys(Game& g) {
+    const KeyAssignment& k = kDefaultKeys;
+    g.keyMl = k.ml;
+    g.keyMr = k.mr;
+    g.keyMd = k.md;
+    g.keyRl = k.rl;
+    g.keyRr = k.rr;
+    g.keyRo = k.ro;
+    g.keyFd = k.fd;
+    g.keyHd = k.hd;
+    g.keySt = k.st;
+}
+
 MenuKey menuKeyDown(const Game& g, int code) {
     return {code == g.keySt, code == kKeyEscape};
 }

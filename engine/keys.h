@@ -12,6 +12,20 @@ namespace zembrik {
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyDigit1 = 49, kKeyDigit7 = 55, kKeyDigit9 = 57;
 
+// The nine key assignments, named after the record's key variables (keyMl ... keySt): move
+// left, move right, soft drop, rotate left, rotate right, third rotation key, hard drop, hold,
+// start.
+struct KeyAssignment {
+    int16_t ml, mr, md, rl, rr, ro, fd, hd, st;
+};
+
+// The shipped assignments: the defaults of the key settings, and the keys the simulator and
+// the tests play with.
+inline constexpr KeyAssignment kDefaultKeys{37, 39, 40, 90, 38, 65, 32, 67, 13};
+
+// Sets the record's nine key assignments to kDefaultKeys.
+void assignDefaultKeys(Game& g);
+
 // The game window's key-down. Escape runs host.gotomenu(); during a game the debug digits act
 // (when debugOpt is 1), then the held flag of the first assignment that matches is set, in
 // the order move left, right, soft drop, rotate left, right, third rotation key, hard drop,

@@ -112,13 +112,9 @@ void lock(Game& g, Host& host) {
     g.lowestY = -100;
     const int16_t rows = killline(g, host);
     host.playsound("lck", 0);
-    if (g.levelCount >= 100) {
-        g.levelCount = static_cast<int16_t>(g.levelCount - 100);
-        g.curLevel = static_cast<int16_t>(g.curLevel + 1);
-        changemovedl(g, g.curLevel);
-    }
+    levelUp(g);
     if (g.quaOpt == 1 || rows >= 1 || g.curLevel == 20) {
-        g.waitTicks = g.curLevel >= 10 ? 5 : 15;
+        g.waitTicks = linedelay(g.curLevel);
         g.gameState = GameState::ClearDelay;
     } else {
         g.waitTicks = newdelay(g.curLevel);

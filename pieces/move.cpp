@@ -63,7 +63,7 @@ int16_t dropb(Game& g, Host& host, int16_t rows) {
         g.curY = static_cast<int16_t>(g.curY + i);
         if (g.lowestY < g.curY || g.gameState == GameState::Falling) {
             g.lowestY = g.curY;
-            g.waitTicks = g.curLevel < 10 ? 40 : levels(g.curLevel);
+            g.waitTicks = lockdelay(g.curLevel);
         }
         host.playsound("lnd", 0);
         g.gameState = GameState::Landed;
@@ -73,10 +73,9 @@ int16_t dropb(Game& g, Host& host, int16_t rows) {
     return g.curY;
 }
 
-int16_t dropb(const Game& g, int16_t rows, int16_t blox, int16_t X, int16_t Y, int16_t mode) {
-    // Searches past `rows` when needed so the caller always gets the resting row. A box whose
-    // top is on row 21 reaches the floor with any block it has, so the search ends there.
-    (void)rows;
+int16_t dropb(const Game& g, int16_t blox, int16_t X, int16_t Y, int16_t mode) {
+    // No limit on the rows: the caller always gets the resting row. A box whose top is on
+    // row 21 reaches the floor with any block it has, so the search ends there.
     int i = 0;
     while (Y + i + 1 <= kWellH - 1 && IsOK(g, blox, mode, X, static_cast<int16_t>(Y + i + 1)))
         ++i;
@@ -108,7 +107,7 @@ void Rotateb(Game& g, int16_t moving, int16_t dire) {
     }
     if (forced || g.roCmd != Latch::Pending) return;
     if (g.gameState == GameState::Entry) {
-        Letnp(g, 2, 0, 0, 1); // at spawn the third key turns the piece twice, untested
+        Letnp(g, 2, 0, 0, 1); // at spawn the third key turns the piece twice, without a fit test
     } else if ((g.keyRlDown == 1) != (g.keyRrDown == 1)) {
         Rotateb(g, moving, g.keyRlDown == 1 ? -1 : 1);
     }

@@ -19,7 +19,7 @@ int16_t dropb(Game& g, Host& host, int16_t rows);
 
 // The row at which shape blox in rotation mode, dropped from box (X, Y), comes to rest.
 // Changes nothing.
-int16_t dropb(const Game& g, int16_t rows, int16_t blox, int16_t X, int16_t Y, int16_t mode);
+int16_t dropb(const Game& g, int16_t blox, int16_t X, int16_t Y, int16_t mode);
 
 // Turns the active piece. dire 0 takes the direction from the pending rotation commands;
 // -1 or 1 forces a turn (used for the third rotation key). moving is moveb's result and

@@ -63,7 +63,7 @@ void drawDelayBar(const Game& g, QImage& ptls) {
     }
     case GameState::Landed: {
         fillBox(ptls, 0, 0, W, H, qRgb(128, 128, 128));
-        const int n = g.curLevel < 10 ? 40 : levels(g.curLevel);
+        const int n = lockdelay(g.curLevel);
         const double t = n > 0 ? g.waitTicks * double(W) / n : 0.0;
         fillBox(ptls, intOf(t), 0, W, 7, black);
         break;

@@ -81,7 +81,7 @@ void drawGhost(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
     if (g.gameState == GameState::Entry || g.gameState == GameState::ClearDelay) {
         const int16_t blox = g.nextBlox[0];
         if (blox < 0 || blox > 7) return;
-        const int16_t L = dropb(g, 20, blox, 3, 0, 0);
+        const int16_t L = dropb(g, blox, 3, 0, 0);
         for (int i = 0; i < 4; ++i) {
             for (int j = 0; j < 4; ++j) {
                 const int16_t v = g.shapes(blox, 0, i + 4 * j);
@@ -92,7 +92,7 @@ void drawGhost(const Game& g, const Style& s, Frame& f, Drawn& drawn) {
         }
     } else if (g.gameState == GameState::Falling) {
         if (g.curBlox < 0 || g.curBlox > 7 || g.curMode < 0 || g.curMode > 3) return;
-        const int16_t L = dropb(g, 20, g.curBlox, g.curX, g.curY, g.curMode);
+        const int16_t L = dropb(g, g.curBlox, g.curX, g.curY, g.curMode);
         for (int i = 0; i < 4; ++i) {
             for (int j = 0; j < 4; ++j) {
                 const int16_t v = g.shapes(g.curBlox, g.curMode, i + 4 * j);

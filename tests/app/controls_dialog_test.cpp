@@ -5,6 +5,7 @@
 #include "app/controls_dialog.h"
 #include "app/key_names.h"
 #include "app_fixture.h"
+#include "engine/keys.h"
 
 namespace zembrik::test {
 namespace {
@@ -14,14 +15,7 @@ class ControlsDialogTest : public ::testing::Test {
     void SetUp() override {
         for (int code = 0; code < 256; ++code)
             s.keyNames[static_cast<size_t>(code)] = shippedKeyName(code);
-        g.keyMl = 37;
-        g.keyMr = 39;
-        g.keyMd = 40;
-        g.keyRl = 90;
-        g.keyRr = 38;
-        g.keyRo = 65;
-        g.keyFd = 32;
-        g.keyHd = 67;
+        assignDefaultKeys(g);
         g.keySt = 7; // no name
     }
     KeyBox* box(const char* name) { return dialog->findChild<KeyBox*>(QLatin1String(name)); }
@@ -98,8 +92,8 @@ TEST_F(ControlsDialogTest, TabWalksTheBoxesInOrderWithoutAssigning) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), box("thd"));
-    EXPECT_EQ(g.keyMl, 37);
-    EXPECT_EQ(g.keyHd, 67);
+    EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
+    EXPECT_EQ(g.keyHd, kDefaultKeys.hd);
     EXPECT_EQ(g.keySt, 7);
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/settings_file.h"
 #include "app_fixture.h"
+#include "engine/keys.h"
 #include "full_disk.h"
 #include "pieces/shape_file.h"
 
@@ -38,7 +39,8 @@ TEST_F(SettingsFileTest, ShippedFilesLoadWithoutNotes) {
     EXPECT_EQ(g.clbOpt, 0);
     const int16_t keys[9] = {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr,
                              g.keyRo, g.keyFd, g.keyHd, g.keySt};
-    const int16_t expected[9] = {37, 39, 40, 90, 38, 65, 32, 67, 13};
+    const KeyAssignment& k = kDefaultKeys;
+    const int16_t expected[9] = {k.ml, k.mr, k.md, k.rl, k.rr, k.ro, k.fd, k.hd, k.st};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(keys[i], expected[i]) << i;
     EXPECT_EQ(s.shapeFile, "centre.kblox");
@@ -125,8 +127,8 @@ TEST_F(SettingsFileTest, MissingFilesGiveTheShippedDefaultsWithNotes) {
     EXPECT_EQ(g.holdOpt, 1);
     EXPECT_EQ(g.nextOpt, 1);
     EXPECT_EQ(g.ghostOpt, 1);
-    EXPECT_EQ(g.keyMl, 37);
-    EXPECT_EQ(g.keySt, 13);
+    EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
+    EXPECT_EQ(g.keySt, kDefaultKeys.st);
     EXPECT_EQ(s.shapeFile, "centre.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
     EXPECT_EQ(s.keyNames[32], "32 Space") << "the built-in names stand in for keycode.000";
@@ -287,7 +289,7 @@ TEST_F(SettingsFileTest, HugeJunkAndNulBytesGiveDefaultsWithShortNotes) {
         junk += "-9 \x01\xff\r\n"; // 100 000 lines, none with a usable code
     writeData("keycode.000", junk);
     const QStringList notes = load();
-    EXPECT_EQ(g.keyMl, 37) << "an oversized file is not read";
+    EXPECT_EQ(g.keyMl, kDefaultKeys.ml) << "an oversized file is not read";
     EXPECT_EQ(g.curLevel, 0) << "a number with a NUL byte inside is not a number";
     EXPECT_EQ(g.holdOpt, 1);
     EXPECT_LE(notes.size(), 4) << notes.join('\n').toStdString();
@@ -323,7 +325,7 @@ TEST_F(SettingsFileTest, FoldersWhereFilesBelongGiveDefaults) {
         ASSERT_TRUE(QDir(appDir + "/data").mkdir(QLatin1String(name)));
     const QStringList notes = load();
     EXPECT_EQ(notes.size(), 4);
-    EXPECT_EQ(g.keyMl, 37);
+    EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
     EXPECT_EQ(s.shapeFile, "centre.kblox");
     EXPECT_EQ(s.keyNames[13], "13 Enter");
 }

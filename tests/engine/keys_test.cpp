@@ -12,15 +12,7 @@ namespace {
 class Keys : public ::testing::Test {
   protected:
     void SetUp() override {
-        g.keyMl = 37;
-        g.keyMr = 39;
-        g.keyMd = 40;
-        g.keyRl = 90;
-        g.keyRr = 38;
-        g.keyRo = 65;
-        g.keyFd = 32;
-        g.keyHd = 67;
-        g.keySt = 13;
+        assignDefaultKeys(g);
         releaseAllKeys(g);
     }
     Game g = newRecord();
@@ -30,44 +22,44 @@ class Keys : public ::testing::Test {
 } // namespace
 
 TEST_F(Keys, DownSetsAndUpClearsFlagAndLatch) {
-    keyDown(g, host, 37);
+    keyDown(g, host, kDefaultKeys.ml);
     EXPECT_EQ(g.keyMlDown, 1);
     g.mlCount = 5;
-    keyUp(g, 37);
+    keyUp(g, kDefaultKeys.ml);
     EXPECT_EQ(g.keyMlDown, 0);
     EXPECT_EQ(g.mlCount, 0);
 
-    keyDown(g, host, 32);
+    keyDown(g, host, kDefaultKeys.fd);
     g.fdCmd = Latch::UsedUp;
-    keyUp(g, 32);
+    keyUp(g, kDefaultKeys.fd);
     EXPECT_EQ(g.fdCmd, Latch::Idle);
 }
 
 TEST_F(Keys, ReleasingARotationKeyDoesNotUndoTheTurn) {
-    keyDown(g, host, 90);
+    keyDown(g, host, kDefaultKeys.rl);
     g.curMode = 3;
     g.rlCmd = Latch::UsedUp;
-    keyUp(g, 90);
+    keyUp(g, kDefaultKeys.rl);
     EXPECT_EQ(g.rlCmd, Latch::Idle);
     EXPECT_EQ(g.curMode, 3);
 }
 
 TEST_F(Keys, EscapeRunsGotomenuOnTheMenuToo) {
-    keyDown(g, host, 27);
+    keyDown(g, host, kKeyEscape);
     g.inGame = InGame::Menu;
-    keyDown(g, host, 27);
+    keyDown(g, host, kKeyEscape);
     EXPECT_EQ(host.gotomenus, 2);
 }
 
 TEST_F(Keys, NothingElseReactsOnTheMenu) {
     g.inGame = InGame::Menu;
     g.debugOpt = 1;
-    keyDown(g, host, 37);
+    keyDown(g, host, kDefaultKeys.ml);
     keyDown(g, host, 51);
     EXPECT_EQ(g.keyMlDown, 0);
     EXPECT_EQ(g.nextBlox[0], 1);
     g.keyMlDown = 1;
-    keyUp(g, 37); // released on the menu: the flag stays until the next game clears it
+    keyUp(g, kDefaultKeys.ml); // released on the menu: the flag stays until the next game clears it
     EXPECT_EQ(g.keyMlDown, 1);
 }
 
@@ -94,26 +86,26 @@ TEST_F(Keys, DigitThatIsAlsoAssignedDoesBoth) {
 }
 
 TEST_F(Keys, SharedCodeGoesToTheFirstFunctionInOrder) {
-    g.keyFd = 90; // hard drop shares rotate left's key
-    g.keyHd = 37; // hold shares move left's key
-    keyDown(g, host, 90);
-    keyDown(g, host, 37);
+    g.keyFd = kDefaultKeys.rl; // hard drop shares rotate left's key
+    g.keyHd = kDefaultKeys.ml; // hold shares move left's key
+    keyDown(g, host, kDefaultKeys.rl);
+    keyDown(g, host, kDefaultKeys.ml);
     EXPECT_EQ(g.keyRlDown, 1);
     EXPECT_EQ(g.keyFdDown, 0);
     EXPECT_EQ(g.keyMlDown, 1);
     EXPECT_EQ(g.keyHdDown, 0);
     g.keyFdDown = 1;
     g.fdCmd = Latch::UsedUp;
-    keyUp(g, 90);
+    keyUp(g, kDefaultKeys.rl);
     EXPECT_EQ(g.keyRlDown, 0);
     EXPECT_EQ(g.keyFdDown, 1);
     EXPECT_EQ(g.fdCmd, Latch::UsedUp);
 }
 
 TEST_F(Keys, FocusLossReleasesEveryHeldKey) {
-    keyDown(g, host, 37);
-    keyDown(g, host, 90);
-    keyDown(g, host, 67);
+    keyDown(g, host, kDefaultKeys.ml);
+    keyDown(g, host, kDefaultKeys.rl);
+    keyDown(g, host, kDefaultKeys.hd);
     g.mlCount = 3;
     g.rlCmd = Latch::UsedUp;
     g.holdCmd = Latch::UsedUp;
@@ -127,12 +119,12 @@ TEST_F(Keys, FocusLossReleasesEveryHeldKey) {
 }
 
 TEST_F(Keys, MenuKeyStartsThenEscapes) {
-    EXPECT_TRUE(menuKeyDown(g, 13).startGame);
-    EXPECT_FALSE(menuKeyDown(g, 13).escape);
-    EXPECT_TRUE(menuKeyDown(g, 27).escape);
-    EXPECT_FALSE(menuKeyDown(g, 37).startGame);
-    g.keySt = 27;
-    const MenuKey both = menuKeyDown(g, 27);
+    EXPECT_TRUE(menuKeyDown(g, kDefaultKeys.st).startGame);
+    EXPECT_FALSE(menuKeyDown(g, kDefaultKeys.st).escape);
+    EXPECT_TRUE(menuKeyDown(g, kKeyEscape).escape);
+    EXPECT_FALSE(menuKeyDown(g, kDefaultKeys.ml).startGame);
+    g.keySt = kKeyEscape;
+    const MenuKey both = menuKeyDown(g, kKeyEscape);
     EXPECT_TRUE(both.startGame && both.escape);
 }
 

@@ -163,11 +163,11 @@ TEST(Dropb, GivenPieceFormFindsRestingRowWithoutChanges) {
     Game g = newRecord();
     setRows(g, {"###.######", "###.######"});
     const Game before = g;
-    EXPECT_EQ(dropb(g, 20, O, 3, 0, 0), 18); // O over the gap rests on the stack at box row 18
-    EXPECT_EQ(dropb(g, 20, I, 1, 0, 1), 18); // vertical I (box column 2) falls into the gap
-    EXPECT_EQ(dropb(g, 20, I, 3, 0, 1), 16); // one column further it rests on the stack
+    EXPECT_EQ(dropb(g, O, 3, 0, 0), 18); // O over the gap rests on the stack at box row 18
+    EXPECT_EQ(dropb(g, I, 1, 0, 1), 18); // vertical I (box column 2) falls into the gap
+    EXPECT_EQ(dropb(g, I, 3, 0, 1), 16); // one column further it rests on the stack
     EXPECT_EQ(g.cells, before.cells);
     EXPECT_EQ(g.curY, before.curY);
     // An empty shape never reads the well and stops on the last box row.
-    EXPECT_EQ(dropb(g, 20, 0, 3, 0, 0), 21);
+    EXPECT_EQ(dropb(g, 0, 3, 0, 0), 21);
 }

@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/menu_panel.h"
 #include "app/settings_file.h"
+#include "engine/keys.h"
 
 namespace zembrik {
 namespace {
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, StartUpNotesComeInOneMessageBox) {
     startUp();
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(std::get<0>(alerts.shown[0]), AlertIcon::Warning);
-    EXPECT_EQ(g().keySt, 13); // the shipped default key stands in
+    EXPECT_EQ(g().keySt, kDefaultKeys.st); // the shipped default key stands in
     expectMenu();
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/keys.h"
+
 namespace zembrik::sim {
 
 // What an event does. Presses and releases happen before their step runs, dumps after it.
@@ -25,10 +27,12 @@ struct Script {
     std::string error;
 };
 
-// Fixed virtual-key codes the simulator assigns to the game's keys.
-inline constexpr int kCodeLeft = 37, kCodeRight = 39, kCodeDown = 40, kCodeRotl = 90,
-                     kCodeRotr = 38, kCodeRot3 = 65, kCodeDrop = 32, kCodeHold = 67,
-                     kCodeStart = 13, kCodeEsc = 27;
+// The virtual-key codes of the script's key names: the shipped assignments, and Escape.
+inline constexpr int kCodeLeft = kDefaultKeys.ml, kCodeRight = kDefaultKeys.mr,
+                     kCodeDown = kDefaultKeys.md, kCodeRotl = kDefaultKeys.rl,
+                     kCodeRotr = kDefaultKeys.rr, kCodeRot3 = kDefaultKeys.ro,
+                     kCodeDrop = kDefaultKeys.fd, kCodeHold = kDefaultKeys.hd,
+                     kCodeStart = kDefaultKeys.st, kCodeEsc = kKeyEscape;
 
 // The code of a key name (left right down rotl rotr rot3 drop hold esc, digits 1..9), or -1.
 int keyCode(std::string_view name);

@@ -104,15 +104,7 @@ std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::pat
     g.debugOpt = o.debug ? 1 : 0;
     g.ghostOpt = o.ghost;
     g.nextOpt = o.next;
-    g.keyMl = kCodeLeft;
-    g.keyMr = kCodeRight;
-    g.keyMd = kCodeDown;
-    g.keyRl = kCodeRotl;
-    g.keyRr = kCodeRotr;
-    g.keyRo = kCodeRot3;
-    g.keyFd = kCodeDrop;
-    g.keyHd = kCodeHold;
-    g.keySt = kCodeStart;
+    assignDefaultKeys(g);
     return {};
 }
 
