@@ -13,17 +13,13 @@ add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/controls_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_style.cpp
 )
 target_include_directories(zembrik_appkit PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(zembrik_appkit PUBLIC Qt6::Widgets zembrik_engine zembrik_pieces zembrik_store)
+target_link_libraries(zembrik_appkit PUBLIC Qt6::Widgets zembrik_engine zembrik_pieces zembrik_store
+                      zembrik_render)
 set_target_properties(zembrik_appkit PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_appkit)
-
-# The loaders that take the renderer's Style, once the renderer exists.
-if(TARGET zembrik_render)
-  target_sources(zembrik_appkit PRIVATE ${CMAKE_CURRENT_LIST_DIR}/settings_style.cpp)
-  target_link_libraries(zembrik_appkit PUBLIC zembrik_render)
-endif()
 
 # The menu artwork as resources. An object library keeps the resource registration linked
 # into every program that uses the kit.

@@ -1,5 +1,4 @@
-# The game shell: the menu panel library, and once the kit, renderer and audio parts exist,
-# the main window library and the zembrik executable.
+# The game shell: the menu panel library, the main window library and the zembrik executable.
 add_library(zembrik_menu STATIC
   ${CMAKE_CURRENT_LIST_DIR}/click_label.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.h
@@ -10,37 +9,24 @@ target_link_libraries(zembrik_menu PUBLIC Qt6::Widgets zembrik_engine)
 set_target_properties(zembrik_menu PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_menu)
 
-set(_zembrik_shell_needs
-  ${PROJECT_SOURCE_DIR}/engine/frame_loop.h ${PROJECT_SOURCE_DIR}/engine/keys.h
-  ${PROJECT_SOURCE_DIR}/engine/tick.h ${PROJECT_SOURCE_DIR}/audio/sound.h
-  ${PROJECT_SOURCE_DIR}/render/rend.h ${PROJECT_SOURCE_DIR}/app/settings_file.h)
-set(ZEMBRIK_SHELL_READY ON)
-foreach(f ${_zembrik_shell_needs})
-  if(NOT EXISTS ${f})
-    set(ZEMBRIK_SHELL_READY OFF)
-  endif()
-endforeach()
-if(ZEMBRIK_SHELL_READY AND TARGET zembrik_appkit AND TARGET zembrik_render
-   AND TARGET zembrik_audio)
-  add_library(zembrik_shell STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/game_host.h
-    ${CMAKE_CURRENT_LIST_DIR}/game_host.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/main_window.h
-    ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/message_alerts.h
-    ${CMAKE_CURRENT_LIST_DIR}/message_alerts.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/real_clock.h
-    ${CMAKE_CURRENT_LIST_DIR}/real_clock.cpp
-  )
-  target_include_directories(zembrik_shell PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(zembrik_shell PUBLIC zembrik_menu zembrik_appkit zembrik_render
-                        zembrik_audio zembrik_engine Qt6::Widgets)
-  set_target_properties(zembrik_shell PROPERTIES AUTOMOC ON)
-  zembrik_warnings(zembrik_shell)
+add_library(zembrik_shell STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/game_host.h
+  ${CMAKE_CURRENT_LIST_DIR}/game_host.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/message_alerts.h
+  ${CMAKE_CURRENT_LIST_DIR}/message_alerts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/real_clock.h
+  ${CMAKE_CURRENT_LIST_DIR}/real_clock.cpp
+)
+target_include_directories(zembrik_shell PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(zembrik_shell PUBLIC zembrik_menu zembrik_appkit zembrik_render
+                      zembrik_audio zembrik_engine Qt6::Widgets)
+set_target_properties(zembrik_shell PROPERTIES AUTOMOC ON)
+zembrik_warnings(zembrik_shell)
 
-  qt_add_executable(zembrik ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-  target_link_libraries(zembrik PRIVATE zembrik_shell)
-  # The sound module and the shipped data belong in the application folder with the game.
-  add_dependencies(zembrik bass appdata)
-  zembrik_warnings(zembrik)
-endif()
+qt_add_executable(zembrik ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+target_link_libraries(zembrik PRIVATE zembrik_shell)
+# The sound module and the shipped data belong in the application folder with the game.
+add_dependencies(zembrik bass appdata)
+zembrik_warnings(zembrik)

@@ -8,13 +8,10 @@
 #include <sstream>
 #include <system_error>
 
-#include "simulator.h"
-#include "store/safe_file.h"
-
-#ifdef ZEMBRIK_SIM_SHOTS
 #include "render/shot.h"
 #include "render/style_file.h"
-#endif
+#include "simulator.h"
+#include "store/safe_file.h"
 
 namespace {
 
@@ -75,7 +72,6 @@ int main(int argc, char** argv) {
     zembrik::sim::ShotFn shot;
     const bool wantsShots = std::any_of(script.events.begin(), script.events.end(),
                                         [](const Event& e) { return e.kind == EventKind::Shot; });
-#ifdef ZEMBRIK_SIM_SHOTS
     auto style = std::make_unique<zembrik::Style>();
     if (wantsShots || o.style) {
         std::string styleErr;
@@ -98,9 +94,6 @@ int main(int argc, char** argv) {
         if (png.empty()) return "cannot encode the picture " + file;
         return zembrik::writeFileSafely(file, png);
     };
-#else
-    if (wantsShots || o.style) return bad("this build of zembrik-sim cannot draw shots");
-#endif
     // Output is held back until the run succeeds, so a failed shot prints nothing on stdout.
     std::ostringstream out;
     const std::string shotErr = runScript(*game, o, script.events, out, shot);

@@ -9,8 +9,9 @@ namespace zembrik::sim {
 
 namespace {
 
-// One option: its name, whether it takes a value, and how it stores it (error text or empty).
-struct OptionSpec {
+// How the command line handles one option: its name, whether it takes a value, and how it
+// stores that value (the error text, or empty).
+struct OptionHandler {
     const char* name;
     bool takesValue;
     std::function<std::string(SimOptions&, const std::string&)> apply;
@@ -37,8 +38,8 @@ auto count(std::optional<int64_t> SimOptions::*field) {
     };
 }
 
-const std::vector<OptionSpec>& optionTable() {
-    static const std::vector<OptionSpec> table{
+const std::vector<OptionHandler>& optionTable() {
+    static const std::vector<OptionHandler> table{
         {"shapes", true,
          [](SimOptions& o, const std::string& v) -> std::string {
              if (v.empty()) return "needs a path";
@@ -110,8 +111,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         const size_t eq = arg.find('=');
         const std::string name =
             arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        const OptionSpec* entry = nullptr;
-        for (const OptionSpec& s : optionTable())
+        const OptionHandler* entry = nullptr;
+        for (const OptionHandler& s : optionTable())
             if (name == s.name) entry = &s;
         if (entry == nullptr) {
             out.error = "unknown option --" + name;

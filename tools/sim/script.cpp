@@ -21,16 +21,17 @@ constexpr KeyName kKeys[] = {
     {"drop", kCodeDrop}, {"hold", kCodeHold},   {"esc", kCodeEsc},
 };
 
-// One event name: its kind and whether it names a key.
+// What follows an event's word on its line: nothing, a key name, or a file name.
 enum class Arg { None, Key, File };
 
-struct EventSpec {
+// The word that names an event in a script, the kind of event it makes, and what follows it.
+struct EventWord {
     std::string_view name;
     EventKind kind;
     Arg arg;
 };
 
-constexpr EventSpec kEvents[] = {
+constexpr EventWord kEvents[] = {
     {"press", EventKind::Press, Arg::Key},
     {"release", EventKind::Release, Arg::Key},
     {"dump", EventKind::Dump, Arg::None},
@@ -67,8 +68,8 @@ Script parseScript(std::istream& in) {
         if (*step < lastStep)
             return fail("step " + stepText + " comes after step " + std::to_string(lastStep));
         lastStep = *step;
-        const EventSpec* entry = nullptr;
-        for (const EventSpec& e : kEvents)
+        const EventWord* entry = nullptr;
+        for (const EventWord& e : kEvents)
             if (e.name == name) entry = &e;
         if (entry == nullptr)
             return fail(name.empty() ? std::string("missing event")
