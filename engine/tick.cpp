@@ -130,7 +130,9 @@ void landed(Game& g, Rules& rules) {
     steer(g, rules);
     if (IsOK(g, g.curBlox, g.curMode, g.curX, static_cast<int16_t>(g.curY + 1))) {
         // Moved or turned off its support. Falling back no deeper than before keeps the lock
-        // delay running, so kicks cannot stall the lock for ever.
+        // delay running, so kicks cannot stall the lock for ever. As no kick lifts a piece, it
+        // is never above lowestY here and any fall ends deeper: `>= lowest` would behave the
+        // same (the simulator's invariants check curY >= lowestY on every soak step).
         const int16_t lowest = g.lowestY;
         if (g.curLevel <= 6) {
             if (dropb(g, rules.host, 1) > lowest) {

@@ -109,8 +109,10 @@ TEST_F(Cascade, LevelRisesAfterTheDelayWasChosen) {
 }
 
 TEST_F(Cascade, FromLevelTenTheChainDelayIsFive) {
-    g.curLevel = 12;
-    setRows(g, {"##########"});
-    cascadePass(g, host);
-    EXPECT_EQ(g.waitTicks, 5);
+    for (int16_t level : {10, 12}) {
+        g.curLevel = level;
+        setRows(g, {"##########"});
+        cascadePass(g, host);
+        EXPECT_EQ(g.waitTicks, 5) << level;
+    }
 }

@@ -112,6 +112,18 @@ TEST_F(Lines, FallfieldClosesABlockOfEmptyRows) {
                                       "#.........\n");
 }
 
+TEST_F(Lines, FallfieldLowersABlockOfTheTopRowIntoAClearedRowOne) {
+    // A piece that locked across rows 0 and 1 and filled row 1: the block left in row 0 comes
+    // down into the emptied row.
+    std::vector<std::string> rows(22, "#.........");
+    rows[0] = "....#.....";
+    rows[1] = "..........";
+    setRows(g, rows);
+    fallfield(g);
+    EXPECT_EQ(wellText(g, 0, false).substr(0, 22), "..........\n"
+                                                   "....#.....\n");
+}
+
 TEST_F(Lines, LinesStopAtTheTopOfTheirRange) {
     g.lines = 32766;
     setRows(g, {"##########", "##########"});

@@ -138,6 +138,10 @@ TEST(SimInvariants, CatchBrokenRecords) {
     Game piece = g;
     piece.curX = 8; // the T's right block on column 10
     EXPECT_NE(brokenInvariant(piece), nullptr);
+    Game lifted = g;
+    lifted.curY = 5;
+    lifted.lowestY = 6;
+    EXPECT_NE(brokenInvariant(lifted), nullptr);
     piece.gameState = GameState::Entry; // no active piece in the entry delay
     EXPECT_EQ(brokenInvariant(piece), nullptr);
 }

@@ -225,6 +225,8 @@ const char* brokenPiece(const Game& g) {
         if (!within(x, 0, kWellW - 1) || !within(y, 0, kWellH - 1))
             return "active piece block outside the playing area";
     }
+    // No kick lifts a piece, so it never stands above the deepest row it has landed at.
+    if (g.curY < g.lowestY) return "active piece above the row it landed at";
     return nullptr;
 }
 
