@@ -211,6 +211,7 @@ void MainWindow::startGame() {
     showGameSurfaces(true);
     for (int16_t i = 0; i < 10; ++i)
         resetbg(bg_, rnd_, i, g_.curLevel);
+    frame_.changeAll(); // the menu has gone: the first frame paints the whole design
     setFocus();
 
     ++loopDepth_;
@@ -255,10 +256,20 @@ void MainWindow::showGameSurfaces(bool on) {
 
 void MainWindow::rendFrame(int16_t nocurr) {
     rend(g_, style_, bg_, rnd_, nocurr, frame_);
-    lblscore_->setText(frame_.score);
-    lbllines_->setText(frame_.lines);
-    lblpoints_->setText(frame_.points);
-    repaintDesign();
+    // Only what this frame changed is painted and sent to the window system: the moving
+    // outlines, the rows of the well that differ, the delay bar, and the read-outs whose text
+    // changed (on the hidden design surface a label asks for no paint of its own).
+    QRegion changed = frame_.changed;
+    const auto show = [&changed](QLabel* l, const QString& text) {
+        if (l->text() == text) return;
+        l->setText(text);
+        changed += l->geometry();
+    };
+    show(lblscore_, frame_.score);
+    show(lbllines_, frame_.lines);
+    show(lblpoints_, frame_.points);
+    if (!lblDeb_->isHidden()) changed += lblDeb_->geometry(); // new text every pass
+    repaintDesign(changed);
     letMessagesRun();
 }
 
@@ -303,6 +314,17 @@ void MainWindow::repaintDesign(const QRect& r) {
     repaint(windowRectOf(r));
 }
 
+void MainWindow::repaintDesign(const QRegion& r) {
+    if (placement() == DesignPlacement{} && devicePixelRatio() == 1.0) {
+        repaint(r); // the design is the window
+        return;
+    }
+    QRegion w;
+    for (const QRect& d : r)
+        w += windowRectOf(d);
+    repaint(w);
+}
+
 void MainWindow::toggleFullScreen() {
     if (!isFullScreen()) {
         if (!isMaximized()) normalSize_ = size();
@@ -320,28 +342,50 @@ void MainWindow::toggleFullScreen() {
     if (normalSize_.isValid()) resize(normalSize_);
 }
 
-void MainWindow::paintDesign(QPainter& p, const QRect& r) {
-    // One rectangle at a time: under a rectangular clip the painter copies the frame's rows
-    // straight, where a region would make it blend them span by span on helper threads, every
-    // frame. Bottom to top: window, well, delay bar, then the design's widgets.
-    auto draw = [&p](const QRegion& region, QPoint at, const QImage& img) {
-        for (const QRect& c : region) {
-            p.setClipRect(c);
-            p.drawImage(at, img);
-        }
+void MainWindow::paintDesign(QPainter& p, const QRect& r, const QRegion& widgets) {
+    // Each part copied from the image that holds its pixels, under a rectangular clip, where
+    // the painter copies rows straight (a region would make it blend them span by span on
+    // helper threads). Bottom to top: window, well, delay bar, then the design's widgets. The
+    // part of the window under the well is not copied at all. Plain rectangle arithmetic, not
+    // region operations: a frame's changes are dozens of thin bands, each painted on its own.
+    const QRect well = p2_->isHidden() ? QRect() : QRect(QPoint(kWellX, kWellY), frame_.p2.size());
+    const QRect bar(QPoint(kBarX, kBarY), frame_.ptls.size());
+    const auto copy = [&p](const QRect& c, const QImage& img, QPoint at) {
+        if (c.isEmpty()) return;
+        p.setClipRect(c);
+        p.drawImage(at, img);
     };
-    const QRegion region(r);
-    if (p2_->isHidden()) {
-        draw(region, QPoint(0, 0), frame_.window);
+    const QRect inWell = r & well;
+    if (inWell.isEmpty()) {
+        copy(r, frame_.window, QPoint(0, 0));
     } else {
-        const QRect well(QPoint(216, 16), frame_.p2.size());
-        draw(region.subtracted(well), QPoint(0, 0), frame_.window);
-        draw(region.intersected(well), well.topLeft(), frame_.p2);
+        // The parts of r above, below, left and right of the well.
+        copy(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), inWell.top() - 1)), frame_.window,
+             QPoint(0, 0));
+        copy(QRect(QPoint(r.left(), inWell.bottom() + 1), QPoint(r.right(), r.bottom())),
+             frame_.window, QPoint(0, 0));
+        copy(QRect(QPoint(r.left(), inWell.top()), QPoint(inWell.left() - 1, inWell.bottom())),
+             frame_.window, QPoint(0, 0));
+        copy(QRect(QPoint(inWell.right() + 1, inWell.top()), QPoint(r.right(), inWell.bottom())),
+             frame_.window, QPoint(0, 0));
+        copy(inWell, frame_.p2, well.topLeft());
     }
-    draw(region.intersected(QRect(QPoint(216, 472), frame_.ptls.size())), QPoint(216, 472),
-         frame_.ptls);
+    copy(r & bar, frame_.ptls, bar.topLeft());
     p.setClipping(false);
-    design_->render(&p, r.topLeft(), region, QWidget::DrawChildren);
+    // Rendering the widgets costs even where none is shown: only where one is.
+    const QRegion over = widgets.intersected(r);
+    if (!over.isEmpty())
+        design_->render(&p, over.boundingRect().topLeft(), over, QWidget::DrawChildren);
+}
+
+QRegion MainWindow::shownWidgets() const {
+    QRegion shown;
+    for (const QObject* o : design_->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        // The well's stand-in draws nothing: the well comes from the frame.
+        if (w && !w->isHidden() && w != p2_) shown += w->geometry();
+    }
+    return shown;
 }
 
 void MainWindow::paintEvent(QPaintEvent* e) {
@@ -352,8 +396,13 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     const DesignPlacement at = placement();
     const QRect area = at.area(kDesign);
     QRegion region;
-    for (const QRect& r : e->region())
-        region += toDevice(r, dpr);
+    if (dpr == 1.0) {
+        region = e->region();
+    } else {
+        for (const QRect& r : e->region())
+            region += toDevice(r, dpr);
+    }
+    const QRegion widgets = shownWidgets();
     for (const QRect& r : region.subtracted(area))
         p.fillRect(r, Qt::black);
 
@@ -383,7 +432,7 @@ void MainWindow::paintEvent(QPaintEvent* e) {
             // Straight onto the window: no copy in between.
             p.save();
             p.translate(at.offset);
-            paintDesign(p, d);
+            paintDesign(p, d, widgets);
             p.restore();
             continue;
         }
@@ -395,7 +444,7 @@ void MainWindow::paintEvent(QPaintEvent* e) {
         }
         {
             QPainter ip(&designImg_);
-            paintDesign(ip, d);
+            paintDesign(ip, d, widgets);
         }
         if (direct) {
             scaleUp(designImg_, d, at.scale, *direct, directOrigin + at.offset);

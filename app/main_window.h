@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -59,9 +60,11 @@ struct ShellServices {
 // - either draw it into the frame images, in design pixels,
 // - or make a widget whose parent is designSurface() (or one of its children), placed in design
 //   pixels; it never takes the keyboard focus (keys go to this window).
-// A hidden widget never asks for a paint of its own: after changing what a design widget shows
-// outside a game, call updateDesign() (the events this window handles, keys, clicks and dialogs,
-// already do; during a game every frame repaints the whole design).
+// A hidden widget never asks for a paint of its own: after changing what a design widget shows,
+// call updateDesign() (the events this window handles, keys, clicks and dialogs, already do).
+// During a game each frame repaints only what it changed (Frame::changed: the moving outlines,
+// the rows of the well that differ, the delay bar) and the read-outs whose text changed; a
+// widget shown or changed during a game needs its own updateDesign().
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -95,6 +98,7 @@ class MainWindow : public QWidget {
     void updateDesign(const QRect& r = QRect(0, 0, kWindowW, kWindowH));
     // Paints the design rectangle r at once.
     void repaintDesign(const QRect& r = QRect(0, 0, kWindowW, kWindowH));
+    void repaintDesign(const QRegion& r);
     // Where the design sits in the client area now, in device pixels.
     DesignPlacement placement() const;
     // The design pixel under a point of the window (device-independent pixels), or nothing in
@@ -146,7 +150,10 @@ class MainWindow : public QWidget {
     QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
     void showGameSurfaces(bool on);
     // Draws the design rectangle r (design pixels) with p, whose origin is the design's.
-    void paintDesign(QPainter& p, const QRect& r);
+    // `widgets` is shownWidgets(), where the design's widgets are drawn over the frame.
+    void paintDesign(QPainter& p, const QRect& r, const QRegion& widgets);
+    // The design rectangles covered by shown widgets that draw something.
+    QRegion shownWidgets() const;
     // Sends a mouse event of the window to the design widget under it, in its own pixels.
     void forwardMouse(QMouseEvent* e);
     // The window rectangle (device-independent pixels) covering the design rectangle r.

@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 
 #include "core/random.h"
 
@@ -28,5 +30,18 @@ void resetbg(Background& bg, Random& rnd, int16_t xx, int16_t curLevel, int SW =
 // Clears the window to black, moves all ten rectangles one frame, re-seeds those that have
 // left through the top, then draws all ten outlines.
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window);
+
+// The outlines drawbg last drew into one window image (corner to corner, unclipped).
+struct BackgroundTrace {
+    std::array<QRect, 10> boxes{};
+    bool valid = false; // false: the image may hold anything, clear it whole
+};
+
+// drawbg for a window image that holds nothing but the outlines `trace` records: instead of
+// clearing the whole image it paints those old outlines black, then moves and draws as drawbg
+// does, so the pixels come out the same. Adds the pixels of the old and new outlines (clipped
+// to the image; the whole image when the trace was not valid) to `changed`.
+void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, BackgroundTrace& trace,
+            QRegion& changed);
 
 } // namespace zembrik

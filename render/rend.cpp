@@ -2,6 +2,8 @@
 #include "render/rend.h"
 
 #include <array>
+#include <cstring>
+#include <utility>
 
 #include "pieces/move.h"
 #include "render/readouts.h"
@@ -12,7 +14,7 @@ namespace zembrik {
 
 Frame::Frame()
     : window(makeSurface(kWindowW, kWindowH)), p2(makeSurface(kWellSurfaceW, kWellSurfaceH)),
-      ptls(makeSurface(kBarW, kBarH)) {}
+      ptls(makeSurface(kBarW, kBarH)), p2Drawing(makeSurface(kWellSurfaceW, kWellSurfaceH)) {}
 
 namespace {
 
@@ -38,7 +40,7 @@ int16_t cellAt(const Game& g, int x, int y) {
 
 // Draws a 16-pixel sprite on well cell (x, y).
 void drawCell(Frame& f, int x, int y, const QImage& pic, int sbx, int sby) {
-    drawblx(f.p2, static_cast<int16_t>(x + 1), static_cast<int16_t>(y + 5), 16, pic,
+    drawblx(f.p2Drawing, static_cast<int16_t>(x + 1), static_cast<int16_t>(y + 5), 16, pic,
             static_cast<int16_t>(sbx), static_cast<int16_t>(sby));
 }
 
@@ -127,7 +129,7 @@ void drawStack(const Game& g, const Style& s, Frame& f, const Drawn& drawn) {
 
 void drawHold(const Game& g, const Style& s, Frame& f) {
     if (g.holdOpt != 0 && g.holdBlox != 0) {
-        drawstcblx(f.p2, g, s, 2, 4, g.holdBlox, 0, 8);
+        drawstcblx(f.p2Drawing, g, s, 2, 4, g.holdBlox, 0, 8);
         return;
     }
     // An empty slot shows the lower half of the box as empty cells; hold switched off shows a
@@ -135,15 +137,15 @@ void drawHold(const Game& g, const Style& s, Frame& f) {
     const int16_t column = g.holdOpt != 0 ? 15 : 0;
     for (int16_t i = 0; i < 4; ++i)
         for (int16_t j = 2; j < 4; ++j)
-            drawblx(f.p2, static_cast<int16_t>(i + 2), static_cast<int16_t>(j + 4), 8, s.picBlox2,
-                    column, 0);
+            drawblx(f.p2Drawing, static_cast<int16_t>(i + 2), static_cast<int16_t>(j + 4), 8,
+                    s.picBlox2, column, 0);
 }
 
 void drawPreviews(const Game& g, const Style& s, Frame& f) {
-    drawstcblx(f.p2, g, s, 4, 0, g.nextBlox[0], previewMode(g), 16);
+    drawstcblx(f.p2Drawing, g, s, 4, 0, g.nextBlox[0], previewMode(g), 16);
     const bool three = g.nextOpt == 1;
-    drawstcblx(f.p2, g, s, 16, 2, three ? g.nextBlox[1] : int16_t(0), 0, 8);
-    drawstcblx(f.p2, g, s, 20, 2, three ? g.nextBlox[2] : int16_t(0), 0, 8);
+    drawstcblx(f.p2Drawing, g, s, 16, 2, three ? g.nextBlox[1] : int16_t(0), 0, 8);
+    drawstcblx(f.p2Drawing, g, s, 20, 2, three ? g.nextBlox[2] : int16_t(0), 0, 8);
 }
 
 void drawReadouts(const Game& g, Frame& f) {
@@ -156,12 +158,30 @@ void drawReadouts(const Game& g, Frame& f) {
 // Makes sure every surface exists at its size, so a default or moved-from Frame still works.
 void ensureSurfaces(Frame& f) {
     const auto fix = [](QImage& img, int w, int h) {
-        if (img.width() != w || img.height() != h || img.format() != QImage::Format_RGB32)
-            img = makeSurface(w, h);
+        if (img.width() == w && img.height() == h && img.format() == QImage::Format_RGB32)
+            return false;
+        img = makeSurface(w, h);
+        return true;
     };
-    fix(f.window, kWindowW, kWindowH);
+    if (fix(f.window, kWindowW, kWindowH)) f.trace.valid = false;
     fix(f.p2, kWellSurfaceW, kWellSurfaceH);
+    fix(f.p2Drawing, kWellSurfaceW, kWellSurfaceH);
     fix(f.ptls, kBarW, kBarH);
+}
+
+// Rows first to last that differ between two images of the same size and format, or an
+// empty span.
+std::pair<int, int> differingRows(const QImage& a, const QImage& b) {
+    const auto rowDiffers = [&](int y) {
+        return std::memcmp(a.constScanLine(y), b.constScanLine(y),
+                           static_cast<size_t>(a.bytesPerLine())) != 0;
+    };
+    int first = 0, last = a.height() - 1;
+    while (first <= last && !rowDiffers(first))
+        ++first;
+    while (last > first && !rowDiffers(last))
+        --last;
+    return {first, last};
 }
 
 } // namespace
@@ -179,11 +199,15 @@ int16_t previewMode(const Game& g) {
 void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_t nocurr,
           Frame& frame) {
     ensureSurfaces(frame);
-    drawbg(bg, rnd, g.curLevel, frame.window);
-    clearSurface(frame.p2, qRgb(0, 0, 0));
-    copyStretched(frame.p2, 0, 64, 16, 384, style.picWall, 0, 0, 8, 192);
-    copyStretched(frame.p2, 176, 64, 16, 384, style.picWall, 8, 0, 8, 192);
-    copyStretched(frame.p2, 16, 432, 160, 16, style.picFloor, 0, 0, 80, 8);
+    frame.changed = QRegion();
+    drawbg(bg, rnd, g.curLevel, frame.window, frame.trace, frame.changed);
+    // The well surface is drawn whole into the spare image; only the rows that come out
+    // different from the one shown are marked changed.
+    QImage& p2 = frame.p2Drawing;
+    clearSurface(p2, qRgb(0, 0, 0));
+    copyStretched(p2, 0, 64, 16, 384, style.picWall, 0, 0, 8, 192);
+    copyStretched(p2, 176, 64, 16, 384, style.picWall, 8, 0, 8, 192);
+    copyStretched(p2, 16, 432, 160, 16, style.picFloor, 0, 0, 80, 8);
 
     Drawn drawn;
     if (nocurr == 0) drawActivePiece(g, style, frame, drawn);
@@ -192,7 +216,14 @@ void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_
     drawHold(g, style, frame);
     drawPreviews(g, style, frame);
     drawReadouts(g, frame);
-    outlineBox(frame.p2, 16, 112, 176, 112, qRgb(128, 128, 128));
+    outlineBox(p2, 16, 112, 176, 112, qRgb(128, 128, 128));
+
+    const auto [first, last] = differingRows(p2, frame.p2);
+    frame.p2.swap(p2);
+    if (first <= last)
+        frame.changed += QRect(kWellX, kWellY + first, kWellSurfaceW, last - first + 1);
+    // The delay bar is small: always shown again.
+    frame.changed += QRect(kBarX, kBarY, kBarW, kBarH);
 }
 
 } // namespace zembrik

@@ -1,7 +1,9 @@
 // The frame renderer: layout of the well surface, layer order, level bands, hold and previews.
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "render/rend.h"
+#include "render/surface.h"
 #include "render_fixture.h"
 #include "well_builder.h"
 
@@ -333,6 +335,63 @@ TEST_F(Rend, ChangesNoGameState) {
     EXPECT_EQ(before.curY, g.curY);
     EXPECT_EQ(before.gameState, g.gameState);
     EXPECT_EQ(before.waitTicks, g.waitTicks);
+}
+
+// The window as the shell shows it: the background with the well and the delay bar on it.
+QImage composed(const Frame& f) {
+    QImage out = f.window.copy();
+    const auto put = [&out](const QImage& img, int x0, int y0) {
+        for (int y = 0; y < img.height(); ++y)
+            std::memcpy(out.scanLine(y0 + y) + 4 * x0, img.constScanLine(y),
+                        static_cast<size_t>(4 * img.width()));
+    };
+    put(f.p2, kWellX, kWellY);
+    put(f.ptls, kBarX, kBarY);
+    return out;
+}
+
+// Frame after frame, with the piece moving, locking, the level changing and rectangles
+// re-seeded: the background erased outline by outline matches one cleared whole every frame,
+// and every pixel that differs from the frame before lies in the changed region.
+TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
+    for (int16_t k = 0; k < 10; ++k)
+        resetbg(bg, rnd, k, k % 2 == 0 ? 0 : 20); // some slow, some re-seeded every few frames
+    Background refBg = bg;
+    XorShiftRandom refRnd = rnd;
+    QImage refWindow = makeSurface(kWindowW, kWindowH);
+    g.curBlox = 3;
+    g.gameState = GameState::Falling;
+    g.ghostOpt = g.holdOpt = g.nextOpt = 1;
+    draw();
+    drawbg(refBg, refRnd, g.curLevel, refWindow);
+    EXPECT_EQ(f.changed, QRegion(0, 0, kWindowW, kWindowH));
+    QImage before = composed(f);
+    int64_t changedPixels = 0;
+    for (int n = 1; n <= 120; ++n) {
+        if (n % 7 == 0) ++g.curY;
+        if (n % 11 == 0) g.curX = static_cast<int16_t>(n % 3 + 2);
+        if (n == 60) {
+            lockPiece();
+            g.curY = 0;
+            g.curLevel = 20;
+        }
+        if (n == 90) g.curLevel = 9;
+        draw();
+        drawbg(refBg, refRnd, g.curLevel, refWindow);
+        ASSERT_EQ(f.window, refWindow) << "frame " << n;
+        const QImage now = composed(f);
+        for (int y = 0; y < kWindowH; ++y) {
+            const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+            const auto* b = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+            for (int x = 0; x < kWindowW; ++x) {
+                if (a[x] == b[x]) continue;
+                ++changedPixels;
+                ASSERT_TRUE(f.changed.contains(QPoint(x, y))) << x << "," << y << " frame " << n;
+            }
+        }
+        before = now;
+    }
+    EXPECT_GT(changedPixels, 50'000);
 }
 
 } // namespace
