@@ -74,6 +74,34 @@ QCursor designCursor(const QWidget* w, const QWidget* surface) {
     return QCursor(Qt::ArrowCursor);
 }
 
+// Calls put(part, image, at) for every part of the design rectangle r with the frame image
+// that shows there, `at` being where that image's top-left lies in the design: the window
+// image, except under the well (when shown), and the delay bar over both. Plain rectangle
+// arithmetic: region operations cost more than the copies on the thin bands of a frame.
+template <class Put> void forFrameParts(const Frame& f, bool wellShown, const QRect& r, Put put) {
+    const QRect well = wellShown ? QRect(QPoint(kWellX, kWellY), f.p2.size()) : QRect();
+    const QRect bar(QPoint(kBarX, kBarY), f.ptls.size());
+    const auto part = [&put](const QRect& c, const QImage& img, QPoint at) {
+        if (!c.isEmpty()) put(c, img, at);
+    };
+    const QRect inWell = r & well;
+    if (inWell.isEmpty()) {
+        part(r, f.window, QPoint(0, 0));
+    } else {
+        // The parts of r above, below, left and right of the well.
+        part(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), inWell.top() - 1)), f.window,
+             QPoint(0, 0));
+        part(QRect(QPoint(r.left(), inWell.bottom() + 1), QPoint(r.right(), r.bottom())), f.window,
+             QPoint(0, 0));
+        part(QRect(QPoint(r.left(), inWell.top()), QPoint(inWell.left() - 1, inWell.bottom())),
+             f.window, QPoint(0, 0));
+        part(QRect(QPoint(inWell.right() + 1, inWell.top()), QPoint(r.right(), inWell.bottom())),
+             f.window, QPoint(0, 0));
+        part(inWell, f.p2, well.topLeft());
+    }
+    part(r & bar, f.ptls, bar.topLeft());
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, ShellServices services)
@@ -259,7 +287,8 @@ void MainWindow::rendFrame(int16_t nocurr) {
     // Only what this frame changed is painted and sent to the window system: the moving
     // outlines, the rows of the well that differ, the delay bar, and the read-outs whose text
     // changed (on the hidden design surface a label asks for no paint of its own).
-    QRegion changed = frame_.changed;
+    // Under an opaque widget (the read-outs, the companion square) the frame does not show.
+    QRegion changed = frame_.changed.subtracted(opaqueWidgets());
     const auto show = [&changed](QLabel* l, const QString& text) {
         if (l->text() == text) return;
         l->setText(text);
@@ -268,7 +297,6 @@ void MainWindow::rendFrame(int16_t nocurr) {
     show(lblscore_, frame_.score);
     show(lbllines_, frame_.lines);
     show(lblpoints_, frame_.points);
-    if (!lblDeb_->isHidden()) changed += lblDeb_->geometry(); // new text every pass
     repaintDesign(changed);
     letMessagesRun();
 }
@@ -283,6 +311,7 @@ void MainWindow::playsound(std::string_view code, int16_t count) {
 
 void MainWindow::setDebugText(std::string_view text) {
     lblDeb_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!lblDeb_->isHidden()) updateDesign(lblDeb_->geometry());
 }
 
 void MainWindow::showDebug(bool on) {
@@ -343,39 +372,33 @@ void MainWindow::toggleFullScreen() {
 }
 
 void MainWindow::paintDesign(QPainter& p, const QRect& r, const QRegion& widgets) {
-    // Each part copied from the image that holds its pixels, under a rectangular clip, where
-    // the painter copies rows straight (a region would make it blend them span by span on
-    // helper threads). Bottom to top: window, well, delay bar, then the design's widgets. The
-    // part of the window under the well is not copied at all. Plain rectangle arithmetic, not
-    // region operations: a frame's changes are dozens of thin bands, each painted on its own.
-    const QRect well = p2_->isHidden() ? QRect() : QRect(QPoint(kWellX, kWellY), frame_.p2.size());
-    const QRect bar(QPoint(kBarX, kBarY), frame_.ptls.size());
-    const auto copy = [&p](const QRect& c, const QImage& img, QPoint at) {
-        if (c.isEmpty()) return;
-        p.setClipRect(c);
-        p.drawImage(at, img);
-    };
-    const QRect inWell = r & well;
-    if (inWell.isEmpty()) {
-        copy(r, frame_.window, QPoint(0, 0));
-    } else {
-        // The parts of r above, below, left and right of the well.
-        copy(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), inWell.top() - 1)), frame_.window,
-             QPoint(0, 0));
-        copy(QRect(QPoint(r.left(), inWell.bottom() + 1), QPoint(r.right(), r.bottom())),
-             frame_.window, QPoint(0, 0));
-        copy(QRect(QPoint(r.left(), inWell.top()), QPoint(inWell.left() - 1, inWell.bottom())),
-             frame_.window, QPoint(0, 0));
-        copy(QRect(QPoint(inWell.right() + 1, inWell.top()), QPoint(r.right(), inWell.bottom())),
-             frame_.window, QPoint(0, 0));
-        copy(inWell, frame_.p2, well.topLeft());
-    }
-    copy(r & bar, frame_.ptls, bar.topLeft());
+    // Under a rectangular clip the painter copies the frame's rows straight, where a region
+    // would make it blend them span by span on helper threads.
+    forFrameParts(frame_, !p2_->isHidden(), r,
+                  [&p](const QRect& part, const QImage& img, QPoint at) {
+                      p.setClipRect(part);
+                      p.drawImage(at, img);
+                  });
     p.setClipping(false);
-    // Rendering the widgets costs even where none is shown: only where one is.
+    paintWidgets(p, r, widgets);
+}
+
+void MainWindow::paintWidgets(QPainter& p, const QRect& r, const QRegion& widgets) {
+    // Rendering them costs even where none is shown: only where one is.
     const QRegion over = widgets.intersected(r);
     if (!over.isEmpty())
         design_->render(&p, over.boundingRect().topLeft(), over, QWidget::DrawChildren);
+}
+
+QRegion MainWindow::opaqueWidgets() const {
+    QRegion opaque;
+    for (const QObject* o : design_->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w && !w->isHidden() && w->autoFillBackground() &&
+            w->palette().color(w->backgroundRole()).alpha() == 255)
+            opaque += w->geometry();
+    }
+    return opaque;
 }
 
 QRegion MainWindow::shownWidgets() const {
@@ -428,6 +451,21 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     for (const QRect& r : region.intersected(area)) {
         const QRect d = designRectOf(r, at, kDesign);
         if (d.isEmpty()) continue;
+        if (at.scale == 1 && dpr == 1.0 && direct) {
+            // The frame's rows copied straight into the window's image, no painter between:
+            // a frame's changes are dozens of thin bands, and clipping the painter to each of
+            // them costs more than the copies (the clip is intersected with the whole region).
+            const QPoint to = directOrigin + at.offset;
+            forFrameParts(frame_, !p2_->isHidden(), d,
+                          [&](const QRect& part, const QImage& img, QPoint from) {
+                              scaleUp(img, part.translated(-from), 1, *direct, to + from);
+                          });
+            p.save();
+            p.translate(at.offset);
+            paintWidgets(p, d, widgets);
+            p.restore();
+            continue;
+        }
         if (at.scale == 1 && dpr == 1.0) {
             // Straight onto the window: no copy in between.
             p.save();

@@ -152,8 +152,12 @@ class MainWindow : public QWidget {
     // Draws the design rectangle r (design pixels) with p, whose origin is the design's.
     // `widgets` is shownWidgets(), where the design's widgets are drawn over the frame.
     void paintDesign(QPainter& p, const QRect& r, const QRegion& widgets);
+    // Draws the design's widgets over the design rectangle r (p's origin is the design's).
+    void paintWidgets(QPainter& p, const QRect& r, const QRegion& widgets);
     // The design rectangles covered by shown widgets that draw something.
     QRegion shownWidgets() const;
+    // The design rectangles covered by shown widgets that fill their background opaque.
+    QRegion opaqueWidgets() const;
     // Sends a mouse event of the window to the design widget under it, in its own pixels.
     void forwardMouse(QMouseEvent* e);
     // The window rectangle (device-independent pixels) covering the design rectangle r.

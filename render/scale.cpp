@@ -88,14 +88,25 @@ void scaleUp(const QImage& src, QRect r, int scale, QImage& dst, QPoint dstAt) {
     if (r.isEmpty()) return;
     const int n = r.width();
     const size_t rowBytes = static_cast<size_t>(n) * static_cast<size_t>(scale) * 4;
+    // Row addresses from the first one: a frame's changes are often bands one or two pixels
+    // wide and hundreds of rows tall, where a scanLine() call per row costs more than the copy.
+    const uchar* srcBits = src.constBits();
+    const qsizetype srcStride = src.bytesPerLine();
+    uchar* dstBits = dst.bits();
+    const qsizetype dstStride = dst.bytesPerLine();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const auto* s = reinterpret_cast<const uint32_t*>(src.constScanLine(y)) + r.left();
+        const auto* s = reinterpret_cast<const uint32_t*>(srcBits + srcStride * y) + r.left();
         const int dy = dstAt.y() + (y * scale);
         const int dx = dstAt.x() + r.left() * scale;
-        auto* first = reinterpret_cast<uint32_t*>(dst.scanLine(dy)) + dx;
+        auto* first = reinterpret_cast<uint32_t*>(dstBits + dstStride * dy) + dx;
+        if (scale == 1) {
+            std::memcpy(first, s, rowBytes);
+            continue;
+        }
         widenAny(s, n, scale, first);
         for (int k = 1; k < scale; ++k)
-            std::memcpy(reinterpret_cast<uint32_t*>(dst.scanLine(dy + k)) + dx, first, rowBytes);
+            std::memcpy(reinterpret_cast<uint32_t*>(dstBits + dstStride * (dy + k)) + dx, first,
+                        rowBytes);
     }
 }
 

@@ -1,5 +1,6 @@
 // The game window with a fake clock: start-up, starting games, Esc, top-out, shut-down, keys.
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -521,6 +522,33 @@ TEST_F(ScaledWindowTest, TheSizeAndFullScreenAreKeptBetweenRuns) {
     writeFile(data("option_more.000"), " 1 \r\n 1920 \r\n 1080 \r\n 0 \r\n");
     startUp();
     EXPECT_EQ(w->size(), QSize(640, 480));
+}
+
+// A frame paints only what it changed; the window must still show every pixel of the whole
+// design, frame after frame, with pieces moving and read-outs changing, at 1x and 2x.
+TEST_F(ScaledWindowTest, WhatEachFramePaintsLeavesTheWholeDesignOnTheWindow) {
+    startUp();
+    for (const QSize size : {QSize(640, 480), QSize(640, 480), QSize(1301, 983)}) {
+        w->resize(size);
+        QCoreApplication::processEvents(); // the menu is on the window, nothing pending
+        int compared = 0;
+        play([&] { w->startGame(); },
+             [&](int n) {
+                 if (n % 9 == 0) post(QEvent::KeyPress, n % 2 ? Qt::Key_Left : Qt::Key_Up);
+                 if (n % 9 == 4) post(QEvent::KeyRelease, n % 2 ? Qt::Key_Left : Qt::Key_Up);
+                 if (n % 40 == 20) post(QEvent::KeyPress, Qt::Key_Space);
+                 if (n % 40 == 22) post(QEvent::KeyRelease, Qt::Key_Space);
+                 if (n >= 3 && n % 3 == 0) {
+                     const auto* shown = dynamic_cast<QImage*>(w->backingStore()->paintDevice());
+                     ASSERT_NE(shown, nullptr);
+                     const QImage whole = w->grab().toImage().convertToFormat(shown->format());
+                     ASSERT_EQ(shown->copy(whole.rect()), whole) << "frame " << n;
+                     ++compared;
+                 }
+                 if (n == 150) post(QEvent::KeyPress, Qt::Key_Escape);
+             });
+        EXPECT_GT(compared, 40);
+    }
 }
 
 TEST_F(ScaledWindowTest, F11SwitchesFullScreenUnlessItIsAssigned) {
