@@ -37,12 +37,12 @@ void resetbg(Background& bg, Random& rnd, int16_t xx, int16_t curLevel, int SW, 
 
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window) {
     BackgroundTrace trace;
-    QRegion changed;
+    std::vector<QRect> changed;
     drawbg(bg, rnd, curLevel, window, trace, changed);
 }
 
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, BackgroundTrace& trace,
-            QRegion& changed) {
+            std::vector<QRect>& changed) {
     const bool incremental = trace.valid;
     const std::array<QRect, 10> old = trace.boxes;
     if (incremental) {
@@ -70,7 +70,7 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
     }
     trace.valid = true;
     if (!incremental) {
-        changed += window.rect();
+        changed.push_back(window.rect());
         return;
     }
     // Each outline's old and new edges. An outline that moved a little gives four thin bands,
@@ -80,7 +80,7 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
     const QRect image = window.rect();
     const auto add = [&](int l, int t, int r, int b) {
         const QRect in = QRect(QPoint(l, t), QPoint(r, b)) & image;
-        if (!in.isEmpty()) changed += in;
+        if (!in.isEmpty()) changed.push_back(in);
     };
     const auto edges = [&](const QRect& b) {
         add(b.left(), b.top(), b.right(), b.top());

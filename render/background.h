@@ -6,7 +6,7 @@
 
 #include <QImage>
 #include <QRect>
-#include <QRegion>
+#include <vector>
 
 #include "core/random.h"
 
@@ -39,9 +39,9 @@ struct BackgroundTrace {
 
 // drawbg for a window image that holds nothing but the outlines `trace` records: instead of
 // clearing the whole image it paints those old outlines black, then moves and draws as drawbg
-// does, so the pixels come out the same. Adds the pixels of the old and new outlines (clipped
-// to the image; the whole image when the trace was not valid) to `changed`.
+// does, so the pixels come out the same. Adds rectangles holding the pixels of the old and new
+// outlines (clipped to the image; the whole image when the trace was not valid) to `changed`.
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, BackgroundTrace& trace,
-            QRegion& changed);
+            std::vector<QRect>& changed);
 
 } // namespace zembrik

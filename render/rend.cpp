@@ -7,6 +7,7 @@
 
 #include "pieces/move.h"
 #include "render/readouts.h"
+#include "render/region.h"
 #include "render/sprites.h"
 #include "render/surface.h"
 
@@ -199,8 +200,9 @@ int16_t previewMode(const Game& g) {
 void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_t nocurr,
           Frame& frame) {
     ensureSurfaces(frame);
-    frame.changed = QRegion();
-    drawbg(bg, rnd, g.curLevel, frame.window, frame.trace, frame.changed);
+    std::vector<QRect> changed;
+    changed.reserve(48);
+    drawbg(bg, rnd, g.curLevel, frame.window, frame.trace, changed);
     // The well surface is drawn whole into the spare image; only the rows that come out
     // different from the one shown are marked changed.
     QImage& p2 = frame.p2Drawing;
@@ -221,9 +223,10 @@ void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_
     const auto [first, last] = differingRows(p2, frame.p2);
     frame.p2.swap(p2);
     if (first <= last)
-        frame.changed += QRect(kWellX, kWellY + first, kWellSurfaceW, last - first + 1);
+        changed.emplace_back(kWellX, kWellY + first, kWellSurfaceW, last - first + 1);
     // The delay bar is small: always shown again.
-    frame.changed += QRect(kBarX, kBarY, kBarW, kBarH);
+    changed.emplace_back(kBarX, kBarY, kBarW, kBarH);
+    frame.changed = regionOf(changed);
 }
 
 } // namespace zembrik
