@@ -1,8 +1,10 @@
 // The Controls dialog: a key diagram with nine key boxes placed beside the actions they set.
 #include "app/controls_dialog.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
 #include "app/vk_table.h"
@@ -10,6 +12,9 @@
 namespace zembrik {
 
 namespace {
+
+const QColor kFocusFrame(0, 84, 200);
+constexpr int kNamePixels = 9, kLeastNamePixels = 7;
 
 struct BoxPlace {
     int16_t Game::*key;
@@ -39,28 +44,62 @@ KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent)
     setFrame(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, QColor(224, 224, 224));
-    pal.setColor(QPalette::Text, Qt::black);
-    setPalette(pal);
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
-    f.setPixelSize(9);
-    setFont(f);
     setTextMargins(0, 0, 0, 0);
+    showFocus(false);
     refresh();
 }
 
 void KeyBox::refresh() {
     const int code = g_.*key_;
-    setText(code >= 0 && code <= 255
-                ? QString::fromStdString(s_.keyNames[static_cast<size_t>(code)])
-                : QString());
+    const QString name = code >= 0 && code <= 255
+                             ? QString::fromStdString(s_.keyNames[static_cast<size_t>(code)])
+                             : QString();
+    // The usual size, smaller for the few long names, so a name is never cut.
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    for (int px = kNamePixels; px >= kLeastNamePixels; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(name) <= textWidth()) break;
+    }
+    setFont(f);
+    setText(name);
     setCursorPosition(0);
+}
+
+int KeyBox::textWidth() const {
+    // A line edit keeps two pixels free on each side of its text.
+    return width() - 4;
+}
+
+void KeyBox::showFocus(bool on) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, on ? QColor(255, 240, 150) : QColor(224, 224, 224));
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
 }
 
 void KeyBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     deselect(); // the name is shown, never offered for editing
+    showFocus(true);
+}
+
+void KeyBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    showFocus(false);
+}
+
+void KeyBox::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    if (!hasFocus()) return;
+    // The box taking the next key press is framed, in the two pixels beside its text.
+    QPainter p(this);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFocusFrame);
+    const QRect r = rect();
+    p.drawRect(r.left(), r.top(), r.width(), 2);
+    p.drawRect(r.left(), r.bottom() - 1, r.width(), 2);
+    p.drawRect(r.left(), r.top(), 2, r.height());
+    p.drawRect(r.right() - 1, r.top(), 2, r.height());
 }
 
 void KeyBox::assign(int code) {
@@ -113,7 +152,10 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QD
         const BoxPlace& p = kPlaces[i];
         auto* box = new KeyBox(g, p.key, s, this);
         box->setObjectName(QLatin1String(p.name));
-        box->setGeometry(p.x, p.y, 65, 18);
+        // One pixel wider on each side than the classic boxes, so that every shipped key
+        // name fits at a readable size.
+        box->setGeometry(p.x - 1, p.y, 67, 18);
+        box->refresh();
         if (previous) setTabOrder(previous, box);
         previous = box;
         boxes_[i] = box;

@@ -16,14 +16,21 @@ class KeyBox : public QLineEdit {
     Q_OBJECT
   public:
     KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent);
-    // Shows the name of the key currently assigned.
+    // Shows the name of the key currently assigned, in the largest size from 9 down to 7
+    // pixels at which it fits the box.
     void refresh();
+    // The pixels of the box's width its text may use.
+    int textWidth() const;
 
   protected:
     bool event(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    // The box with the keyboard focus is light yellow with a blue frame.
+    void paintEvent(QPaintEvent* e) override;
 
   private:
+    void showFocus(bool on);
     void assign(int code);
     Game& g_;
     int16_t Game::*key_;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -23,6 +24,14 @@ namespace zembrik {
 namespace {
 
 const QColor kDarkGrey(64, 64, 64);
+const QColor kChosen(255, 214, 64), kNotChosen(200, 200, 200);
+constexpr int kMargin = 8;          // between the dialog's edge and its contents
+constexpr int kMostNameWidth = 400; // pixels; a longer file name is shortened in the middle
+
+// text as it fits the label's width: whole, or with "…" in the middle of a freak file name.
+QString fitted(const QLabel* l, const QString& text) {
+    return QFontMetrics(l->font()).elidedText(text, Qt::ElideMiddle, l->width() - 2);
+}
 
 QFont consoleFont(double points) {
     QFont f(QStringLiteral("DejaVu Sans Mono"));
@@ -65,10 +74,24 @@ QString shown(const std::string& name) {
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
+// The chosen switch of a pair reads as chosen at a glance, not only by its small dot: its text
+// is bold and bright, the other's plain and dimmer.
+void markChosen(QAbstractButton* b, bool chosen) {
+    QFont f = b->font();
+    f.setBold(chosen);
+    b->setFont(f);
+    QPalette pal = b->palette();
+    const QColor text = chosen ? kChosen : kNotChosen;
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::ButtonText, text);
+    b->setPalette(pal);
+}
+
+// A pair of switches on a dark grey panel. Each button is as large as its text needs in bold,
+// so choosing one never makes its text run out of its box.
 QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const char* first,
                      const char* second) {
     auto* panel = new QWidget(parent);
-    panel->setGeometry(x, y, 65, 33);
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, kDarkGrey);
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -76,13 +99,21 @@ QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const c
     panel->setPalette(pal);
     panel->setAutoFillBackground(true);
     const char* texts[2] = {first, second};
+    QSize need(57, 17);
     for (int k = 0; k < 2; ++k) {
         auto* b = new QRadioButton(QLatin1String(texts[k]), panel);
-        b->setGeometry(0, 16 * k, 57, 17);
-        b->setFont(consoleFont(9));
+        QFont f = consoleFont(9);
+        f.setBold(true);
+        b->setFont(f);
+        need = need.expandedTo(b->sizeHint());
         b->setPalette(pal);
         group->addButton(b, k);
+        QObject::connect(b, &QAbstractButton::toggled, b, [b](bool on) { markChosen(b, on); });
+        markChosen(b, false);
     }
+    for (int k = 0; k < 2; ++k)
+        group->button(k)->setGeometry(0, (need.height() - 1) * k, need.width(), need.height());
+    panel->setGeometry(x, y, need.width() + 8, 2 * need.height() - 1);
     return panel;
 }
 
@@ -101,7 +132,6 @@ SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, cons
 void SettingsDialog::build() {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("settings"));
-    setFixedSize(181, 361);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kDarkGrey);
@@ -111,28 +141,16 @@ void SettingsDialog::build() {
     QPalette white = pal;
     white.setColor(QPalette::WindowText, Qt::white);
 
-    lblshp_ = new QLabel(this);
-    lblshp_->setObjectName(QStringLiteral("lblshp"));
-    lblshp_->setGeometry(8, 8, 193, 17);
-    lblshp_->setFont(consoleFont(9));
-    lblshp_->setPalette(white);
-    lblshp_->setText(QStringLiteral("blox shape - ") + shown(s_.shapeFile));
-
-    lblsty_ = new QLabel(this);
-    lblsty_->setObjectName(QStringLiteral("lblsty"));
-    lblsty_->setGeometry(8, 88, 193, 17);
-    lblsty_->setFont(consoleFont(9));
-    lblsty_->setPalette(white);
-    lblsty_->setText(QStringLiteral("blox style - ") + shown(s_.styleFile));
-
+    // The boxes take the sizes their texts need in the fonts this machine has: the dialog keeps
+    // its classic arrangement and proportions, and grows where a text would otherwise be cut.
     const std::string data = QFile::encodeName(appDir_).toStdString() + "/data";
-    auto makeList = [&](const char* name, int y, int h, const std::string& suffix) {
+    auto makeList = [&](const char* name, const std::string& suffix) {
         auto* list = new QListWidget(this);
         list->setObjectName(QLatin1String(name));
-        list->setGeometry(8, y, 161, h);
         list->setFont(consoleFont(8.25));
         list->setPalette(QApplication::palette());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const std::string& f : fileNames(data, suffix)) {
             auto* item = new QListWidgetItem(shown(f), list);
             item->setData(Qt::UserRole, QByteArray::fromStdString(f));
@@ -141,19 +159,44 @@ void SettingsDialog::build() {
         list->clearSelection();
         return list;
     };
-    File1_ = makeList("File1", 24, 61, ".kblox");
-    File2_ = makeList("File2", 104, 50, ".style");
+    File1_ = makeList("File1", ".kblox");
+    File2_ = makeList("File2", ".style");
     connectList(File1_, &SettingsDialog::chooseShape);
     connectList(File2_, &SettingsDialog::chooseStyle);
+    auto makeName = [&](const char* name, const QString& prefix, const std::string& current,
+                        const QListWidget* list) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(consoleFont(9));
+        l->setPalette(white);
+        // Wide enough for the name of any entry it may come to show, up to a limit that a
+        // freak file name cannot stretch the dialog past.
+        const QFontMetrics fm(l->font());
+        int w = fm.horizontalAdvance(prefix + shown(current));
+        for (int i = 0; i < list->count(); ++i)
+            w = std::max(w, fm.horizontalAdvance(prefix + list->item(i)->text()));
+        l->resize(std::clamp(w + 2, 193, kMostNameWidth), std::max(17, fm.height() + 2));
+        l->setText(fitted(l, prefix + shown(current)));
+        return l;
+    };
+    lblshp_ = makeName("lblshp", QStringLiteral("blox shape - "), s_.shapeFile, File1_);
+    lblsty_ = makeName("lblsty", QStringLiteral("blox style - "), s_.styleFile, File2_);
+    // A list is wide enough for its longest entry beside its scroll bar.
+    auto listWidth = [](QListWidget* list) {
+        const int bar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        return std::clamp(list->sizeHintForColumn(0) + 2 * list->frameWidth() + bar + 4, 161,
+                          kMostNameWidth);
+    };
+    const int listW = std::max(listWidth(File1_), listWidth(File2_));
 
     optMut_ = new QButtonGroup(this);
     optMut_->setObjectName(QStringLiteral("optMut"));
-    optionPanel(this, 16, 160, optMut_, "NOISY", "quiet")
-        ->setObjectName(QStringLiteral("Picture2"));
+    QWidget* picture2 = optionPanel(this, 0, 0, optMut_, "NOISY", "quiet");
+    picture2->setObjectName(QStringLiteral("Picture2"));
     optdbg_ = new QButtonGroup(this);
     optdbg_->setObjectName(QStringLiteral("optdbg"));
-    optionPanel(this, 104, 160, optdbg_, "ENJOY", "debug")
-        ->setObjectName(QStringLiteral("Picture1"));
+    QWidget* picture1 = optionPanel(this, 0, 0, optdbg_, "ENJOY", "debug");
+    picture1->setObjectName(QStringLiteral("Picture1"));
     if (auto* b = optMut_->button(g_.muteOpt != 0 ? 1 : 0)) b->setChecked(true);
     if (auto* b = optdbg_->button(g_.debugOpt != 0 ? 1 : 0)) b->setChecked(true);
     connect(optMut_, &QButtonGroup::idClicked, this,
@@ -163,11 +206,43 @@ void SettingsDialog::build() {
         if (showDebug_) showDebug_(k != 0);
     });
 
+    // Below the note, in two lines: the dialog is narrow.
+    pauseOnFocusLoss_ = new QCheckBox(QStringLiteral("Pause when the window\nloses focus"), this);
+    pauseOnFocusLoss_->setObjectName(QStringLiteral("chkPause"));
+    pauseOnFocusLoss_->setAccessibleName(QStringLiteral("Pause when the window loses focus"));
+    pauseOnFocusLoss_->setFont(consoleFont(8.25));
+    pauseOnFocusLoss_->setPalette(white);
+    pauseOnFocusLoss_->setChecked(s_.pauseOnFocusLoss != 0);
+    connect(pauseOnFocusLoss_, &QCheckBox::toggled, this,
+            [this](bool on) { s_.pauseOnFocusLoss = on ? 1 : 0; });
+
+    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setFont(consoleFont(36));
+    Command1_->setPalette(QApplication::palette());
+    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Top to bottom, in the classic order and spacing.
+    const int inner = std::max(
+        {listW, picture1->width() + picture2->width() + 23, pauseOnFocusLoss_->sizeHint().width()});
+    int y = kMargin;
+    lblshp_->move(kMargin, y);
+    y += lblshp_->height() - 1;
+    File1_->setGeometry(kMargin, y, listW, 61);
+    y += 61 + 3;
+    lblsty_->move(kMargin, y);
+    y += lblsty_->height() - 1;
+    File2_->setGeometry(kMargin, y, listW, 50);
+    y += 50 + 6;
+    picture2->move(16, y);
+    picture1->move(std::max(104, picture2->geometry().right() + 23), y);
+    y += std::max(picture1->height(), picture2->height()) + 7;
+
     // The note keeps the plain label look: black text on light grey, in the largest size of
     // the default font that fits its box.
     auto* label3 = new QLabel(this);
     label3->setObjectName(QStringLiteral("Label3"));
-    label3->setGeometry(16, 200, 153, 73);
+    label3->setGeometry(16, y, inner - 8, 73);
     QPalette plain = QApplication::palette();
     plain.setColor(QPalette::Window, QColor(240, 240, 240));
     plain.setColor(QPalette::WindowText, Qt::black);
@@ -179,31 +254,31 @@ void SettingsDialog::build() {
         "In debug mode: press number 1-7 to change the next piece into which you want; press "
         "number 9 for something exciting; this option won't be saved."));
     QFont noteFont = label3->font();
+    int noteH = 73;
     for (int px = 11; px >= 7; --px) {
         noteFont.setPixelSize(px);
-        const QRect need = QFontMetrics(noteFont).boundingRect(QRect(0, 0, label3->width(), 1000),
-                                                               Qt::TextWordWrap, label3->text());
-        if (need.height() <= label3->height()) break;
+        noteH =
+            QFontMetrics(noteFont)
+                .boundingRect(QRect(0, 0, label3->width(), 1000), Qt::TextWordWrap, label3->text())
+                .height();
+        if (noteH <= 73) break;
     }
     label3->setFont(noteFont);
+    // With a font too large for the box even at its smallest size, the box grows instead.
+    label3->resize(label3->width(), std::max(73, noteH));
+    y += label3->height() + 5;
 
-    // Below the note, in two lines: the dialog is narrow.
-    pauseOnFocusLoss_ = new QCheckBox(QStringLiteral("Pause when the window\nloses focus"), this);
-    pauseOnFocusLoss_->setObjectName(QStringLiteral("chkPause"));
-    pauseOnFocusLoss_->setAccessibleName(QStringLiteral("Pause when the window loses focus"));
-    pauseOnFocusLoss_->setGeometry(16, 278, 157, 36);
-    pauseOnFocusLoss_->setFont(consoleFont(8.25));
-    pauseOnFocusLoss_->setPalette(white);
-    pauseOnFocusLoss_->setChecked(s_.pauseOnFocusLoss != 0);
-    connect(pauseOnFocusLoss_, &QCheckBox::toggled, this,
-            [this](bool on) { s_.pauseOnFocusLoss = on ? 1 : 0; });
+    pauseOnFocusLoss_->setGeometry(16, y, std::max(157, pauseOnFocusLoss_->sizeHint().width()),
+                                   std::max(36, pauseOnFocusLoss_->sizeHint().height()));
+    y += pauseOnFocusLoss_->height() + 2;
+    const QSize ok = QSize(81, 41).expandedTo(Command1_->sizeHint());
+    Command1_->setGeometry(kMargin, y, ok.width(), ok.height());
+    y += ok.height() + 4;
 
-    Command1_ = new QPushButton(QStringLiteral("OK"), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setGeometry(8, 316, 81, 41);
-    Command1_->setFont(consoleFont(36));
-    Command1_->setPalette(QApplication::palette());
-    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+    int right = 181 - kMargin - 4;
+    for (const QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        right = std::max(right, w->geometry().right());
+    setFixedSize(right + 1 + kMargin + 4, y);
 }
 
 void SettingsDialog::connectList(QListWidget* list,
@@ -239,7 +314,7 @@ void SettingsDialog::chooseShape(const std::string& name) {
         return;
     }
     s_.shapeFile = name;
-    lblshp_->setText(QStringLiteral("blox shape - ") + shown(name));
+    lblshp_->setText(fitted(lblshp_, QStringLiteral("blox shape - ") + shown(name)));
 }
 
 void SettingsDialog::chooseStyle(const std::string& name) {
@@ -250,7 +325,7 @@ void SettingsDialog::chooseStyle(const std::string& name) {
         return;
     }
     s_.styleFile = name;
-    lblsty_->setText(QStringLiteral("blox style - ") + shown(name));
+    lblsty_->setText(fitted(lblsty_, QStringLiteral("blox style - ") + shown(name)));
 }
 
 } // namespace zembrik

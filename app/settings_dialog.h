@@ -21,7 +21,8 @@ namespace zembrik {
 
 struct Style;
 
-// Form3: modal dialog (run with exec()), 181x361, owned by the main window. A list entry chosen
+// Form3: modal dialog (run with exec()), owned by the main window, as large as its texts need
+// in the fonts at hand (about 213 x 390). A list entry chosen
 // loads that shape set or style at once; a load error is shown in a message box and the
 // old data and name stay. showDebug(true/false) shows or hides the main window's debug
 // read-out when the debug switch changes.

@@ -38,7 +38,7 @@ TEST_F(ControlsDialogTest, OpensWithTheNamesOfTheCurrentKeys) {
     EXPECT_EQ(box("tfd")->text(), "32 Space");
     EXPECT_EQ(box("thd")->text(), "67 C");
     EXPECT_EQ(box("tst")->text(), "") << "a code without a name shows nothing";
-    EXPECT_EQ(box("trr")->geometry(), QRect(416, 144, 65, 18));
+    EXPECT_EQ(box("trr")->geometry(), QRect(415, 144, 67, 18));
 }
 
 TEST_F(ControlsDialogTest, KeyPressAssignsAtOnceAndShowsTheName) {
@@ -95,6 +95,28 @@ TEST_F(ControlsDialogTest, TabWalksTheBoxesInOrderWithoutAssigning) {
     EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
     EXPECT_EQ(g.keyHd, kDefaultKeys.hd);
     EXPECT_EQ(g.keySt, 7);
+}
+
+TEST_F(ControlsDialogTest, TheBoxWithTheFocusIsFramedAndNoOtherIs) {
+    open();
+    const QColor frame(0, 84, 200);
+    auto framed = [&](const char* name) {
+        const QImage shot = dialog->grab().toImage();
+        const QRect r = box(name)->geometry();
+        // Both frame pixels on each side, and not the text area inside them.
+        for (QPoint p : {r.topLeft(), r.topLeft() + QPoint(1, 1), r.bottomRight(),
+                         r.bottomRight() - QPoint(1, 1), QPoint(r.left(), r.center().y()),
+                         QPoint(r.right(), r.center().y())})
+            if (shot.pixelColor(p) != frame) return false;
+        return shot.pixelColor(r.topLeft() + QPoint(2, 2)) != frame;
+    };
+    box("Tml")->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(framed("Tml"));
+    EXPECT_FALSE(framed("tmr"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_FALSE(framed("Tml"));
+    EXPECT_TRUE(framed("tmr"));
 }
 
 } // namespace
