@@ -1,6 +1,11 @@
 // The block style reader: line rules, verbatim names, and the old images kept on any error.
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
 #include <sys/stat.h>
 
 #include "render/style_file.h"
@@ -205,7 +210,7 @@ TEST_F(StyleFile, ByteOrderMarkIsSkippedAndNamesAreBytes) {
 }
 
 TEST(ShippedStyles, LoadWithTheStatedSizes) {
-    for (const char* name : {"classic.style", "flat.style"}) {
+    for (const char* name : {"classic.style", "flat.style", "contrast.style"}) {
         Style s;
         ASSERT_EQ(loadstyle(s, ZEMBRIK_SOURCE_DIR, name), "") << name;
         EXPECT_EQ(s.picBlox.size(), QSize(128, 64)) << name;
@@ -214,6 +219,42 @@ TEST(ShippedStyles, LoadWithTheStatedSizes) {
         EXPECT_EQ(s.picWall.size(), QSize(16, 192)) << name;
         EXPECT_FALSE(s.picSpare.isNull()) << name;
     }
+}
+
+// In the style for colour-blind players a shape is known by its pattern alone: the pixels of a
+// lone block that differ from its body colour (its commonest colour other than the black and
+// white of outline and pattern) form a different picture for each of the seven shapes, and the
+// settled stack stands far apart in brightness from the empty well.
+TEST(ShippedStyles, ContrastShapesDifferByPatternAndTheStackStandsOut) {
+    Style s;
+    ASSERT_EQ(loadstyle(s, ZEMBRIK_SOURCE_DIR, "contrast.style"), "");
+    auto patternOf = [&](int row) {
+        std::map<QRgb, int> count;
+        for (int y = 1; y < 7; ++y)
+            for (int x = 1; x < 7; ++x)
+                if (const QRgb c = s.picBlox.pixel(x, row * 8 + y);
+                    c != qRgb(0, 0, 0) && c != qRgb(255, 255, 255))
+                    ++count[c];
+        const QRgb body = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
+                              return a.second < b.second;
+                          })->first;
+        std::string picture;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                picture += s.picBlox.pixel(x, row * 8 + y) == body ? '.' : '#';
+        return std::pair(body, picture);
+    };
+    std::set<std::string> pictures;
+    for (int row = 1; row <= 7; ++row) {
+        const auto [body, picture] = patternOf(row);
+        // A strong pattern: at least a fifth of the face inside the outline.
+        EXPECT_GE(std::count(picture.begin(), picture.end(), '#'), 28 + 7) << row;
+        pictures.insert(picture);
+    }
+    EXPECT_EQ(pictures.size(), 7u);
+    const QRgb settled = patternOf(0).first;
+    const QRgb empty = s.picBlox.pixel(121, 1);
+    EXPECT_GE(qGray(settled) - qGray(empty), 180);
 }
 
 } // namespace

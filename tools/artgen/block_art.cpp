@@ -2,6 +2,7 @@
 #include "block_art.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace artgen {
 
@@ -20,6 +21,30 @@ constexpr const char* kMarks[8][4] = {
     {"#..#", "....", "....", "#..#"}, // J: four corner dots
     {"....", ".##.", ".##.", "...."}, // L: centre dot
 };
+
+// The bold face pattern of each shape in the patterned style, over the whole 8 x 8 cell so that
+// stripes run on across joined blocks: true where the pattern colour goes.
+bool patterned(int row, int x, int y) {
+    const int ring = std::max(std::abs(2 * x - 7), std::abs(2 * y - 7)); // 1 centre .. 7 edge
+    switch (row) {
+    case 1: // I: lines across
+        return y % 4 == 2;
+    case 2: // O: a square ring round a dot
+        return ring == 1 || ring == 5;
+    case 3: // T: lines down
+        return x % 4 == 2;
+    case 4: // S: rising diagonal lines
+        return (x + y) % 4 == 1;
+    case 5: // Z: falling diagonal lines
+        return (x - y + 8) % 4 == 1;
+    case 6: // J: a chequer of 2 x 2 squares
+        return (x / 2 + y / 2) % 2 == 0;
+    case 7: // L: a plus
+        return ring <= 5 && (x == 3 || x == 4 || y == 3 || y == 4);
+    default: // the settled stack: a plain face
+        return false;
+    }
+}
 
 QColor mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
@@ -71,6 +96,16 @@ void block(QImage& img, int ox, int oy, int mask, const QColor& body, int markRo
         for (int x = 0; x < 8; ++x) {
             const EdgeInfo e = edgeOf(x, y, mask);
             QColor c = body;
+            if (p.edge == Edge::Patterned) {
+                // Black outline on open sides, then the face pattern in black or white,
+                // whichever stands out more from the body.
+                if (e.dist == 0)
+                    c = QColor(0, 0, 0);
+                else if (patterned(markRow, x, y))
+                    c = lightBody ? QColor(0, 0, 0) : QColor(255, 255, 255);
+                img.setPixelColor(ox + x, oy + y, c);
+                continue;
+            }
             if (p.edge == Edge::Bevel) {
                 if (e.dist == 0)
                     c = outline;

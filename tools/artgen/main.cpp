@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     }
     const std::string root = argv[1];
     const bool ok = writeStyle(root, "classic", artgen::classicPalette()) &&
-                    writeStyle(root, "flat", artgen::flatPalette());
+                    writeStyle(root, "flat", artgen::flatPalette()) &&
+                    writeStyle(root, "contrast", artgen::contrastPalette());
     return ok ? 0 : 1;
 }

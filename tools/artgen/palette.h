@@ -7,8 +7,9 @@
 
 namespace artgen {
 
-// How block edges are drawn: bevelled tiles or flat tiles with rounded gaps.
-enum class Edge { Bevel, Flat };
+// How blocks are drawn: bevelled tiles or flat tiles with rounded gaps, each with a small mark
+// per shape; or outlined tiles whose whole face carries a bold pattern per shape.
+enum class Edge { Bevel, Flat, Patterned };
 
 // One style's colours. Shapes 1..7 are I, O, T, S, Z, J, L.
 struct Palette {
@@ -27,5 +28,9 @@ Palette classicPalette();
 
 // The second style: flat rounded tiles in lighter tones with a slate frame.
 Palette flatPalette();
+
+// The third style, for players who cannot rely on colour: black-outlined tiles whose seven
+// shapes carry seven bold patterns, a near-white settled stack on black, a black and white well.
+Palette contrastPalette();
 
 } // namespace artgen
