@@ -88,7 +88,7 @@ TEST_F(TextFitTest, SettingsDialogTextsFitForEveryEntryAndSwitch) {
     d.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     EXPECT_EQ(clippedTexts(&d), "");
-    EXPECT_GE(d.styleList()->count(), 2);
+    EXPECT_GE(d.styleList()->count(), 3);
     for (QListWidget* list : {d.shapeList(), d.styleList()})
         for (int i = 0; i < list->count(); ++i) {
             list->setCurrentRow(i);
