@@ -35,6 +35,23 @@ constexpr std::array<BoxPlace, 9> kPlaces{{
     {&Game::keySt, "tst", 376, 32},
 }};
 
+// A picture drawn with each of its pixels as a sharp block on a high-density screen, where a
+// label would smooth it.
+class PixelArt : public QWidget {
+  public:
+    PixelArt(const QPixmap& pixmap, QWidget* parent) : QWidget(parent), pixmap_(pixmap) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawPixmap(QRect(QPoint(), pixmap_.deviceIndependentSize().toSize()), pixmap_);
+    }
+
+  private:
+    QPixmap pixmap_;
+};
+
 } // namespace
 
 KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent)
@@ -143,8 +160,7 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QD
     setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* bg = new QLabel(this);
-    bg->setPixmap(QPixmap(QStringLiteral(":/art/controls_bg.png")));
+    auto* bg = new PixelArt(QPixmap(QStringLiteral(":/art/controls_bg.png")), this);
     bg->setGeometry(0, 0, 457, 221);
 
     QWidget* previous = nullptr;
