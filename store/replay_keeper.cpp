@@ -1,0 +1,34 @@
+// Handing finished games to the file thread.
+#include "store/replay_keeper.h"
+
+#include <cstdio>
+
+#include "store/replay_files.h"
+
+namespace zembrik {
+
+std::string ReplayKeeper::gameEnded(const Game& g, GameEnd how, int64_t endTime,
+                                    BestReplays bests) {
+    if (!recorder_.recording()) return {};
+    std::optional<Replay> replay = recorder_.finish(g, how, endTime);
+    // Every lock scores, so a game without points placed no piece: nothing to watch.
+    if (!(g.score > 0)) return {};
+    if (!replay) {
+        // Only a game far longer than anyone plays gets here: say so rather than lose it quietly.
+        std::fprintf(stderr, "zembrik: the game was too long to keep as a replay\n");
+        return {};
+    }
+    const std::string stem = replayStem(endTime);
+    jobs_.post([folder = folder_, stem, replay = std::move(*replay), bests = std::move(bests)] {
+        const SavedReplay saved = saveReplayFile(folder, stem, encodeReplay(replay));
+        if (!saved.error.empty()) {
+            std::fprintf(stderr, "zembrik: the replay was not kept: %s\n", saved.error.c_str());
+            return;
+        }
+        const std::string err = pruneReplays(folder, kReplaysKept, bests);
+        if (!err.empty()) std::fprintf(stderr, "zembrik: old replays stay: %s\n", err.c_str());
+    });
+    return stem;
+}
+
+} // namespace zembrik

@@ -1,0 +1,45 @@
+// Keeping the replay of every game: recorded in memory while it runs, written and the folder
+// pruned on the file thread once it has ended.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/random.h"
+#include "core/record.h"
+#include "engine/tick.h"
+#include "store/file_jobs.h"
+#include "store/replay_recorder.h"
+
+namespace zembrik {
+
+// Whether the replay file of that name belongs to a game that set a best: such replays stay.
+using BestReplays = std::function<bool(const std::string& fileName)>;
+
+class ReplayKeeper {
+  public:
+    // rng and seeds: the game's own (see ReplayRecorder). folder: the replays folder, made
+    // when the first replay is written.
+    ReplayKeeper(Random& rng, SeedSource& seeds, std::string folder)
+        : recorder_(rng, seeds), folder_(std::move(folder)) {}
+
+    ReplayRecorder& recorder() { return recorder_; }
+    const std::string& folder() const { return folder_; }
+
+    // The game has ended (g as it ended, before anything resets it) at endTime (seconds since
+    // 1970 UTC). A game that placed a piece is written as replays/<stem>.zrp on the file
+    // thread, then the folder is pruned to the newest kReplaysKept besides the bests. A failure
+    // is written to standard error, once. Returns the stem of the name it will have (empty
+    // when nothing is kept).
+    std::string gameEnded(const Game& g, GameEnd how, int64_t endTime, BestReplays bests = {});
+    // Returns once every replay handed over is written.
+    void flush() { jobs_.wait(); }
+
+  private:
+    ReplayRecorder recorder_;
+    std::string folder_;
+    FileJobs jobs_;
+};
+
+} // namespace zembrik

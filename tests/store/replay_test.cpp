@@ -1,0 +1,424 @@
+// Replays: recorded games rerun exactly, the file round trip, bad files, and the kept-files rule.
+#include "store/replay.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/keys.h"
+#include "pieces/shape_file.h"
+#include "store/replay_files.h"
+#include "store/replay_player.h"
+#include "store/replay_recorder.h"
+
+namespace fs = std::filesystem;
+
+namespace zembrik {
+namespace {
+
+constexpr int kKeys[] = {37, 39, 40, 90, 38, 65, 32, 67};
+
+// A source of seeds that changes on every call, as the clock does.
+struct ClockLikeSeeds : SeedSource {
+    uint64_t now = 1'765'000'000'000'000'000ull;
+    uint64_t nextSeed() override { return now += 16'666'667 + (now % 977); }
+};
+
+// Plays like the window: the host ends the recording where the window does.
+struct WindowLikeHost : Host {
+    Game* g = nullptr;
+    ReplayRecorder* rec = nullptr;
+    std::optional<Replay> replay;
+    std::vector<std::string> sounds;
+    void playsound(std::string_view code, int16_t) override { sounds.emplace_back(code); }
+    void rend(int16_t) override {}
+    void shplvl_Click(int16_t level) override { g->curLevel = level; }
+    void topOut() override { replay = rec->finish(*g, GameEnd::TopOut, 1765180517); }
+    void gotomenu() override {
+        if (g->inGame == InGame::Menu) return;
+        replay = rec->finish(*g, GameEnd::Escape, 1765180517);
+        abandonGame(*g);
+    }
+};
+
+std::unique_ptr<Game> menuRecord(int16_t level, int16_t qua) {
+    auto g = std::make_unique<Game>();
+    EXPECT_EQ(loadshapes(*g, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
+    emptyShapeZero(*g);
+    g->curLevel = level;
+    g->quaOpt = qua;
+    g->holdOpt = 1;
+    g->clbOpt = 2;
+    g->climbLimit = 3;
+    g->keyMl = 37, g->keyMr = 39, g->keyMd = 40, g->keyRl = 90, g->keyRr = 38, g->keyRo = 65;
+    g->keyFd = 32, g->keyHd = 67, g->keySt = 13;
+    return g;
+}
+
+// A played game: random key presses between tick calls of mostly one step, some of several
+// and one stall of three seconds; ends by top-out, or by Escape after `escapeAt` calls.
+struct Played {
+    std::unique_ptr<Game> g;
+    Replay replay;
+    std::vector<std::string> sounds;
+};
+
+Played play(uint64_t dice, int16_t level, int16_t qua, int escapeAt = -1) {
+    Played p;
+    p.g = menuRecord(level, qua);
+    Game& g = *p.g;
+    XorShiftRandom rng;
+    ClockLikeSeeds seeds;
+    ReplayRecorder rec(rng, seeds);
+    WindowLikeHost host;
+    host.g = &g;
+    host.rec = &rec;
+    Rules rules{host, rec.random(), rec.seeds()};
+    // A second game on the same record: the queue, lines and hold flag carry over.
+    for (int game = 0; game < 2; ++game) {
+        const uint64_t gameSeed = seeds.nextSeed();
+        rng.seed(gameSeed);
+        rec.begin(g, gameSeed, "centre.kblox");
+        newGame(g, host, rng);
+        bool held[8] = {};
+        for (int call = 0; g.inGame != InGame::Menu; ++call) {
+            dice = dice * 6364136223846793005ull + 1442695040888963407ull;
+            const auto r = static_cast<unsigned>(dice >> 33);
+            if (game == 1 && call == escapeAt) {
+                rec.keyDown(27);
+                keyDown(g, host, 27);
+                break;
+            }
+            if (r % 5 == 0) {
+                const int k = static_cast<int>((r / 5) % 8);
+                held[k] ? rec.keyUp(kKeys[k]) : rec.keyDown(kKeys[k]);
+                held[k] ? keyUp(g, kKeys[k]) : keyDown(g, host, kKeys[k]);
+                held[k] = !held[k];
+            }
+            if (r % 97 == 0) {
+                rec.releaseKeys();
+                releaseHeldKeys(g);
+                std::fill(std::begin(held), std::end(held), false);
+            }
+            const int32_t steps =
+                call == 400 ? 180 : (r % 13 == 0 ? 2 + static_cast<int32_t>(r % 3) : 1);
+            rec.beforeCall(steps);
+            tick(g, rules, steps);
+            rec.afterCall(g);
+        }
+    }
+    EXPECT_TRUE(host.replay.has_value());
+    if (host.replay) p.replay = *host.replay;
+    p.sounds = host.sounds;
+    return p;
+}
+
+struct Rerun {
+    std::string divergence;
+    std::unique_ptr<Game> g = std::make_unique<Game>();
+    std::vector<std::string> sounds;
+};
+
+Rerun rerun(const Replay& r) {
+    Rerun out;
+    struct SoundHost : NullHost {
+        std::vector<std::string>* sounds;
+        void playsound(std::string_view code, int16_t) override { sounds->emplace_back(code); }
+    } host;
+    host.sounds = &out.sounds;
+    ReplayPlayer player(r, *out.g, host);
+    player.start();
+    while (player.runCall()) {
+    }
+    EXPECT_TRUE(player.finished());
+    out.divergence = player.divergence();
+    return out;
+}
+
+size_t count(const Replay& r, ReplayEntry::Kind kind) {
+    return static_cast<size_t>(
+        std::count_if(r.entries.begin(), r.entries.end(),
+                      [kind](const ReplayEntry& e) { return e.kind == kind; }));
+}
+
+TEST(ReplayRerun, GamesWithKeysAndStallsRerunToTheirEnd) {
+    for (const auto& [dice, level, qua, escapeAt] :
+         {std::tuple{1ull, 0, 0, -1}, std::tuple{2ull, 5, 1, -1}, std::tuple{3ull, 12, 1, 500},
+          std::tuple{4ull, 20, 2, -1}, std::tuple{5ull, 8, 0, 700}}) {
+        SCOPED_TRACE(dice);
+        const Played p =
+            play(dice, static_cast<int16_t>(level), static_cast<int16_t>(qua), escapeAt);
+        EXPECT_EQ(p.replay.end, escapeAt >= 0 ? GameEnd::Escape : GameEnd::TopOut);
+        EXPECT_GT(count(p.replay, ReplayEntry::Kind::KeyDown), 10u);
+        EXPECT_GT(count(p.replay, ReplayEntry::Kind::Call), 3u);
+        const Rerun again = rerun(p.replay);
+        EXPECT_EQ(again.divergence, "");
+        // The rerun ends exactly where the game did: the state the file does not check too.
+        if (p.replay.end == GameEnd::TopOut) {
+            EXPECT_EQ(again.g->cells, p.g->cells);
+            EXPECT_EQ(again.g->nextBlox, p.g->nextBlox);
+            EXPECT_EQ(again.g->holdBlox, p.g->holdBlox);
+            EXPECT_EQ(again.g->levelCount, p.g->levelCount);
+        }
+    }
+}
+
+TEST(ReplayRerun, TheStallRanAsOneCallOfItsSteps) {
+    const Played p = play(6, 0, 0);
+    ASSERT_FALSE(p.replay.entries.empty());
+    const auto stall = std::find_if(p.replay.entries.begin(), p.replay.entries.end(),
+                                    [](const ReplayEntry& e) { return e.count == 180; });
+    ASSERT_NE(stall, p.replay.entries.end());
+    EXPECT_EQ(stall->kind, ReplayEntry::Kind::Call);
+    // Every entry's step follows from those before it.
+    int64_t step = 1;
+    for (const ReplayEntry& e : p.replay.entries) {
+        EXPECT_EQ(e.step, step);
+        if (e.kind == ReplayEntry::Kind::Calls || e.kind == ReplayEntry::Kind::Call)
+            step += e.count;
+        if (e.kind == ReplayEntry::Kind::Check) {
+            EXPECT_EQ(e.check.step, step - 1);
+        }
+    }
+    EXPECT_EQ(p.replay.final.step, step - 1);
+}
+
+TEST(ReplayRerun, ChangesShowWhereTheyHappen) {
+    const Played p = play(7, 3, 0);
+    // Other seeds from step 1000 on: other pieces, noticed no earlier than that.
+    Replay seed = p.replay;
+    int64_t changed = 0;
+    for (ReplayEntry& e : seed.entries) {
+        if (e.draws == 0 || e.step <= 1000) continue;
+        e.seed ^= 0x5555;
+        if (changed == 0) changed = e.step;
+    }
+    ASSERT_GT(changed, 0);
+    const std::string diverged = rerun(seed).divergence;
+    ASSERT_EQ(diverged.rfind("replay diverged at step ", 0), 0u) << diverged;
+    EXPECT_GE(std::stoll(diverged.substr(24)), changed);
+
+    // Hard drops pressed as the key that moves left.
+    Replay key = p.replay;
+    for (ReplayEntry& e : key.entries)
+        if (e.code == 32) e.code = 37;
+    EXPECT_NE(rerun(key).divergence, "");
+
+    // A final score off by the smallest step.
+    Replay score = p.replay;
+    ++score.final.scoreBits;
+    EXPECT_EQ(rerun(score).divergence,
+              "replay diverged at step " + std::to_string(score.final.step) + ": score");
+
+    // A game said to end by Escape that the rules end by top-out.
+    Replay how = p.replay;
+    how.end = GameEnd::Escape;
+    EXPECT_EQ(rerun(how).divergence,
+              "replay diverged at step " + std::to_string(how.final.step) + ": end");
+
+    // A game said to go on after the rerun topped out.
+    Replay longer = p.replay;
+    ReplayEntry more = longer.entries.back();
+    more.kind = ReplayEntry::Kind::KeyDown;
+    more.code = 37;
+    longer.entries.push_back(more);
+    EXPECT_EQ(rerun(longer).divergence,
+              "replay diverged at step " + std::to_string(longer.final.step) + ": end");
+}
+
+TEST(ReplayFile, RoundTripKeepsEverything) {
+    for (uint64_t dice : {8ull, 9ull}) {
+        const Played p = play(dice, static_cast<int16_t>(dice), 1, dice == 9 ? 500 : -1);
+        const std::string bytes = encodeReplay(p.replay);
+        const ReplayRead back = decodeReplay(bytes);
+        ASSERT_EQ(back.error, "");
+        EXPECT_TRUE(back.replay == p.replay);
+        EXPECT_EQ(encodeReplay(back.replay), bytes);
+    }
+    // Extreme values of every field survive too.
+    Replay r;
+    r.start.level = 20;
+    r.start.lines = 32767;
+    r.start.climbLimit = 3;
+    r.start.keys.fill(255);
+    r.start.nextBlox = {7, 1, 7};
+    r.start.gameSeed = UINT64_MAX;
+    r.start.shapeName = std::string(255, '\xff');
+    for (size_t i = 0; i < r.start.shapes.size(); ++i)
+        r.start.shapes[i] = static_cast<int16_t>(i % 2 ? -32768 : 32767);
+    ReplayEntry call;
+    call.kind = ReplayEntry::Kind::Call;
+    call.step = 1;
+    call.count = 32767;
+    call.draws = 1;
+    call.seed = UINT64_MAX;
+    r.entries.push_back(call);
+    r.end = GameEnd::Closed;
+    r.endTime = -1;
+    r.final.step = 32767;
+    r.final.wellHash = UINT64_MAX;
+    const ReplayRead back = decodeReplay(encodeReplay(r));
+    ASSERT_EQ(back.error, "");
+    EXPECT_TRUE(back.replay == r);
+}
+
+TEST(ReplayFile, TenMinutesOfBusyPlayStaySmall) {
+    // Key changes every few steps for ten minutes: far more than anyone types.
+    Played p = play(10, 0, 0);
+    Replay r = p.replay;
+    while (r.final.step < 36000) {
+        for (const ReplayEntry& e : p.replay.entries) {
+            ReplayEntry copy = e;
+            copy.seed ^= static_cast<uint64_t>(r.final.step) * 0x9E3779B97F4A7C15ull;
+            copy.step += r.final.step;
+            copy.check.step += r.final.step;
+            r.entries.push_back(copy);
+        }
+        r.final.step += p.replay.final.step;
+    }
+    EXPECT_LT(encodeReplay(r).size(), 100'000u);
+}
+
+class BadReplay : public ::testing::Test {
+  protected:
+    std::string good = encodeReplay(play(11, 1, 0).replay);
+    static std::string error(const std::string& bytes) { return decodeReplay(bytes).error; }
+};
+
+TEST_F(BadReplay, RefusedWithAReasonNeverACrash) {
+    EXPECT_EQ(error(""), "is not a replay file");
+    EXPECT_EQ(error("7 5 0 1\r\n"), "is not a replay file");
+    EXPECT_EQ(error("ZRPL\x01"), "is truncated");
+    std::string newer = good;
+    newer[4] = 2;
+    EXPECT_EQ(error(newer), "is a replay of format 2, this program reads 1");
+    std::string huge = good;
+    huge[9] = 0x7F;
+    EXPECT_EQ(error(huge).rfind("is corrupt (its header gives a body of", 0), 0u);
+    std::string longer = good;
+    longer[6] = static_cast<char>(longer[6] + 1);
+    EXPECT_EQ(error(longer), "is corrupt (its body is not the length its header gives)");
+    EXPECT_EQ(error(good + "x"), "is corrupt (bytes after its end)");
+    // Every shorter file is refused.
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_NE(error(good.substr(0, n)), "") << n;
+    EXPECT_EQ(error(good.substr(0, good.size() - 5)), "is truncated");
+    // A changed byte is noticed (the body's checksum) unless it changed nothing that was
+    // decoded (an unused code length); none crashes.
+    const Replay want = decodeReplay(good).replay;
+    for (size_t i = 10; i < good.size(); ++i) {
+        std::string bad = good;
+        bad[i] = static_cast<char>(bad[i] ^ 0x20);
+        const ReplayRead read = decodeReplay(bad);
+        EXPECT_TRUE(!read.error.empty() || read.replay == want) << i;
+    }
+}
+
+TEST_F(BadReplay, ValuesOutOfRangeAreNamed) {
+    Replay r = decodeReplay(good).replay;
+    const auto reason = [](Replay bad) { return error(encodeReplay(bad)); };
+    Replay level = r;
+    level.start.level = 21;
+    EXPECT_EQ(reason(level), "is corrupt (start level is out of range)");
+    Replay climb = r;
+    climb.start.climbLimit = 2;
+    EXPECT_EQ(reason(climb), "is corrupt (climb limit is out of range)");
+    Replay queue = r;
+    queue.start.nextBlox = {3, 0, 2};
+    EXPECT_EQ(reason(queue), "is corrupt (next queue is half empty)");
+    Replay key = r;
+    key.entries.front().kind = ReplayEntry::Kind::KeyDown;
+    key.entries.front().code = 256;
+    EXPECT_EQ(reason(key), "is corrupt (key code is out of range)");
+    Replay steps = r;
+    steps.entries.front().kind = ReplayEntry::Kind::Call;
+    steps.entries.front().count = 32768;
+    EXPECT_EQ(reason(steps), "is corrupt (due steps is out of range)");
+    Replay last = r;
+    ++last.final.step;
+    EXPECT_EQ(reason(last), "is corrupt (final step is out of place)");
+    Replay nan = r;
+    nan.final.scoreBits = 0x7FC00000;
+    EXPECT_EQ(reason(nan), "is corrupt (score is out of range)");
+}
+
+TEST_F(BadReplay, FilesThatAreNotPlainFilesAreRefused) {
+    EXPECT_EQ(readReplayFile("/nonexistent/x.zrp").error, "/nonexistent/x.zrp: cannot be opened");
+    EXPECT_EQ(readReplayFile("/tmp").error, "/tmp: is not a plain file");
+}
+
+class ReplayFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/zembrik-replays-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void touch(const std::string& name) const { std::ofstream(dir + "/" + name) << "x"; }
+    std::set<std::string> names() const {
+        std::set<std::string> out;
+        for (const auto& e : fs::directory_iterator(dir))
+            out.insert(e.path().filename().string());
+        return out;
+    }
+    std::string dir;
+};
+
+TEST_F(ReplayFolder, NamesFollowTheEndOfTheGame) {
+    EXPECT_EQ(replayStem(1796710517), "20261208T061517Z");
+    const std::string sub = dir + "/replays";
+    EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "a").fileName, "20261208T061517Z.zrp");
+    EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "b").fileName, "20261208T061517Z-2.zrp");
+    EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "c").fileName, "20261208T061517Z-3.zrp");
+    // Same second, later game: newer, although '-' sorts before '.'.
+    EXPECT_EQ(listReplays(sub),
+              (std::vector<std::string>{"20261208T061517Z.zrp", "20261208T061517Z-2.zrp",
+                                        "20261208T061517Z-3.zrp"}));
+    for (const char* notOurs : {"20261208T061517Z-1.zrp", "20261208T061517Z-02.zrp",
+                                "2026120xT061517Z.zrp", "20261208T061517Z.zrp~", "a.zrp"})
+        EXPECT_FALSE(parseReplayName(notOurs)) << notOurs;
+    ::chmod(sub.c_str(), 0500);
+    if (::geteuid() != 0) {
+        const SavedReplay refused = saveReplayFile(sub, "20261208T061518Z", "d");
+        EXPECT_EQ(refused.fileName, "");
+        EXPECT_NE(refused.error.find("20261208T061518Z.zrp"), std::string::npos);
+    }
+    ::chmod(sub.c_str(), 0700);
+}
+
+TEST_F(ReplayFolder, KeepsTheNewestAndEveryBest) {
+    // 130 games over two days, some in the same second; every tenth set a best.
+    std::vector<std::string> all;
+    for (int i = 0; i < 130; ++i) {
+        const std::string stem = replayStem(1796710517 + (i / 2) * 600);
+        const std::string name = stem + (i % 2 ? "-2.zrp" : ".zrp");
+        touch(name);
+        all.push_back(name);
+    }
+    touch("notes.txt");
+    fs::create_directory(dir + "/20261208T061517Z-9.zrp"); // a folder is never a replay
+    const auto best = [&](const std::string& n) {
+        const auto at = std::find(all.begin(), all.end(), n);
+        return at != all.end() && (at - all.begin()) % 10 == 0;
+    };
+    EXPECT_EQ(pruneReplays(dir, 100, best), "");
+    std::set<std::string> want(all.end() - 100, all.end());
+    for (size_t i = 0; i < 30; i += 10)
+        want.insert(all[i]);
+    want.insert("notes.txt");
+    want.insert("20261208T061517Z-9.zrp");
+    EXPECT_EQ(names(), want);
+    // Fewer than the limit: nothing goes.
+    EXPECT_EQ(pruneReplays(dir, 200, {}), "");
+    EXPECT_EQ(names(), want);
+}
+
+} // namespace
+} // namespace zembrik
