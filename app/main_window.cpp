@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,18 +14,29 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 #include "app/controls_dialog.h"
 #include "app/menu_panel.h"
+#include "app/places.h"
 #include "app/settings_dialog.h"
 #include "app/settings_file.h"
 #include "app/vk_table.h"
 #include "engine/keys.h"
 #include "render/rend.h"
+#include "store/replay_files.h"
+#include "store/replay_player.h"
 
 namespace zembrik {
 
 namespace {
+
+// The menu's W (watch the newest replay) and, while watching, F (speed).
+constexpr int kKeyWatch = 87, kKeyWatchSpeed = 70;
+
+QString replayLabelText(int speed) {
+    return QString::fromUtf8("REPLAY %1\u00D7\nF: speed   Esc: stop").arg(speed);
+}
 
 void paintBlack(QWidget* w) {
     w->setAutoFillBackground(true);
@@ -105,8 +117,9 @@ template <class Put> void forFrameParts(const Frame& f, bool wellShown, const QR
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, ShellServices services)
-    : appDir_(appDir), places_(findPlaces(appDir)),
-      services_(std::move(services)), rules_{host_, rnd_, services_.seeds} {
+    : appDir_(appDir), places_(findPlaces(appDir)), services_(std::move(services)),
+      replays_(rnd_, services_.seeds, QDir(places_.playerData).filePath("replays").toStdString()),
+      rules_{host_, replays_.recorder().random(), replays_.recorder().seeds()} {
     setMinimumSize(kDesign);
     resize(kDesign);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -152,6 +165,10 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
     lblDeb_->setFont(mono);
     lblDeb_->setFocusPolicy(Qt::NoFocus);
     lblDeb_->hide();
+
+    lblReplay_ = addLabel(8, 8, 200, 44, "", 12);
+    lblReplay_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblReplay_->hide();
 
     p1_ = new MenuPanel(g_, design_);
     p1_->hide();
@@ -232,9 +249,11 @@ void MainWindow::startGame() {
         }
         return;
     }
-    rnd_.seed(services_.seeds.nextSeed());
+    const uint64_t gameSeed = services_.seeds.nextSeed();
+    rnd_.seed(gameSeed);
     p1_->hide();
     Imgtitle_->hide();
+    replays_.recorder().begin(g_, gameSeed, s_.shapeFile);
     newGame(g_, host_, rnd_);
     showGameSurfaces(true);
     for (int16_t i = 0; i < 10; ++i)
@@ -243,7 +262,11 @@ void MainWindow::startGame() {
     setFocus();
 
     ++loopDepth_;
-    FrameLoop loop(g_, services_.clock, host_, [this](int32_t steps) { tick(g_, rules_, steps); });
+    FrameLoop loop(g_, services_.clock, host_, [this](int32_t steps) {
+        replays_.recorder().beforeCall(steps);
+        tick(g_, rules_, steps);
+        replays_.recorder().afterCall(g_);
+    });
     loop.run();
     --loopDepth_;
 }
@@ -253,6 +276,7 @@ void MainWindow::gotomenu() {
         close();
         return;
     }
+    keepReplay(GameEnd::Escape);
     p1_->show();
     Imgtitle_->show();
     abandonGame(g_);
@@ -265,6 +289,7 @@ void MainWindow::gotomenu() {
 }
 
 void MainWindow::topOut() {
+    keepReplay(GameEnd::TopOut);
     p1_->show();
     Imgtitle_->show();
     showGameSurfaces(false);
@@ -275,6 +300,98 @@ void MainWindow::topOut() {
 
 void MainWindow::shplvl_Click(int16_t level) {
     p1_->shplvl_Click(level);
+}
+
+void MainWindow::watchNewestReplay() {
+    if (shuttingDown_ || g_.inGame != InGame::Menu || watching_) return;
+    if (loopDepth_ > 0) {
+        // Asked from the last frame of a game: watch once that loop has returned.
+        if (!watchPending_) {
+            watchPending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                watchPending_ = false;
+                watchNewestReplay();
+            });
+        }
+        return;
+    }
+    replays_.flush(); // the game just ended may still be on its way to the disk
+    const std::vector<std::string> files = listReplays(replays_.folder());
+    if (files.empty()) {
+        services_.alerts.show(AlertIcon::Warning, "Zembrik",
+                              "There is no replay to watch yet: every game you play is kept.");
+        return;
+    }
+    const ReplayRead read = readReplayFile(replays_.folder() + "/" + files.back());
+    if (!read.error.empty()) {
+        services_.alerts.show(AlertIcon::Warning, "Zembrik",
+                              "The newest replay cannot be watched: " + read.error);
+        return;
+    }
+    watchReplay(read.replay);
+}
+
+void MainWindow::watchReplay(const Replay& replay) {
+    beforeWatching_ = std::make_unique<Game>(g_);
+    watching_ = true;
+    watchSpeed_ = 1;
+    lblReplay_->setText(replayLabelText(1));
+    lblReplay_->show();
+    p1_->hide();
+    Imgtitle_->hide();
+    ReplayPlayer player(replay, g_, host_);
+    player.start();
+    showGameSurfaces(true);
+    for (int16_t i = 0; i < 10; ++i)
+        resetbg(bg_, rnd_, i, g_.curLevel);
+    frame_.changeAll(); // the menu has gone: the first frame paints the whole design
+    setFocus();
+
+    // Each recorded call runs once the clock has given as many steps (times the speed) as it
+    // had, so the game shows at the pace it was played, stalls included.
+    int64_t due = 0;
+    ++loopDepth_;
+    FrameLoop loop(g_, services_.clock, host_, [&](int32_t steps) {
+        due += static_cast<int64_t>(steps) * watchSpeed_;
+        while (watching_ && !player.finished()) {
+            const int32_t next = player.nextCallSteps();
+            if (next > due) break;
+            due -= next;
+            player.runCall();
+        }
+        if (!watching_ || player.finished()) g_.inGame = InGame::Menu;
+    });
+    loop.run();
+    --loopDepth_;
+    if (!player.divergence().empty() && player.finished())
+        std::fprintf(stderr, "zembrik: %s\n", player.divergence().c_str());
+
+    watching_ = false;
+    g_ = *beforeWatching_;
+    beforeWatching_.reset();
+    lblReplay_->hide();
+    if (shuttingDown_) return;
+    p1_->show();
+    Imgtitle_->show();
+    showGameSurfaces(false);
+    setWindowTitle("Zembrik");
+    p1_->setFocus();
+    updateDesign();
+}
+
+void MainWindow::watchKey(int code) {
+    if (code == kKeyEscape) {
+        watching_ = false;
+        g_.inGame = InGame::Menu; // the loop ends after this frame
+    } else if (code == kKeyWatchSpeed) {
+        watchSpeed_ = watchSpeed_ == 4 ? 1 : watchSpeed_ * 2;
+        lblReplay_->setText(replayLabelText(watchSpeed_));
+        updateDesign(lblReplay_->geometry());
+    }
+}
+
+void MainWindow::keepReplay(GameEnd how) {
+    replays_.gameEnded(g_, how, static_cast<int64_t>(std::time(nullptr)));
 }
 
 void MainWindow::showGameSurfaces(bool on) {
@@ -523,23 +640,34 @@ void MainWindow::forwardMouse(QMouseEvent* e) {
 
 void MainWindow::keyDownCode(int code) {
     if (code == kKeyF11) {
-        // F11 switches full screen unless the player gave it to an action.
-        const bool taken = g_.inGame != InGame::Menu ? isGameKey(g_, code) : code == g_.keySt;
+        // F11 switches full screen unless the player gave it to an action (a watched game's
+        // keys are not the player's).
+        const bool taken = watching_                   ? false
+                           : g_.inGame != InGame::Menu ? isGameKey(g_, code)
+                                                       : code == g_.keySt;
         if (!taken) {
             toggleFullScreen();
             return;
         }
     }
+    if (watching_) {
+        watchKey(code);
+        return;
+    }
     if (g_.inGame != InGame::Menu) {
+        replays_.recorder().keyDown(code);
         keyDown(g_, host_, code);
         return;
     }
     const MenuKey k = menuKeyDown(g_, code);
     if (k.startGame) startGame();
     if (k.escape) gotomenu();
+    if (code == kKeyWatch && !k.startGame) watchNewestReplay();
 }
 
 void MainWindow::keyUpCode(int code) {
+    if (watching_) return;
+    if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
     keyUp(g_, code);
 }
 
@@ -559,7 +687,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 
 bool MainWindow::event(QEvent* e) {
     // A key released while another window has the keyboard never reports its key-up.
-    if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu) releaseHeldKeys(g_);
+    if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu && !watching_) {
+        replays_.recorder().releaseKeys();
+        releaseHeldKeys(g_);
+    }
     return QWidget::event(e);
 }
 
@@ -571,6 +702,12 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 void MainWindow::shutDown() {
     if (shuttingDown_) return;
     shuttingDown_ = true;
+    if (watching_) {
+        // The record holds the watched game's options and keys: save the player's own.
+        g_ = *beforeWatching_;
+        watching_ = false;
+    }
+    if (g_.inGame != InGame::Menu) keepReplay(GameEnd::Closed);
     // Closed while still loading: the record holds no settings yet, and writing it would
     // replace the player's files with zeros.
     int status = 0;
@@ -590,6 +727,8 @@ void MainWindow::shutDown() {
         }
     }
     services_.sound->shutdown();
+    // The process ends at once: every replay handed over must be on the disk first.
+    replays_.flush();
     services_.terminate(status);
     // Only a test's terminate returns: make sure no frame loop carries on.
     g_.inGame = InGame::Menu;

@@ -25,6 +25,7 @@
 #include "render/frame.h"
 #include "render/scale.h"
 #include "render/style.h"
+#include "store/replay_keeper.h"
 
 class QLabel;
 
@@ -80,6 +81,13 @@ class MainWindow : public QWidget {
     void startGame();
     // The Escape operation: leaves a running game for the menu, or closes the window.
     void gotomenu();
+    // W on the menu: plays the newest replay in the window at real speed, sounds included; F
+    // cycles the speed 1x, 2x, 4x and Esc stops. Returns once it has ended, back on the menu with
+    // the record as it was before. Watching keeps no replay and touches no file. With no replay
+    // (or an unreadable one) a message says so.
+    void watchNewestReplay();
+    bool watching() const { return watching_; }
+    int watchSpeed() const { return watchSpeed_; }
     // Back to the menu after a top-out (the rules have already reset their part).
     void topOut();
     // The level bar click.
@@ -126,6 +134,7 @@ class MainWindow : public QWidget {
     QWidget* p3() const { return P3_; }
     QLabel* title() const { return Imgtitle_; }
     QLabel* debugLabel() const { return lblDeb_; }
+    QLabel* replayLabel() const { return lblReplay_; }
     QLabel* scoreLabel() const { return lblscore_; }
     QLabel* linesLabel() const { return lbllines_; }
     QLabel* pointsLabel() const { return lblpoints_; }
@@ -133,6 +142,7 @@ class MainWindow : public QWidget {
     // The 640 x 480 parent of every widget in the design; never shown itself.
     QWidget* designSurface() const { return design_; }
     bool loopRunning() const { return loopDepth_ > 0; }
+    ReplayKeeper& replays() { return replays_; }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -162,6 +172,11 @@ class MainWindow : public QWidget {
     void forwardMouse(QMouseEvent* e);
     // The window rectangle (device-independent pixels) covering the design rectangle r.
     QRect windowRectOf(const QRect& r) const;
+    // Hands the game that has just ended to the replay keeper, the record as it ended.
+    void keepReplay(GameEnd how);
+    void watchReplay(const Replay& replay);
+    // The watching keys: F, Esc; every other key is ignored while watching.
+    void watchKey(int code);
 
     QString appDir_;
     Places places_;
@@ -173,11 +188,16 @@ class MainWindow : public QWidget {
     Frame frame_;
     XorShiftRandom rnd_;
     GameHost host_{*this};
+    ReplayKeeper replays_; // records every game; the rules draw and seed through it
     Rules rules_;
     int loopDepth_ = 0;
     bool startPending_ = false;
     bool shuttingDown_ = false;
     bool settingsLoaded_ = false; // the settings files have been read
+    bool watching_ = false;
+    bool watchPending_ = false;
+    int watchSpeed_ = 1;                   // steps of the replay per step of the clock: 1, 2, 4
+    std::unique_ptr<Game> beforeWatching_; // the record as watching found it, put back after
 
     QWidget* design_ = nullptr;
     QImage designImg_;                  // the design composed at 1x, for enlarging
@@ -194,6 +214,7 @@ class MainWindow : public QWidget {
     QLabel* lbllines_ = nullptr;  // cleared-rows read-out
     QLabel* lblpoints_ = nullptr; // level and level count read-out, e.g. "H3-42"
     QLabel* lblDeb_ = nullptr;    // the frame loop's debug read-out, in debug mode only
+    QLabel* lblReplay_ = nullptr; // "REPLAY 2×" and the watching keys, while watching
 };
 
 } // namespace zembrik

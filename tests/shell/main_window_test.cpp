@@ -17,6 +17,8 @@
 #include "app/menu_panel.h"
 #include "app/settings_file.h"
 #include "engine/keys.h"
+#include "store/replay_files.h"
+#include "store/replay_player.h"
 
 namespace zembrik {
 namespace {
@@ -274,6 +276,170 @@ TEST_F(MainWindowTest, ClosingDuringAGameEndsTheLoop) {
          });
     EXPECT_EQ(exits, std::vector<int>{0});
     EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 5 \r\n"));
+}
+
+TEST_F(MainWindowTest, EveryGameThatPlacedAPieceLeavesAReplayThatRerunsToItsEnd) {
+    startUp();
+    const QString folder = data("replays");
+    const auto files = [&] { return listReplays(folder.toStdString()); };
+    // Keys in many passes, a stall of three seconds inside one pass, until the top-out.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             const int k = n % 40;
+             if (k == 1) post(QEvent::KeyPress, n % 120 == 1 ? Qt::Key_Left : Qt::Key_Up);
+             if (k == 3) post(QEvent::KeyRelease, n % 120 == 1 ? Qt::Key_Left : Qt::Key_Up);
+             if (k == 6) post(QEvent::KeyPress, Qt::Key_Space);
+             if (k == 8) post(QEvent::KeyRelease, Qt::Key_Space);
+             if (n == 150) clock.now += 3'000'000'000;
+             if (n == 200)
+                 QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+             if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+         });
+    EXPECT_LT(clock.sleeps, 5000);
+    w->replays().flush();
+    ASSERT_EQ(files().size(), 1u);
+    ReplayRead read =
+        readReplayFile((folder + "/" + QString::fromStdString(files()[0])).toStdString());
+    ASSERT_EQ(read.error, "");
+    const Replay& r = read.replay;
+    EXPECT_EQ(r.end, GameEnd::TopOut);
+    EXPECT_EQ(r.start.level, 5);
+    EXPECT_EQ(r.start.shapeName, "centre.kblox");
+    EXPECT_EQ(r.final, checkOf(g(), r.final.step));
+    EXPECT_TRUE(std::any_of(r.entries.begin(), r.entries.end(),
+                            [](const ReplayEntry& e) { return e.count >= 180; }));
+    Game again;
+    NullHost host;
+    ReplayPlayer player(r, again, host);
+    player.start();
+    while (player.runCall()) {
+    }
+    EXPECT_EQ(player.divergence(), "");
+    EXPECT_EQ(again.cells, g().cells);
+
+    // Left before a piece was placed: nothing to keep.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 30) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    w->replays().flush();
+    EXPECT_EQ(files().size(), 1u);
+
+    // Left with Escape, then closed during a game: each kept, the last before the process ends.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 130) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n == 200) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 130) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n == 200) w->close();
+         });
+    ASSERT_EQ(exits, std::vector<int>{0});
+    const std::vector<std::string> all = files();
+    ASSERT_EQ(all.size(), 3u);
+    for (size_t i = 1; i < 3; ++i) {
+        read = readReplayFile((folder + "/" + QString::fromStdString(all[i])).toStdString());
+        ASSERT_EQ(read.error, "");
+        EXPECT_EQ(read.replay.end, i == 1 ? GameEnd::Escape : GameEnd::Closed);
+        EXPECT_GT(read.replay.final.scoreBits, 0u);
+    }
+}
+
+TEST_F(MainWindowTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) {
+    startUp();
+    post(QEvent::KeyPress, Qt::Key_W);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(alerts.shown.size(), 1u); // nothing to watch yet
+    EXPECT_NE(std::get<2>(alerts.shown[0]).find("no replay"), std::string::npos);
+
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n % 30 == 1) post(QEvent::KeyPress, n % 90 == 1 ? Qt::Key_Right : Qt::Key_Z);
+             if (n % 30 == 3) post(QEvent::KeyRelease, n % 90 == 1 ? Qt::Key_Right : Qt::Key_Z);
+             if (n % 30 == 5) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n % 30 == 7) post(QEvent::KeyRelease, Qt::Key_Space);
+             if (n == 100) clock.now += 2'000'000'000;
+         });
+    const int played = clock.sleeps;
+    const QImage lastWell = w->frame().p2;
+    const QString lastScore = w->frame().score;
+    const Game after = g();
+    w->replays().flush();
+    const auto kept = listReplays(data("replays").toStdString());
+
+    // Watched at 4x from the first frame; the keys of the game do nothing to it.
+    std::vector<int> speeds;
+    bool labelShown = false;
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 1) {
+                post(QEvent::KeyPress, Qt::Key_F);
+                post(QEvent::KeyPress, Qt::Key_F);
+            }
+            if (n == 3) {
+                speeds.push_back(w->watchSpeed());
+                labelShown = !w->replayLabel()->isHidden();
+                post(QEvent::KeyPress, Qt::Key_Space);
+                QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+            }
+            if (n == 5) post(QEvent::KeyPress, Qt::Key_F);
+            if (n == 7) {
+                speeds.push_back(w->watchSpeed());
+                post(QEvent::KeyPress, Qt::Key_F);
+                post(QEvent::KeyPress, Qt::Key_F);
+            }
+            if (n > 5000) w->close(); // never reached if it works
+        });
+    EXPECT_EQ(speeds, (std::vector<int>{4, 1}));
+    EXPECT_TRUE(labelShown);
+    EXPECT_NEAR(clock.sleeps, played / 4, played / 20);
+    EXPECT_FALSE(w->watching());
+    EXPECT_TRUE(w->replayLabel()->isHidden());
+    expectMenu();
+    EXPECT_EQ(w->frame().p2, lastWell); // the very frame the game ended on
+    EXPECT_EQ(w->frame().score, lastScore);
+    EXPECT_EQ(g().cells, after.cells);
+    EXPECT_EQ(g().nextBlox, after.nextBlox);
+    EXPECT_EQ(g().curLevel, after.curLevel);
+    w->replays().flush();
+    EXPECT_EQ(listReplays(data("replays").toStdString()), kept);
+
+    // Esc stops at once and leaves the window open; settings written later are the player's.
+    g().curLevel = 3;
+    g().keyMl = 65;
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 20) {
+                EXPECT_EQ(g().curLevel, 5); // the watched game's
+                post(QEvent::KeyPress, Qt::Key_Escape);
+            }
+        });
+    EXPECT_LT(clock.sleeps, 25);
+    EXPECT_TRUE(exits.empty());
+    expectMenu();
+    EXPECT_EQ(g().curLevel, 3);
+    EXPECT_EQ(g().keyMl, 65);
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 20) w->close();
+        });
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 3 \r\n"));
+    EXPECT_TRUE(readFile(data("option_key.000")).startsWith(" 65 \r\n"));
 }
 
 TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
