@@ -44,6 +44,13 @@ int main(int argc, char** argv) {
     if (!parsed.error.empty()) return bad(parsed.error);
     const SimOptions& o = parsed.options;
 
+    if (o.replay) {
+        const zembrik::ReplayRead read = zembrik::readReplayFile(*o.replay);
+        if (!read.error.empty()) return bad(read.error);
+        auto game = std::make_unique<zembrik::Game>();
+        return finish(runReplay(*game, read.replay, o.dumpEvery, std::cout, std::cerr));
+    }
+
     Script script;
     if (!o.soak) {
         std::ifstream file;

@@ -74,6 +74,19 @@ const std::vector<OptionHandler>& optionTable() {
          }},
         {"ghost", true, small(&SimOptions::ghost, 0, 1)},
         {"next", true, small(&SimOptions::next, 0, 1)},
+        {"replay", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             if (v.empty()) return "needs a path";
+             o.replay = v;
+             return {};
+         }},
+        {"dump-every", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             const auto n = parseInteger(v, 1, std::numeric_limits<int64_t>::max());
+             if (!n) return "must be a whole number of 1 or more";
+             o.dumpEvery = *n;
+             return {};
+         }},
     };
     return table;
 }
@@ -93,6 +106,7 @@ std::optional<int64_t> parseInteger(const std::string& text, int64_t lo, int64_t
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions out;
     bool haveScript = false;
+    std::string gameOption; // the first option that sets up a game: a replay brings its own
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 3 || arg.rfind("--", 0) != 0) {
@@ -132,6 +146,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             out.error = "option --" + name + " needs a value";
             return out;
         }
+        if (gameOption.empty() && name != "replay" && name != "dump-every") gameOption = name;
         const std::string problem = entry->apply(out.options, value);
         if (!problem.empty()) {
             out.error = "option --" + name + " " + problem + " (got '" + value + "')";
@@ -139,6 +154,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
     }
     if (out.options.soak && haveScript) out.error = "--soak runs without a script";
+    if (out.options.replay) {
+        if (haveScript)
+            out.error = "--replay runs without a script";
+        else if (!gameOption.empty())
+            out.error =
+                "--" + gameOption + " cannot be given with --replay: the replay holds the game";
+    } else if (out.options.dumpEvery > 0) {
+        out.error = "--dump-every needs --replay";
+    }
     return out;
 }
 

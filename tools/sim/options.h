@@ -19,10 +19,12 @@ struct SimOptions {
     uint64_t seed = 1;
     std::optional<int64_t> steps;
     std::optional<int64_t> soak;
-    std::optional<std::string> style; // .style path for shots; default from the application folder
-    int16_t ghost = 1;                // 0|1
-    int16_t next = 1;                 // 0|1
-    std::string script = "-";         // "-" is standard input
+    std::optional<std::string> style;  // .style path for shots; default from the application folder
+    int16_t ghost = 1;                 // 0|1
+    int16_t next = 1;                  // 0|1
+    std::string script = "-";          // "-" is standard input
+    std::optional<std::string> replay; // a replay file to rerun instead of a script
+    int64_t dumpEvery = 0;             // with a replay: a dump every this many steps (0: none)
 };
 
 // The options, or an error naming the problem (then the options are meaningless).

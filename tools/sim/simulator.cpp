@@ -10,6 +10,7 @@
 #include "engine/keys.h"
 #include "engine/tick.h"
 #include "pieces/shape_file.h"
+#include "store/replay_player.h"
 #include "store/safe_file.h"
 #include "store/text_file.h"
 
@@ -203,6 +204,28 @@ std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& ev
     }
     line(ran, true);
     return {};
+}
+
+int runReplay(Game& g, const Replay& replay, int64_t dumpEvery, std::ostream& out,
+              std::ostream& err) {
+    ReplayHost host(g);
+    ReplayPlayer player(replay, g, host);
+    const auto line = [&](bool end) {
+        out << stateJson(g, player.steps(), host.sounds, end) << '\n';
+        host.sounds.clear();
+    };
+    player.start();
+    int64_t dumps = 0;
+    while (player.runCall() && player.divergence().empty()) {
+        if (dumpEvery > 0 && player.steps() / dumpEvery > dumps) {
+            dumps = player.steps() / dumpEvery;
+            line(false);
+        }
+    }
+    line(true);
+    if (player.divergence().empty()) return 0;
+    err << "zembrik-sim: " << player.divergence() << '\n';
+    return 4;
 }
 
 } // namespace zembrik::sim

@@ -10,6 +10,7 @@
 #include "core/record.h"
 #include "options.h"
 #include "script.h"
+#include "store/replay.h"
 
 namespace zembrik::sim {
 
@@ -39,6 +40,13 @@ std::string runScript(Game& g, const SimOptions& o, const std::vector<Event>& ev
 // the record's invariants after every step. Writes one JSON summary line; on a broken
 // invariant writes the seed and step to err and returns 1, else 0.
 int runSoak(Game& g, const SimOptions& o, std::ostream& out, std::ostream& err);
+
+// Reruns a replay's game on g: a JSON dump line whenever a tick call reaches another multiple
+// of dumpEvery steps (0: none; a call of several steps is dumped once, after its last step) and
+// the end line after the game's end. Returns 0 when the rerun reached the recorded end; 4 when
+// it diverged, with "replay diverged at step S: FIELD" on err (output stops there).
+int runReplay(Game& g, const Replay& replay, int64_t dumpEvery, std::ostream& out,
+              std::ostream& err);
 
 // The record as one JSON object (no line end). `sounds` are "code:count" strings.
 std::string stateJson(const Game& g, int64_t step, const std::vector<std::string>& sounds,
