@@ -117,7 +117,10 @@ template <class Put> void forFrameParts(const Frame& f, bool wellShown, const QR
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, ShellServices services)
-    : appDir_(appDir), places_(findPlaces(appDir)), services_(std::move(services)),
+    : MainWindow(findPlaces(appDir), std::move(services)) {}
+
+MainWindow::MainWindow(const Places& places, ShellServices services)
+    : places_(places), services_(std::move(services)),
       replays_(rnd_, services_.seeds, QDir(places_.playerData).filePath("replays").toStdString()),
       rules_{host_, replays_.recorder().random(), replays_.recorder().seeds()} {
     setMinimumSize(kDesign);
@@ -209,8 +212,20 @@ bool MainWindow::startUp() {
         show();
     QCoreApplication::processEvents();
 
-    QStringList notes = loadfile(g_, s_, style_, appDir_);
+    QStringList notes = loadfile(g_, s_, style_, places_);
     notes += moreNotes;
+    // A portable folder is writable by definition; a per-user folder may not be.
+    if (!places_.portable) {
+        if (const QString why = settingsWriteProblem(places_); !why.isEmpty()) {
+            settingsKept_ = false;
+            const QString text =
+                QStringLiteral("Zembrik cannot write its settings (%1). You can play, but "
+                               "changes to the keys and options will not be kept.")
+                    .arg(why);
+            std::fprintf(stderr, "zembrik: %s\n", qPrintable(text));
+            notes.prepend(text);
+        }
+    }
     settingsLoaded_ = true;
     p1_->lightLevelBar(g_.curLevel);
     p1_->showLevelText();
@@ -225,7 +240,8 @@ bool MainWindow::startUp() {
         services_.alerts.show(AlertIcon::Warning, "Zembrik", notes.join("\r\n").toStdString());
 
     if (g_.muteOpt == 0 &&
-        !services_.sound->setup(appDir_.toStdString(), services_.alerts, g_.muteOpt)) {
+        !services_.sound->setup(places_.modules.toStdString(), places_.shipped.toStdString(),
+                                services_.alerts, g_.muteOpt)) {
         // A fatal sound failure has been shown: end without writing the settings.
         shuttingDown_ = true;
         services_.terminate(1);
@@ -711,14 +727,16 @@ void MainWindow::shutDown() {
     // Closed while still loading: the record holds no settings yet, and writing it would
     // replace the player's files with zeros.
     int status = 0;
-    if (settingsLoaded_) {
+    // Settings that start-up said cannot be kept are not tried again: the player has been
+    // told once, and the files that are there stay as they are.
+    if (settingsLoaded_ && settingsKept_) {
         // Out of full screen the window comes back at the size it had before.
         const QSize client = isFullScreen() ? normalSize_ : size();
         s_.clientWidth = static_cast<int16_t>(std::clamp(client.width(), 0, 32767));
         s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
         s_.fullScreen = isFullScreen() ? 1 : 0;
         for (const QString& err :
-             {writeSettings(g_, s_, appDir_), writeMoreSettings(s_, places_.settings)}) {
+             {writeSettings(g_, s_, places_), writeMoreSettings(s_, places_.settings)}) {
             if (err.isEmpty()) continue;
             // The old files are whole; the exit status tells a caller the settings were lost.
             for (const QString& line : err.split(QLatin1Char('\n')))
@@ -746,7 +764,7 @@ void MainWindow::openControls() {
 
 void MainWindow::openSettings() {
     SettingsDialog d(
-        g_, s_, style_, appDir_, [this](bool on) { showDebug(on); }, this);
+        g_, s_, style_, places_, [this](bool on) { showDebug(on); }, this);
     d.exec();
     updateDesign();
 }

@@ -69,12 +69,16 @@ struct ShellServices {
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
+    // The window of the game whose files are where `places` says.
+    MainWindow(const Places& places, ShellServices services);
+    // The same for the program in appDir, wherever findPlaces puts its files.
     MainWindow(const QString& appDir, ShellServices services);
     ~MainWindow() override;
 
     // Start-up: shows the window as "Loading~" with the busy pointer, reads the settings,
-    // lights the menu, sets up the sound (a fatal failure terminates with status 1 without
-    // writing the settings) and ends with the caption "Zembrik". False after a fatal failure.
+    // warns once (standard error and a message box) when they cannot be kept, lights the menu, sets
+    // up the sound (a fatal failure terminates with status 1 without writing the settings) and ends
+    // with the caption "Zembrik". False after a fatal failure.
     bool startUp();
     // Starts a game and runs its frame loop; returns when the game has ended. Asked for while
     // a frame loop is already running, the start waits until that loop has returned.
@@ -118,8 +122,9 @@ class MainWindow : public QWidget {
     // the menu the panel's key-down (start key, Escape).
     void keyDownCode(int code);
     void keyUpCode(int code);
-    // Writes the settings, releases the sound and terminates: with status 0, or 1 when a
-    // settings file could not be written (each failure is a line on stderr).
+    // Writes the settings unless start-up found they cannot be kept, releases the sound and
+    // terminates: with status 0, or 1 when a settings file could not be written (each failure
+    // is a line on stderr).
     void shutDown();
     // The About box, the Controls dialog and the settings dialog.
     void showAbout();
@@ -128,6 +133,7 @@ class MainWindow : public QWidget {
 
     // State and parts for tests and for the host.
     Game& game() { return g_; }
+    const Places& places() const { return places_; }
     Settings& settings() { return s_; }
     MenuPanel* menu() const { return p1_; }
     QWidget* wellSurface() const { return p2_; }
@@ -178,7 +184,6 @@ class MainWindow : public QWidget {
     // The watching keys: F, Esc; every other key is ignored while watching.
     void watchKey(int code);
 
-    QString appDir_;
     Places places_;
     ShellServices services_;
     Game g_;
@@ -198,6 +203,7 @@ class MainWindow : public QWidget {
     bool watchPending_ = false;
     int watchSpeed_ = 1;                   // steps of the replay per step of the clock: 1, 2, 4
     std::unique_ptr<Game> beforeWatching_; // the record as watching found it, put back after
+    bool settingsKept_ = true;             // the settings folder can be written
 
     QWidget* design_ = nullptr;
     QImage designImg_;                  // the design composed at 1x, for enlarging

@@ -47,25 +47,30 @@ bool listable(const std::string& name) {
     return true;
 }
 
-// The names in a folder that end in suffix and name plain files (or links to them), as bytes:
-// a name need not be valid UTF-8, and it is loaded and saved exactly as it is. Hidden names
-// are left out; the list is in name order.
-std::vector<std::string> fileNames(const std::string& folder, const std::string& suffix) {
+// The names in the folders that end in suffix and name plain files (or links to them), as
+// bytes: a name need not be valid UTF-8, and it is loaded and saved exactly as it is. A name
+// found in more than one folder is listed once. Hidden names are left out; the list is in
+// name order.
+std::vector<std::string> fileNames(const std::vector<std::string>& folders,
+                                   const std::string& suffix) {
     std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (name.size() <= suffix.size() || name[0] == '.' ||
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0 ||
-            !listable(name) || !isReadableFile(folder + "/" + name))
-            continue;
-        names.push_back(std::move(name));
+    for (const std::string& folder : folders) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            std::string name = it->path().filename().string();
+            if (name.size() <= suffix.size() || name[0] == '.' ||
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0 ||
+                !listable(name) || !isReadableFile(folder + "/" + name))
+                continue;
+            names.push_back(std::move(name));
+        }
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const int c = QFile::decodeName(a.c_str()).compare(QFile::decodeName(b.c_str()));
         return c != 0 ? c < 0 : a < b;
     });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 
@@ -119,9 +124,9 @@ QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const c
 
 } // namespace
 
-SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const QString& appDir,
+SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const Places& places,
                                std::function<void(bool)> showDebug, QWidget* parent)
-    : QDialog(parent), g_(g), s_(s), loadStyle_(std::move(loadStyle)), appDir_(appDir),
+    : QDialog(parent), g_(g), s_(s), loadStyle_(std::move(loadStyle)), places_(places),
       showDebug_(std::move(showDebug)) {
     report_ = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("settings"), text);
@@ -143,7 +148,6 @@ void SettingsDialog::build() {
 
     // The boxes take the sizes their texts need in the fonts this machine has: the dialog keeps
     // its classic arrangement and proportions, and grows where a text would otherwise be cut.
-    const std::string data = QFile::encodeName(appDir_).toStdString() + "/data";
     auto makeList = [&](const char* name, const std::string& suffix) {
         auto* list = new QListWidget(this);
         list->setObjectName(QLatin1String(name));
@@ -151,7 +155,7 @@ void SettingsDialog::build() {
         list->setPalette(QApplication::palette());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        for (const std::string& f : fileNames(data, suffix)) {
+        for (const std::string& f : fileNames(places_.dataFolders(), suffix)) {
             auto* item = new QListWidgetItem(shown(f), list);
             item->setData(Qt::UserRole, QByteArray::fromStdString(f));
         }
@@ -307,7 +311,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void SettingsDialog::chooseShape(const std::string& name) {
-    const std::string err = loadShapeSet(g_, appDir_, name);
+    const std::string err = loadShapeSet(g_, places_, name);
     if (!err.empty()) {
         report_(QStringLiteral("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
                     .arg(shown(name), shown(err), shown(s_.shapeFile)));

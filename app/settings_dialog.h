@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/places.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "core/record.h"
@@ -22,18 +23,24 @@ namespace zembrik {
 struct Style;
 
 // Form3: modal dialog (run with exec()), owned by the main window, as large as its texts need
-// in the fonts at hand (about 213 x 390). A list entry chosen
-// loads that shape set or style at once; a load error is shown in a message box and the
+// in the fonts at hand (about 213 x 390). The lists hold the player's and the shipped shape sets
+// and styles, each name once. A list entry chosen loads that shape set or style at once; a load
+// error is shown in a message box and the
 // old data and name stay. showDebug(true/false) shows or hides the main window's debug
 // read-out when the debug switch changes.
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    SettingsDialog(Game& g, Settings& s, Style& style, const QString& appDir,
+    SettingsDialog(Game& g, Settings& s, Style& style, const Places& places,
                    std::function<void(bool)> showDebug, QWidget* parent);
     // The same with the style loading supplied by the caller (tests).
-    SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const QString& appDir,
+    SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const Places& places,
                    std::function<void(bool)> showDebug, QWidget* parent);
+    // The same for the portable folder appDir (tests).
+    SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, const QString& appDir,
+                   std::function<void(bool)> showDebug, QWidget* parent)
+        : SettingsDialog(g, s, std::move(loadStyle), portablePlaces(appDir), std::move(showDebug),
+                         parent) {}
 
     // Replaces the message box used for load errors (tests).
     void setErrorReporter(std::function<void(const QString&)> report) {
@@ -62,7 +69,7 @@ class SettingsDialog : public QDialog {
     Game& g_;
     Settings& s_;
     StyleLoader loadStyle_;
-    QString appDir_;
+    Places places_;
     std::function<void(bool)> showDebug_;
     std::function<void(const QString&)> report_;
     QLabel* lblshp_ = nullptr;              // name of the shape set in use

@@ -63,12 +63,6 @@ constexpr std::array<IntSlot<Settings>, 4> kMoreSlots{{
     {&Settings::fullScreen, "full screen", 0, 1, 0},
 }};
 
-// A file in appDir/data as the file system names it: the folder's bytes as the system encodes
-// them, the file name's bytes as they are (a name need not be valid UTF-8).
-std::string dataPath(const QString& appDir, const std::string& file) {
-    return QFile::encodeName(appDir).toStdString() + "/data/" + file;
-}
-
 // What reading a settings file gave: its text, or why there is none.
 struct FileText {
     std::optional<QByteArray> text; // without a leading UTF-8 byte-order mark
@@ -180,9 +174,9 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
 
 // Reads one file of integers; returns true when shut-down must leave the file alone.
 template <size_t N>
-bool readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const QString& appDir,
+bool readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const Places& places,
               const char* fileName, QStringList& notes) {
-    const FileText file = readSmallFile(dataPath(appDir, fileName));
+    const FileText file = readSmallFile(places.settingsPath(fileName));
     if (!file.text) {
         notes << QStringLiteral("%1 could not be read (%2); the shipped settings are used.%3")
                      .arg(QLatin1String(fileName), file.problem, keptNote(file));
@@ -264,24 +258,27 @@ std::array<std::pair<const char*, QByteArray>, 3> settingsFiles(const Game& g, c
 
 } // namespace
 
-bool isPlainDataFile(const QString& appDir, const std::string& name) {
-    return isReadableFile(dataPath(appDir, name));
+bool isPlainDataFile(const Places& places, const std::string& name) {
+    return isReadableFile(places.dataPath(name));
 }
 
-std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name) {
-    const std::string path = dataPath(appDir, name);
+std::string loadShapeSet(Game& g, const Places& places, const std::string& name) {
+    const std::string path = places.dataPath(name);
     if (!isReadableFile(path)) return path + ": not read, because it " + describePath(path);
     return loadshapes(g, path);
 }
 
-QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir) {
+QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places) {
     QStringList notes;
     std::vector<std::string> kept;
 
-    if (readInts(g, kKeySlots, appDir, "option_key.000", notes)) kept.push_back("option_key.000");
+    if (readInts(g, kKeySlots, places, "option_key.000", notes)) kept.push_back("option_key.000");
 
     s.keyNames = {};
-    const FileText keyNames = readSmallFile(dataPath(appDir, "keycode.000"));
+    // The key names are shipped only: the player has no copy of their own.
+    const FileText keyNames = readSmallFile(
+        QFile::encodeName(QDir(places.shipped).filePath(QStringLiteral("data/keycode.000")))
+            .toStdString());
     if (keyNames.text) {
         const QByteArray& text = *keyNames.text;
         const int skipped = readKeyNames(
@@ -298,7 +295,7 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
     }
 
     std::array<std::string, 2> names;
-    const FileText style = readSmallFile(dataPath(appDir, "option_style.000"));
+    const FileText style = readSmallFile(places.settingsPath("option_style.000"));
     if (style.text) {
         names = twoLines(*style.text);
     } else {
@@ -308,12 +305,12 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
         names = {kDefaultShapeFile, kDefaultStyleFile};
         if (style.keep) kept.push_back("option_style.000");
     }
-    auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, appDir, name); };
+    auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, places, name); };
     s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile, "shape set", loadShapes, notes);
     s.styleFile = loadWithFallback(names[1], kDefaultStyleFile, "style", loadStyle, notes);
     emptyShapeZero(g);
 
-    if (readInts(g, kGameSlots, appDir, "option_game.000", notes))
+    if (readInts(g, kGameSlots, places, "option_game.000", notes))
         kept.push_back("option_game.000");
 
     for (const auto& [name, bytes] : settingsFiles(g, s)) {
@@ -323,6 +320,10 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
             s.keepUnlessChanged.erase(name);
     }
     return notes;
+}
+
+QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir) {
+    return loadfile(g, s, loadStyle, portablePlaces(appDir));
 }
 
 QByteArray gameFileText(const Game& g) {
@@ -344,23 +345,25 @@ QByteArray keyFileText(const Game& g) {
     return out;
 }
 
-QString writeSettings(const Game& g, const Settings& s, const QString& appDir) {
+QString writeSettings(const Game& g, const Settings& s, const Places& places) {
     QStringList errors;
-    const QString dataDir = QDir(appDir).filePath(QStringLiteral("data"));
-    if (!QDir().mkpath(dataDir))
-        return QStringLiteral("%1: the folder cannot be created")
-            .arg(QDir::toNativeSeparators(dataDir));
+    if (const QString err = makePlayerFolder(places.settings); !err.isEmpty())
+        return QStringLiteral("%1 (the folder cannot be created)").arg(err);
+    const std::string folder = QFile::encodeName(places.settings).toStdString() + "/";
     for (const auto& [name, bytes] : settingsFiles(g, s)) {
         // A file that could not be read was reported at start-up; it stays as it is while the
         // player has changed nothing it holds.
         const auto kept = s.keepUnlessChanged.find(name);
         if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) continue;
-        const std::string err =
-            writeFileSafely(dataPath(appDir, name),
-                            std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        const std::string err = writeFileSafely(
+            folder + name, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
         if (!err.empty()) errors << QString::fromStdString(err);
     }
     return errors.join(QLatin1Char('\n'));
+}
+
+QString writeSettings(const Game& g, const Settings& s, const QString& appDir) {
+    return writeSettings(g, s, portablePlaces(appDir));
 }
 
 QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
@@ -394,9 +397,8 @@ QByteArray moreFileText(const Settings& s) {
 }
 
 QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
-    if (!QDir().mkpath(settingsDir))
-        return QStringLiteral("%1: the folder cannot be created")
-            .arg(QDir::toNativeSeparators(settingsDir));
+    if (const QString err = makePlayerFolder(settingsDir); !err.isEmpty())
+        return QStringLiteral("%1 (the folder cannot be created)").arg(err);
     const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
     const QByteArray bytes = moreFileText(s);
     // Left alone, like the other settings files, while it could not be read and is unchanged.
@@ -406,6 +408,14 @@ QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
         writeFileSafely(QFile::encodeName(path).toStdString(),
                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     return QString::fromStdString(err);
+}
+
+QString settingsWriteProblem(const Places& places) {
+    QStringList names;
+    for (const char* name : kSettingsFiles)
+        names << QLatin1String(name);
+    names << QStringLiteral("option_more.000");
+    return writeProblem(places.settings, names);
 }
 
 } // namespace zembrik

@@ -1,4 +1,4 @@
-// Reading and writing the four settings files in the data folder of the application folder.
+// Reading and writing the settings files in the player's settings folder.
 #pragma once
 
 #include <QString>
@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/places.h"
 #include "app/settings.h"
 #include "core/record.h"
 
@@ -17,32 +18,47 @@ struct Style;
 // leave the current style in place on failure.
 using StyleLoader = std::function<std::string(const std::string& name)>;
 
-// Loads the shape set appDir/data/<name> into shapes 1..7; only a plain file is opened, so a
-// pipe or device put in its place cannot stall the game. Returns "" or an error text, and
-// leaves the shape table as it was on error.
-std::string loadShapeSet(Game& g, const QString& appDir, const std::string& name);
+// The settings files the game writes, in the order it writes them (option_more.000 apart).
+inline constexpr const char* kSettingsFiles[] = {"option_game.000", "option_style.000",
+                                                 "option_key.000"};
 
-// True when appDir/data/<name> is a plain file or a link to one (not a folder, pipe or device).
-bool isPlainDataFile(const QString& appDir, const std::string& name);
+// Loads the shape set <name> (the player's one, else the shipped one) into shapes 1..7; only
+// a plain file is opened, so a pipe or device put in its place cannot stall the game. Returns
+// "" or an error text, and leaves the shape table as it was on error.
+std::string loadShapeSet(Game& g, const Places& places, const std::string& name);
 
-// Reads option_key.000, keycode.000, option_style.000 (loading the shape set and the style it
-// names, then emptying shape 0) and option_game.000 from appDir/data, in that order. Never
-// fails: a missing file or value gives the shipped default, a value outside its control's
-// range is clamped, an unusable shape set or style falls back to the shipped one. A UTF-8
-// byte-order mark is skipped; UTF-16 text, and anything but a plain file or a link to one, is
-// not read and goes into s.keepUnlessChanged. Returns one line per problem found, empty when
-// all was well.
-QStringList loadfile(Game& g, Settings& s, Style& style, const QString& appDir);
+// True when the shape set or style <name> that would be loaded is a plain file or a link to
+// one (not a folder, pipe or device).
+bool isPlainDataFile(const Places& places, const std::string& name);
+
+// Reads option_key.000, keycode.000 (shipped only), option_style.000 (loading the shape set
+// and the style it names, then emptying shape 0) and option_game.000, in that order, each
+// settings file from the player's settings folder or, while it has none, the shipped one.
+// Never fails: a missing file or value gives the shipped default, a value outside its
+// control's range is clamped, an unusable shape set or style falls back to the shipped one. A
+// UTF-8 byte-order mark is skipped; UTF-16 text, and anything but a plain file or a link to
+// one, is not read and goes into s.keepUnlessChanged. Returns one line per problem found,
+// empty when all was well.
+QStringList loadfile(Game& g, Settings& s, Style& style, const Places& places);
 
 // The same with the style loading supplied by the caller (tests, tools).
+QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places);
+// The same for the portable folder appDir (tests, tools).
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const QString& appDir);
 
-// Writes option_game.000, option_style.000 and option_key.000 into appDir/data, in that
-// order, each through writeFileSafely (store/safe_file.h): a failure leaves the old file whole,
-// and only a plain file or a link to one is written. A file listed in s.keepUnlessChanged is
-// left alone while its text is unchanged. Returns "" or one line per file that could not be
-// written, naming it and the reason.
+// Writes option_game.000, option_style.000 and option_key.000 into the settings folder
+// (created, readable by the player only, when missing), in that order, each through
+// writeFileSafely (store/safe_file.h): a failure leaves the old file whole, and only a plain
+// file or a link to one is written. A file listed in s.keepUnlessChanged is left alone while
+// its text is unchanged. Returns "" or one line per file that could not be written, naming it
+// and the reason.
+QString writeSettings(const Game& g, const Settings& s, const Places& places);
+// The same for the portable folder appDir (tests, tools).
 QString writeSettings(const Game& g, const Settings& s, const QString& appDir);
+
+// Why the settings could not be written into the settings folder, or "" when they can.
+// Creates and changes nothing.
+QString settingsWriteProblem(const Places& places);
 
 // The exact text of each file as writeSettings writes it (integers as " 5 " or "-1 ",
 // CR LF line ends).

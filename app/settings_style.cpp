@@ -9,22 +9,31 @@ namespace zembrik {
 
 namespace {
 
-StyleLoader styleLoader(Style& style, const QString& appDir) {
-    return [&style, appDir](const std::string& name) -> std::string {
+// Loads a style by name: the player's one when there is one, its images from the player's
+// gfx/ and else the shipped one.
+StyleLoader styleLoader(Style& style, const Places& places) {
+    return [&style, places](const std::string& name) -> std::string {
         // Only a plain file is opened: a pipe in its place would stall the game.
-        if (!isPlainDataFile(appDir, name)) return name + ": not a readable file";
-        return loadstyle(style, QFile::encodeName(appDir).toStdString(), name);
+        if (!isPlainDataFile(places, name)) return name + ": not a readable file";
+        // The images come from the gfx/ beside the style, the player's falling back to the
+        // shipped one.
+        const QString root = places.dataRoot(name);
+        const std::string gfx = QFile::encodeName(root).toStdString() + "/gfx/";
+        const std::string spare = root == places.shipped
+                                      ? std::string()
+                                      : QFile::encodeName(places.shipped).toStdString() + "/gfx/";
+        return loadstyleFile(style, places.dataPath(name), gfx, spare);
     };
 }
 
 } // namespace
 
-QStringList loadfile(Game& g, Settings& s, Style& style, const QString& appDir) {
-    return loadfile(g, s, styleLoader(style, appDir), appDir);
+QStringList loadfile(Game& g, Settings& s, Style& style, const Places& places) {
+    return loadfile(g, s, styleLoader(style, places), places);
 }
 
-SettingsDialog::SettingsDialog(Game& g, Settings& s, Style& style, const QString& appDir,
+SettingsDialog::SettingsDialog(Game& g, Settings& s, Style& style, const Places& places,
                                std::function<void(bool)> showDebug, QWidget* parent)
-    : SettingsDialog(g, s, styleLoader(style, appDir), appDir, std::move(showDebug), parent) {}
+    : SettingsDialog(g, s, styleLoader(style, places), places, std::move(showDebug), parent) {}
 
 } // namespace zembrik

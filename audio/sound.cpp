@@ -71,10 +71,11 @@ Sound::~Sound() {
     shutdown();
 }
 
-bool Sound::setup(const std::string& appDir, Alerts& alerts, int16_t muteOpt) {
+bool Sound::setup(const std::string& moduleDir, const std::string& soundRoot, Alerts& alerts,
+                  int16_t muteOpt) {
     if (muteOpt != 0) return true;
-    const fs::path dir(appDir);
-    const std::string module = (dir / kModuleFile).string();
+    const fs::path dir(soundRoot);
+    const std::string module = (fs::path(moduleDir) / kModuleFile).string();
     std::error_code ec;
     if (!fs::is_regular_file(module, ec)) {
         alerts.show(AlertIcon::Critical, "BASS.DLL", "BASS.DLL does not exists");

@@ -17,12 +17,12 @@ namespace zembrik {
 // The answer may lie outside 0..8 ("abs", or "ers" with a negative count).
 int soundSlot(std::string_view code, int16_t count);
 
-// The sound files in slot order, relative to the application folder.
+// The sound files in slot order, relative to the folder of the shipped files.
 inline constexpr const char* kSoundFiles[] = {"snd/lock.wav",   "snd/erase1.wav", "snd/erase2.wav",
                                               "snd/erase3.wav", "snd/erase4.wav", "snd/land.wav",
                                               "snd/start.wav",  "snd/end.wav",    "snd/hold.wav"};
 
-// The module file looked for in the application folder.
+// The module file looked for in the module folder.
 inline constexpr const char* kModuleFile = "libbass.so";
 
 class Sound {
@@ -35,11 +35,16 @@ class Sound {
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
-    // Runs the set-up and loads the nine sounds from appDir/snd, once, at start-up. With
-    // muteOpt 1 nothing is touched and the answer is true. false = a fatal message was shown
-    // through alerts and nothing stays loaded; the caller ends the program without writing
-    // settings.
-    bool setup(const std::string& appDir, Alerts& alerts, int16_t muteOpt);
+    // Runs the set-up with the module in moduleDir and loads the nine sounds from
+    // soundRoot/snd, once, at start-up. With muteOpt 1 nothing is touched and the answer is
+    // true. false = a fatal message was shown through alerts and nothing stays loaded; the
+    // caller ends the program without writing settings.
+    bool setup(const std::string& moduleDir, const std::string& soundRoot, Alerts& alerts,
+               int16_t muteOpt);
+    // The same with the module and snd/ both in appDir (a portable folder).
+    bool setup(const std::string& appDir, Alerts& alerts, int16_t muteOpt) {
+        return setup(appDir, appDir, alerts, muteOpt);
+    }
     // Plays the sound a code names from its start; never touches the disk and never waits.
     // Silent when muteOpt is 1 or the slot holds no sound (a quiet start, "abs" out of range).
     void playsound(std::string_view code, int16_t count, int16_t muteOpt);

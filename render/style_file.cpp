@@ -89,7 +89,8 @@ QImage readImage(const std::string& path, std::string& problem) {
 
 } // namespace
 
-std::string loadstyleFile(Style& style, const std::string& stylePath, const std::string& gfxDir) {
+std::string loadstyleFile(Style& style, const std::string& stylePath, const std::string& gfxDir,
+                          const std::string& spareGfxDir) {
     const std::string& path = stylePath;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
@@ -116,7 +117,10 @@ std::string loadstyleFile(Style& style, const std::string& stylePath, const std:
     std::array<QImage, kImages> images;
     const std::string gfx = withSlash(gfxDir);
     for (int i = 0; i < kImages; ++i) {
-        const std::string imagePath = gfx + lines[static_cast<size_t>(i)];
+        std::string imagePath = gfx + lines[static_cast<size_t>(i)];
+        struct stat there {};
+        if (!spareGfxDir.empty() && ::lstat(imagePath.c_str(), &there) != 0 && errno == ENOENT)
+            imagePath = withSlash(spareGfxDir) + lines[static_cast<size_t>(i)];
         std::string problem;
         QImage img = readImage(imagePath, problem);
         if (img.isNull())

@@ -17,7 +17,10 @@ inline constexpr int kMaxImageSide = 4096;
 // belongs to the line. Only plain files (or links to them) are opened. Returns "" on success,
 // else an error naming the file as given and the problem; on any error all five images of
 // `style` stay as they were.
-std::string loadstyleFile(Style& style, const std::string& stylePath, const std::string& gfxDir);
+// An image that is not in gfxDir at all is taken from spareGfxDir when one is given (a player's
+// style may use the shipped images).
+std::string loadstyleFile(Style& style, const std::string& stylePath, const std::string& gfxDir,
+                          const std::string& spareGfxDir = {});
 
 // The same for appDir/data/<name>, with the images in appDir/gfx/.
 std::string loadstyle(Style& style, const std::string& appDir, const std::string& name);

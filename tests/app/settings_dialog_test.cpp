@@ -35,7 +35,8 @@ class SettingsDialogTest : public AppDirTest {
     }
     void open() {
         dialog = std::make_unique<SettingsDialog>(
-            g, s, styleLoader(), appDir, [this](bool on) { debugShown.push_back(on); }, nullptr);
+            g, s, styleLoader(), portablePlaces(appDir),
+            [this](bool on) { debugShown.push_back(on); }, nullptr);
         dialog->setErrorReporter([this](const QString& text) { errors << text; });
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
