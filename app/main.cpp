@@ -1,5 +1,6 @@
 // Zembrik: starts the game window and runs it until the player closes it.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -10,6 +11,13 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop entry zembrik.desktop names this program; its icon is also built in, so a
+    // portable folder shows it too.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zembrik"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/zembrik.png").arg(size));
+    QApplication::setWindowIcon(icon);
     zembrik::RealClock clock;
     zembrik::ClockSeeds seeds;
     zembrik::MessageAlerts alerts;

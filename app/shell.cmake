@@ -30,3 +30,12 @@ target_link_libraries(zembrik PRIVATE zembrik_shell)
 # The sound module and the shipped data belong in the application folder with the game.
 add_dependencies(zembrik bass appdata)
 zembrik_warnings(zembrik)
+# The window's icon, the same pictures the desktop menu shows (drawn by tools/artgen).
+set(_zembrik_icons)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND _zembrik_icons ${PROJECT_SOURCE_DIR}/packaging/icons/${size}x${size}/zembrik.png)
+endforeach()
+qt_add_resources(zembrik zembrik_icon
+  PREFIX /icon
+  BASE ${PROJECT_SOURCE_DIR}/packaging/icons
+  FILES ${_zembrik_icons})

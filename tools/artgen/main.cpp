@@ -1,12 +1,17 @@
-// zembrik-artgen: writes the shipped block styles. Usage: zembrik-artgen <source folder>
-// It writes gfx/<style>_*.png and data/<style>.style (five lines, CR LF) under that folder.
+// zembrik-artgen: writes the shipped block styles and the application icon.
+// Usage: zembrik-artgen <source folder>
+// It writes gfx/<style>_*.png and data/<style>.style (five lines, CR LF) under that folder, and
+// packaging/icons/<N>x<N>/zembrik.png for the sizes the desktop menus use.
 #include <cstdio>
 #include <string>
 
 #include <QFile>
 #include <QImage>
 
+#include <QDir>
+
 #include "block_art.h"
+#include "icon_art.h"
 #include "palette.h"
 #include "well_art.h"
 
@@ -38,6 +43,19 @@ bool writeStyle(const std::string& root, const std::string& name, const artgen::
     return true;
 }
 
+// The icon in each size, drawn from the classic style's blocks.
+bool writeIcons(const std::string& root) {
+    const QImage sheet = artgen::blockSheet(artgen::classicPalette());
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string dir =
+            root + "/packaging/icons/" + std::to_string(size) + "x" + std::to_string(size);
+        if (!QDir().mkpath(QString::fromStdString(dir)) ||
+            !save(artgen::iconImage(sheet, size), dir + "/zembrik.png"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +66,6 @@ int main(int argc, char** argv) {
     const std::string root = argv[1];
     const bool ok = writeStyle(root, "classic", artgen::classicPalette()) &&
                     writeStyle(root, "flat", artgen::flatPalette()) &&
-                    writeStyle(root, "contrast", artgen::contrastPalette());
+                    writeStyle(root, "contrast", artgen::contrastPalette()) && writeIcons(root);
     return ok ? 0 : 1;
 }
