@@ -1,10 +1,10 @@
 // SDL2_mixer behind the module's calls: one mixer channel per sound, tracker modules as music.
 #include "audio/mixer_module.h"
+#include "audio/sound_length.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <climits>
 #include <cstring>
 #include <fstream>
 #include <string_view>
@@ -96,19 +96,20 @@ BOOL MixerModule::init(int device, DWORD freq) {
     return finish(kOk, 1);
 }
 
-bool MixerModule::readFile(const void* path, QWORD offset, QWORD length,
-                           std::vector<uint8_t>& bytes) {
+int MixerModule::readFile(const void* path, QWORD offset, QWORD length,
+                          std::vector<uint8_t>& bytes) {
     std::ifstream in(static_cast<const char*>(path), std::ios::binary | std::ios::ate);
-    if (!in) return false;
+    if (!in) return kErrorFileOpen;
     const auto end = static_cast<QWORD>(in.tellg());
-    if (offset > end) return false;
+    if (offset > end) return kErrorFileOpen;
     QWORD size = end - offset;
     if (length != 0 && length < size) size = length;
-    if (size > static_cast<QWORD>(INT_MAX)) return false;
+    // Nothing larger than a sound file may be is read at all.
+    if (size > kMaxSoundFileBytes) return kErrorMem;
     bytes.resize(static_cast<size_t>(size));
     in.seekg(static_cast<std::streamoff>(offset));
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-    return static_cast<QWORD>(in.gcount()) == size;
+    return static_cast<QWORD>(in.gcount()) == size ? kOk : kErrorFileOpen;
 }
 
 DWORD MixerModule::addChannel(std::unique_ptr<Channel> channel) {
@@ -125,13 +126,20 @@ HSTREAM MixerModule::streamCreate(BOOL mem, const void* file, QWORD offset, QWOR
     std::vector<uint8_t> fromDisk;
     const uint8_t* bytes = static_cast<const uint8_t*>(file);
     if (!mem) {
-        if (!readFile(file, offset, length, fromDisk)) return finish(kErrorFileOpen, 0);
+        const int err = readFile(file, offset, length, fromDisk);
+        if (err != kOk) return finish(err, 0);
         bytes = fromDisk.data();
         length = fromDisk.size();
     }
     if (length == 0) return finish(kErrorFileForm, 0);
-    if (length > static_cast<QWORD>(INT_MAX)) return finish(kErrorMem, 0);
+    if (length > kMaxSoundFileBytes) return finish(kErrorMem, 0);
     if (!looksLikeStream(bytes, static_cast<size_t>(length))) return finish(kErrorFileForm, 0);
+    // The decoder makes the whole sound at once: one that would play for hours (a low rate, a
+    // run of silence blocks, thousands of tiny frames) would take gigabytes, and some layouts
+    // would have it read beyond its buffers. Both are refused unread.
+    const SoundMeasure measure = measureSound(bytes, static_cast<size_t>(length));
+    if (measure.refusal != nullptr) return finish(kErrorFileForm, 0);
+    if (measure.seconds > kMaxSoundSeconds) return finish(kErrorMem, 0);
 
     // The decoder copies what it needs, so the caller's bytes are only read here.
     SDL_RWops* rw = SDL_RWFromConstMem(bytes, static_cast<int>(length));
@@ -155,12 +163,13 @@ HMUSIC MixerModule::musicLoad(BOOL mem, const void* file, QWORD offset, DWORD le
     const void* bytes = file;
     QWORD size = length;
     if (!mem) {
-        if (!readFile(file, offset, length, channel->ownBytes)) return finish(kErrorFileOpen, 0);
+        const int err = readFile(file, offset, length, channel->ownBytes);
+        if (err != kOk) return finish(err, 0);
         bytes = channel->ownBytes.data();
         size = channel->ownBytes.size();
     }
     if (size == 0) return finish(kErrorFileForm, 0);
-    if (size > static_cast<QWORD>(INT_MAX)) return finish(kErrorMem, 0);
+    if (size > kMaxSoundFileBytes) return finish(kErrorMem, 0);
 
     SDL_RWops* rw = SDL_RWFromConstMem(bytes, static_cast<int>(size));
     if (rw == nullptr) return finish(kErrorMem, 0);

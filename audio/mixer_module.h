@@ -43,8 +43,9 @@ class MixerModule {
         error_ = code;
         return value;
     }
-    // Reads the file at path from offset, length bytes (0: to its end) into bytes.
-    bool readFile(const void* path, QWORD offset, QWORD length, std::vector<uint8_t>& bytes);
+    // Reads the file at path from offset, length bytes (0: to its end) into bytes; kOk, or
+    // kErrorFileOpen, or kErrorMem for more than a sound file may hold (then nothing is read).
+    int readFile(const void* path, QWORD offset, QWORD length, std::vector<uint8_t>& bytes);
     DWORD addChannel(std::unique_ptr<Channel> channel);
     Channel* find(DWORD handle);
     void releaseAll();

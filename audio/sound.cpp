@@ -1,7 +1,7 @@
 // Sound set-up, loading, play requests and release over the audio module.
 #include "audio/sound.h"
+#include "audio/sound_length.h"
 
-#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -31,14 +31,15 @@ std::string fittedName(const std::string& path) {
     return out;
 }
 
-// The whole content of a regular file; empty when it is missing, unreadable or empty.
+// The whole content of a regular file; empty when it is missing, unreadable, empty or larger
+// than a sound file may be (then tooBig is set, and nothing was read).
 std::vector<uint8_t> readWhole(const std::string& path, bool& tooBig) {
     std::vector<uint8_t> bytes;
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return bytes;
     const auto size = fs::file_size(path, ec);
     if (ec) return bytes;
-    if (size > static_cast<uintmax_t>(INT32_MAX)) {
+    if (size > kMaxSoundFileBytes) {
         tooBig = true;
         return bytes;
     }
@@ -102,13 +103,24 @@ bool Sound::setup(const std::string& moduleDir, const std::string& soundRoot, Al
 bool Sound::loadsound(const std::string& path, Alerts& alerts) {
     bool tooBig = false;
     std::vector<uint8_t> bytes = readWhole(path, tooBig);
+    // A file too large or too long to decode is refused before any decoding, with the
+    // reason; it ends start-up just as an empty one does.
     if (tooBig) {
-        basserror(alerts, "没法从内存中读取数据");
+        std::error_code ec;
+        const uintmax_t megabytes = fs::file_size(path, ec) >> 20;
+        alerts.show(AlertIcon::Warning, kAppTitle,
+                    "The sound " + path + " is not loaded: it is " + std::to_string(megabytes) +
+                        " MB; a sound file may be at most 64 MB.");
         return false;
     }
     // A missing or unreadable file ends start-up just as an empty one does.
     if (bytes.empty()) {
         basserror(alerts, "file empty!");
+        return false;
+    }
+    if (const std::string why = soundProblem(bytes.data(), bytes.size()); !why.empty()) {
+        alerts.show(AlertIcon::Warning, kAppTitle,
+                    "The sound " + path + " is not loaded: " + why + ".");
         return false;
     }
     Entry& e = sounds_.emplace_back();

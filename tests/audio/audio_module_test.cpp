@@ -203,6 +203,52 @@ TEST_F(AudioModule, WavClaimingMoreThanItHoldsIsRefusedWithoutAllocating) {
     EXPECT_NE(BASS_StreamCreateFile(1, wav.data(), 0, wav.size(), 0), 0u);
 }
 
+std::vector<uint8_t> corpusFile(const std::string& name) {
+    std::ifstream in(std::string(ZEMBRIK_SOURCE_DIR) + "/tests/fuzz/corpus/audio/" + name,
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What would decode to hours, or have the decoder read beyond its buffers, is refused from the
+// file's structure before any decoding; short sounds of every format still load.
+TEST_F(AudioModule, SoundsTooLongOrUnsafeToDecodeAreRefusedUnread) {
+    // 100 KB of 8-bit mono at 100 Hz: 1000 s, which would decode to 176 MB.
+    std::vector<uint8_t> slow = {'R', 'I', 'F', 'F', 0,   0,   0,   0,    'W',  'A', 'V',
+                                 'E', 'f', 'm', 't', ' ', 16,  0,   0,    0,    1,   0,
+                                 1,   0,   100, 0,   0,   0,   100, 0,    0,    0,   1,
+                                 0,   8,   0,   'd', 'a', 't', 'a', 0xA0, 0x86, 1,   0};
+    slow.resize(slow.size() + 100000, 0x80);
+    EXPECT_EQ(streamOf(slow), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kErrorMem);
+    slow[24] = 0x40, slow[25] = 0x1F; // the same samples at 8000 Hz: 12.5 s
+    EXPECT_NE(streamOf(slow), 0u) << BASS_ErrorGetCode();
+
+    // 1 KB of VOC: a short sound block, then 100 silence blocks of 6.5 s each.
+    std::vector<uint8_t> voc = corpusFile("tiny.voc");
+    ASSERT_GT(voc.size(), 30u);
+    voc.pop_back(); // the terminator
+    for (int i = 0; i < 100; ++i)
+        voc.insert(voc.end(), {3, 3, 0, 0, 0xFF, 0xFF, 156});
+    voc.push_back(0);
+    EXPECT_EQ(streamOf(voc), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kErrorMem);
+
+    // A FLAC file whose header says six channels and whose frames have one: the decoder
+    // would read five channels beyond each frame (it crashed).
+    std::vector<uint8_t> flac = corpusFile("tiny.flac");
+    ASSERT_GT(flac.size(), 42u);
+    EXPECT_NE(streamOf(flac), 0u) << BASS_ErrorGetCode();
+    flac[20] = static_cast<uint8_t>((flac[20] & 0xF1) | 5 << 1);
+    EXPECT_EQ(streamOf(flac), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kErrorFileForm);
+
+    for (const char* name :
+         {"tiny.aiff", "tiny.voc", "tiny.ogg", "tiny.opus", "tiny.mp3", "ima_adpcm.wav"}) {
+        const std::vector<uint8_t> bytes = corpusFile(name);
+        EXPECT_NE(streamOf(bytes), 0u) << name << " error " << BASS_ErrorGetCode();
+    }
+}
+
 TEST_F(AudioModule, TrackerModuleLoadsAndPlays) {
     const std::vector<uint8_t> mod = tinyModule();
     EXPECT_EQ(streamOf(mod), 0u); // not a whole-file sound format

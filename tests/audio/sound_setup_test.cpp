@@ -194,6 +194,47 @@ TEST_F(SoundSetup, MissingSoundFolderEndsLikeAnEmptyFile) {
     EXPECT_TRUE(log.streams.empty());
 }
 
+// The header of a PCM WAV file holding dataBytes of samples.
+std::string wavHeader(uint32_t rate, uint16_t channels, uint16_t bits, uint32_t dataBytes) {
+    auto le = [](uint32_t v, int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += static_cast<char>(v >> (8 * i));
+        return s;
+    };
+    const uint16_t frame = static_cast<uint16_t>(channels * bits / 8);
+    return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) +
+           le(rate, 4) + le(rate * frame, 4) + le(frame, 2) + le(bits, 2) + "data" +
+           le(dataBytes, 4);
+}
+
+// A sparse 2 GB WAV (it takes no disk): refused by its size before a byte of it is read, and
+// start-up ends as for an empty file. It used to take 5 GB and crash inside the decoder.
+TEST_F(SoundSetup, SoundFileOver64MbIsRefusedUnread) {
+    const fs::path land = dir / "snd/land.wav";
+    write("snd/land.wav", wavHeader(44100, 2, 16, 2000000000));
+    fs::resize_file(land, 2000000044);
+    EXPECT_FALSE(setup());
+    expectOnly(AlertIcon::Warning, "Zembrik",
+               "The sound " + land.string() +
+                   " is not loaded: it is 1907 MB; a sound file may be at most 64 MB.");
+    EXPECT_EQ(log.streams.size(), 5u) << "the sounds before it, and not this one";
+    EXPECT_EQ(sound.soundCount(), 0);
+    EXPECT_EQ(log.frees, 1);
+}
+
+// 36 KB of samples at 10 Hz would decode to an hour of sound, 635 MB at the output rate.
+TEST_F(SoundSetup, SoundThatWouldDecodeToOverTenMinutesIsRefusedUnread) {
+    write("snd/start.wav", wavHeader(10, 1, 8, 36000) + std::string(36000, '\x80'));
+    EXPECT_FALSE(setup());
+    expectOnly(AlertIcon::Warning, "Zembrik",
+               "The sound " + (dir / "snd/start.wav").string() +
+                   " is not loaded: it would play for 1 h 0 min once decoded; a sound may last "
+                   "at most 10 minutes.");
+    EXPECT_EQ(log.streams.size(), 6u);
+    EXPECT_EQ(sound.soundCount(), 0);
+}
+
 TEST_F(SoundSetup, UndecodableFileTriesModuleThenStops) {
     write("snd/land.wav", "garbage");
     log.errorCode = 41;
