@@ -194,6 +194,10 @@ QLabel* MainWindow::addLabel(int x, int y, int w, int h, const QString& text, do
 }
 
 bool MainWindow::startUp() {
+    // The audio module takes longer to load than anything else here: with sound on it loads
+    // beside the window's start-up, and the set-up below takes it when its turn comes.
+    if (readSoundSetting(places_) == 0)
+        services_.sound->preload(places_.modules.toStdString(), places_.shipped.toStdString());
     initTiming(g_, services_.clock);
     setWindowTitle("Loading~");
     QApplication::setOverrideCursor(Qt::WaitCursor);

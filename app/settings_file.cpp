@@ -268,6 +268,13 @@ std::string loadShapeSet(Game& g, const Places& places, const std::string& name)
     return loadshapes(g, path);
 }
 
+int16_t readSoundSetting(const Places& places) {
+    Game g;
+    QStringList notes; // loadfile reports them
+    readInts(g, kGameSlots, places, "option_game.000", notes);
+    return g.muteOpt;
+}
+
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places) {
     QStringList notes;
     std::vector<std::string> kept;

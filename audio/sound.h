@@ -5,7 +5,9 @@
 #include "audio/bass_api.h"
 
 #include <cstdint>
+#include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,13 @@ class Sound {
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
+    // Starts the whole set-up (loading the module, opening the device, loading the nine sounds)
+    // on a thread of its own: the module's library pulls in some forty others and takes longer
+    // than anything else at start-up, so it can load while the window comes up. setup() with
+    // the same folders then takes the result, waiting for it if need be, and shows what it
+    // found just as it would have; nothing is shown from the other thread. A set-up started
+    // here but never taken (sound off) is released by shutdown().
+    void preload(const std::string& moduleDir, const std::string& soundRoot);
     // Runs the set-up with the module in moduleDir and loads the nine sounds from
     // soundRoot/snd, once, at start-up. With muteOpt 1 nothing is touched and the answer is
     // true. false = a fatal message was shown through alerts and nothing stays loaded; the
@@ -64,13 +73,29 @@ class Sound {
         std::string name; // the file name, fitted to 20 characters
     };
 
-    bool loadsound(const std::string& path, Alerts& alerts);
-    // The warning box with the module's last error code under the text.
-    void basserror(Alerts& alerts, const std::string& text);
-    // Ends a failed set-up: nothing of it stays in use.
-    bool abandon();
+    // A fatal message of the set-up, shown by setup() on the caller's thread.
+    struct Failure {
+        AlertIcon icon;
+        std::string title, text;
+    };
+    // What a set-up made: the module (kept, freed, after a failure that came once it was
+    // initialised), the sounds, and the message to show when it failed.
+    struct Loaded {
+        std::unique_ptr<BassApi> bass;
+        std::vector<Entry> sounds;
+        std::optional<Failure> failure;
+    };
+    // The whole set-up without showing anything; on a failure nothing stays in use.
+    static Loaded load(BassLoader& loader, const std::string& moduleDir,
+                       const std::string& soundRoot);
+    static std::optional<Failure> loadsound(Loaded& l, const std::string& path);
+    // The warning with the module's last error code under the text.
+    static Failure basserror(BassApi& bass, const std::string& text);
+    static void release(Loaded& l);
 
     std::unique_ptr<BassLoader> loader_;
+    std::future<Loaded> preloaded_;
+    std::string preloadedModuleDir_, preloadedSoundRoot_;
     std::unique_ptr<BassApi> bass_;
     std::vector<Entry> sounds_;
 };

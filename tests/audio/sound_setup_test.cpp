@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 namespace zembrik {
@@ -251,6 +252,69 @@ TEST_F(SoundSetup, TrackerModuleIsTheSecondAttempt) {
     write("snd/end.wav", "MOD tune");
     ASSERT_TRUE(setup());
     EXPECT_EQ(played("end", 0), "MOD tune");
+}
+
+// Set up on a thread of its own while start-up goes on, the outcome and the one message are
+// those of a set-up run in place, for success and for each kind of failure.
+TEST_F(SoundSetup, PreloadedSetUpEndsAsOneRunInPlace) {
+    const std::vector<std::function<void()>> cases = {
+        [] {},
+        [this] { fs::remove(dir / "libbass.so"); },
+        [this] { log.version = 0x20001; },
+        [this] {
+            log.initResult = 0;
+            log.errorCode = 23;
+        },
+        [this] { write("snd/hold.wav", ""); },
+        [this] { write("snd/land.wav", "garbage"); },
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SetUp();
+        log = FakeBassLog{};
+        cases[i]();
+        alerts.shown.clear();
+        const bool inPlace = setup();
+        const std::vector<Shown> inPlaceShown = alerts.shown;
+        const FakeBassLog inPlaceLog = log;
+        sound.shutdown();
+
+        log = FakeBassLog{};
+        cases[i]();
+        alerts.shown.clear();
+        Sound early{std::make_unique<FakeBassLoader>(log)};
+        early.preload(dir.string(), dir.string());
+        EXPECT_EQ(early.setup(dir.string(), alerts, 0), inPlace) << "case " << i;
+        ASSERT_EQ(alerts.shown.size(), inPlaceShown.size()) << "case " << i;
+        for (size_t k = 0; k < alerts.shown.size(); ++k)
+            EXPECT_EQ(alerts.shown[k].text, inPlaceShown[k].text) << "case " << i;
+        EXPECT_EQ(log.opens, inPlaceLog.opens) << "case " << i;
+        EXPECT_EQ(log.streams, inPlaceLog.streams) << "case " << i;
+        EXPECT_EQ(log.frees, inPlaceLog.frees) << "case " << i;
+        EXPECT_EQ(early.soundCount(), inPlace ? 9 : 0) << "case " << i;
+        if (inPlace) {
+            early.playsound("hld", 0, 0);
+            EXPECT_EQ(log.plays.back(), content("hold")) << "case " << i;
+            EXPECT_FALSE(log.bytesChanged);
+        }
+    }
+}
+
+TEST_F(SoundSetup, PreloadNeverTakenIsReleasedAndOneForAnotherFolderIsNotUsed) {
+    {
+        Sound early{std::make_unique<FakeBassLoader>(log)};
+        early.preload(dir.string(), dir.string());
+        EXPECT_TRUE(early.setup(dir.string(), alerts, 1)); // sound off after all
+        early.shutdown();
+        EXPECT_EQ(log.frees, 1);
+        EXPECT_EQ(early.soundCount(), 0);
+    }
+    log = FakeBassLog{};
+    Sound early{std::make_unique<FakeBassLoader>(log)};
+    early.preload((dir / "elsewhere").string(), dir.string());
+    EXPECT_TRUE(early.setup(dir.string(), alerts, 0));
+    EXPECT_EQ(log.openedPath, (dir / "libbass.so").string());
+    EXPECT_EQ(early.soundCount(), 9);
+    EXPECT_TRUE(alerts.shown.empty());
 }
 
 } // namespace
