@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/art.h"
 #include "app/vk_table.h"
 
 namespace zembrik {
@@ -160,7 +161,7 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QD
     setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* bg = new PixelArt(QPixmap(QStringLiteral(":/art/controls_bg.png")), this);
+    auto* bg = new PixelArt(artPixmap(QStringLiteral(":/art/controls_bg.png")), this);
     bg->setGeometry(0, 0, 457, 221);
 
     QWidget* previous = nullptr;

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/art.h"
 #include "app/controls_dialog.h"
 #include "app/menu_panel.h"
 #include "app/places.h"
@@ -138,7 +139,7 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
 
     Imgtitle_ = new QLabel(design_);
     Imgtitle_->setGeometry(216, 152, 192, 168);
-    Imgtitle_->setPixmap(QPixmap(":/art/title.png"));
+    Imgtitle_->setPixmap(artPixmap(":/art/title.png"));
     Imgtitle_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Imgtitle_->setFocusPolicy(Qt::NoFocus);
 

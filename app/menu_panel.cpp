@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPixmap>
 
+#include "app/art.h"
 #include "app/click_label.h"
 #include "core/levels.h"
 
@@ -122,7 +123,7 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
 ClickLabel* MenuPanel::addPicture(const QString& resource, int x, int y, int w, int h) {
     auto* l = new ClickLabel(this);
     l->setGeometry(x, y, w, h);
-    l->setPixmap(QPixmap(resource));
+    l->setPixmap(artPixmap(resource));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }

@@ -65,11 +65,6 @@ QImage readImage(const std::string& path, std::string& problem) {
         problem = "cannot be opened";
         return {};
     }
-    QImageReader reader(&file);
-    // A second guard for a format whose header gives no size: no decoder may allocate more
-    // than the largest image allowed takes.
-    reader.setAllocationLimit(kMaxImageSide * kMaxImageSide * 4 / (1024 * 1024));
-    const QSize size = reader.size();
     auto tooLarge = [&problem](QSize s) {
         if (s.width() <= kMaxImageSide && s.height() <= kMaxImageSide) return false;
         problem = std::to_string(s.width()) + " x " + std::to_string(s.height()) +
@@ -77,12 +72,32 @@ QImage readImage(const std::string& path, std::string& problem) {
                   std::to_string(kMaxImageSide) + " an image may have";
         return true;
     };
-    if (size.isValid() && tooLarge(size)) return {};
-    QImage img = reader.read();
-    if (img.isNull()) {
+    // First as the format its suffix names, and only then, from the start of the file again,
+    // as whatever the content looks like: left to guess straight away, the reader loads every
+    // image format plugin (and the libraries behind them) to ask each about the file before
+    // it settles on PNG.
+    const size_t dot = path.find_last_of("./");
+    const QByteArray suffix = dot != std::string::npos && path[dot] == '.'
+                                  ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
+                                  : QByteArray();
+    QImage img;
+    for (const bool guess : {false, true}) {
+        if (!guess && suffix.isEmpty()) continue;
+        if (!file.seek(0)) break;
+        QImageReader reader(&file, guess ? QByteArray() : suffix);
+        reader.setAutoDetectImageFormat(guess);
+        if (!guess && !reader.canRead()) continue; // not what the suffix says
+        // A second guard for a format whose header gives no size: no decoder may allocate more
+        // than the largest image allowed takes.
+        reader.setAllocationLimit(kMaxImageSide * kMaxImageSide * 4 / (1024 * 1024));
+        const QSize size = reader.size();
+        if (size.isValid() && tooLarge(size)) return {};
+        img = reader.read();
+        if (!img.isNull()) break;
         problem = reader.errorString().toStdString();
-        return {};
     }
+    if (img.isNull()) return {};
+    problem.clear();
     if (tooLarge(img.size())) return {};
     return img;
 }

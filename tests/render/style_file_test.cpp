@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -197,6 +198,26 @@ TEST_F(StyleFile, ImagesOver4096PixelsAreRefusedFromTheirHeaderAndTheOldOnesStay
     d.writeText("c.style", "edge.png\r\ntall.png\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
     ASSERT_EQ(loadstyle(style, d.path(), "c.style"), "");
     EXPECT_EQ(reds(), "8 9 3 4 5 ");
+}
+
+// The suffix only names the decoder tried first: a picture whose name says something else, or
+// nothing, is read for what it is, and the size limit holds for it all the same.
+TEST_F(StyleFile, ImagesLoadWhateverTheirSuffixSays) {
+    const std::string gfx = d.path() + "/gfx/";
+    QImage bmp(2, 2, QImage::Format_RGB32);
+    bmp.fill(qRgb(44, 0, 0));
+    ASSERT_TRUE(bmp.save(QString::fromStdString(gfx + "real_bmp.png"), "BMP"));
+    std::ifstream png(gfx + "c2.png", std::ios::binary);
+    const std::string pngBytes((std::istreambuf_iterator<char>(png)), {});
+    std::ofstream(gfx + "png.bmp", std::ios::binary) << pngBytes;
+    std::ofstream(gfx + "png_no_suffix", std::ios::binary) << pngBytes;
+    d.writeText("a.style", "real_bmp.png\r\npng.bmp\r\npng_no_suffix\r\nc4.png\r\nc5.png\r\n");
+    ASSERT_EQ(loadstyle(style, d.path(), "a.style"), "");
+    EXPECT_EQ(reds(), "44 2 2 4 5 ");
+
+    std::ofstream(gfx + "huge.bmp", std::ios::binary) << pngWithoutPixels(5500, 5500);
+    d.writeText("b.style", "c1.png\r\nhuge.bmp\r\nc3.png\r\nc4.png\r\nc5.png\r\n");
+    EXPECT_NE(loadstyle(style, d.path(), "b.style").find("5500 x 5500 pixels"), std::string::npos);
 }
 
 // Files from other editors and other systems: a byte-order mark before the first name, and
