@@ -68,6 +68,7 @@ struct FileText {
     std::optional<QByteArray> text; // without a leading UTF-8 byte-order mark
     QString problem;                // for the note when there is no text
     bool keep = false;              // it holds something the game must not replace unasked
+    QString keptNote;               // what shut-down will do with it, for the note
 };
 
 // The whole file, or why not: only a plain file (or a link to one) of a plausible size is read,
@@ -78,6 +79,7 @@ FileText readSmallFile(const std::string& path) {
     if (kind == PathKind::Missing || kind == PathKind::Other) {
         out.problem = QString::fromStdString("it " + describePath(path));
         out.keep = kind == PathKind::Other;
+        out.keptNote = QStringLiteral(" Nothing is written to it.");
         return out;
     }
     std::ifstream in(path, std::ios::binary);
@@ -93,6 +95,7 @@ FileText readSmallFile(const std::string& path) {
     if (isUtf16(bytes)) {
         out.problem = QStringLiteral("it is UTF-16 text, not plain text");
         out.keep = true;
+        out.keptNote = QStringLiteral(" It is left as it is unless a setting it holds is changed.");
         return out;
     }
     const std::string_view text = withoutByteOrderMark(bytes);
@@ -102,8 +105,7 @@ FileText readSmallFile(const std::string& path) {
 
 // The end of the note for an unread file that shut-down will leave alone.
 QString keptNote(const FileText& f) {
-    return f.keep ? QStringLiteral(" It is left as it is unless a setting it holds is changed.")
-                  : QString();
+    return f.keep ? f.keptNote : QString();
 }
 
 // Splits text into fields separated by blanks, tabs, commas and line ends.

@@ -486,7 +486,7 @@ TEST_F(SettingsFileTest, LinksAreFollowedOnlyToPlainFiles) {
         << notes[0].toStdString();
     EXPECT_TRUE(notes[1].contains(device ? "a link to a device" : "a link to a folder"))
         << notes[1].toStdString();
-    EXPECT_TRUE(notes[1].contains("left as it is"));
+    EXPECT_TRUE(notes[1].contains("Nothing is written to it."));
     g.keyMl = 65;
     EXPECT_EQ(writeSettings(g, s, appDir), QString()) << "nothing changed in the two links";
     EXPECT_TRUE(fs::is_symlink(data / "option_key.000"));
@@ -518,6 +518,7 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsSkippedAndUtf16IsKeptUntilChanged) {
     QStringList notes = load();
     ASSERT_EQ(notes.size(), 1) << notes.join('\n').toStdString();
     EXPECT_TRUE(notes[0].startsWith("option_key.000 could not be read (it is UTF-16 text"));
+    EXPECT_TRUE(notes[0].endsWith("It is left as it is unless a setting it holds is changed."));
     EXPECT_EQ(g.curLevel, 7);
     EXPECT_EQ(g.clbOpt, 2);
     EXPECT_EQ(s.shapeFile, "top.kblox");
