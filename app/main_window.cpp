@@ -336,7 +336,11 @@ void MainWindow::watchNewestReplay() {
         }
         return;
     }
-    replays_.flush(); // the game just ended may still be on its way to the disk
+    // The game kept last in this run is the newest, and needs no disk.
+    if (const std::shared_ptr<const Replay> last = replays_.lastKept()) {
+        watchReplay(*last);
+        return;
+    }
     const std::vector<std::string> files = listReplays(replays_.folder());
     if (files.empty()) {
         services_.alerts.show(AlertIcon::Warning, "Zembrik",

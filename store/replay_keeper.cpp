@@ -19,8 +19,9 @@ std::string ReplayKeeper::gameEnded(const Game& g, GameEnd how, int64_t endTime,
         return {};
     }
     const std::string stem = replayStem(endTime);
-    jobs_.post([folder = folder_, stem, replay = std::move(*replay), bests = std::move(bests)] {
-        const SavedReplay saved = saveReplayFile(folder, stem, encodeReplay(replay));
+    last_ = std::make_shared<const Replay>(std::move(*replay));
+    jobs_.post([folder = folder_, stem, replay = last_, bests = std::move(bests)] {
+        const SavedReplay saved = saveReplayFile(folder, stem, encodeReplay(*replay));
         if (!saved.error.empty()) {
             std::fprintf(stderr, "zembrik: the replay was not kept: %s\n", saved.error.c_str());
             return;

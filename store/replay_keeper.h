@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/random.h"
@@ -35,10 +36,14 @@ class ReplayKeeper {
     std::string gameEnded(const Game& g, GameEnd how, int64_t endTime, BestReplays bests = {});
     // Returns once every replay handed over is written.
     void flush() { jobs_.wait(); }
+    // The replay of the last game kept in this run, whether or not its file could be written;
+    // empty before the first.
+    std::shared_ptr<const Replay> lastKept() const { return last_; }
 
   private:
     ReplayRecorder recorder_;
     std::string folder_;
+    std::shared_ptr<const Replay> last_; // shared, read-only, with the job writing it
     FileJobs jobs_;
 };
 

@@ -410,6 +410,24 @@ TEST_F(MainWindowTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) {
     w->replays().flush();
     EXPECT_EQ(listReplays(data("replays").toStdString()), kept);
 
+    // A new run watches the newest file; an unreadable newest file is named in a message.
+    startUp();
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int) {});
+    EXPECT_EQ(w->frame().p2, lastWell);
+    writeFile(data("replays/29991231T235959Z.zrp"), "not a replay");
+    post(QEvent::KeyPress, Qt::Key_W);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(alerts.shown.size(), 2u);
+    EXPECT_NE(std::get<2>(alerts.shown[1]).find("29991231T235959Z.zrp: is not a replay file"),
+              std::string::npos);
+    expectMenu();
+    QFile::remove(data("replays/29991231T235959Z.zrp"));
+
     // Esc stops at once and leaves the window open; settings written later are the player's.
     g().curLevel = 3;
     g().keyMl = 65;
