@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -122,7 +123,8 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
 
 MainWindow::MainWindow(const Places& places, ShellServices services)
     : places_(places), services_(std::move(services)),
-      replays_(rnd_, services_.seeds, QDir(places_.playerData).filePath("replays").toStdString()),
+      replays_(rnd_, services_.seeds,
+               QFile::encodeName(QDir(places_.playerData).filePath("replays")).toStdString()),
       rules_{host_, replays_.recorder().random(), replays_.recorder().seeds()} {
     setMinimumSize(kDesign);
     resize(kDesign);
