@@ -18,6 +18,18 @@ struct Bytes {
     size_t n;
 
     bool has(size_t at, size_t len) const { return at <= n && len <= n - at; }
+    // The first place at or after `from` that holds text, or npos.
+    size_t find(size_t from, std::string_view text) const {
+        return std::string_view(reinterpret_cast<const char*>(p), n).find(text, from);
+    }
+    // The first place at or after `from` that holds the byte 0xFF, where every frame header of
+    // FLAC and MPEG audio starts, or npos.
+    size_t nextFF(size_t from) const {
+        if (from >= n) return std::string_view::npos;
+        const void* at = std::memchr(p + from, 0xFF, n - from);
+        return at ? static_cast<size_t>(static_cast<const uint8_t*>(at) - p)
+                  : std::string_view::npos;
+    }
     bool is(size_t at, std::string_view text) const {
         return has(at, text.size()) && std::memcmp(p + at, text.data(), text.size()) == 0;
     }
@@ -183,8 +195,8 @@ SoundMeasure flacMeasure(Bytes b) {
     static const uint32_t kRates[12] = {0,     88200, 176400, 192000, 8000,  16000,
                                         22050, 24000, 32000,  44100,  48000, 96000};
     double seconds = 0;
-    for (size_t p = 0; b.has(p, 6); ++p) {
-        if (b.p[p] != 0xFF || (b.p[p + 1] & 0xFE) != 0xF8) continue;
+    for (size_t p = b.nextFF(0); p != std::string_view::npos && b.has(p, 6); p = b.nextFF(p + 1)) {
+        if ((b.p[p + 1] & 0xFE) != 0xF8) continue;
         const uint32_t sizeCode = b.p[p + 2] >> 4, rateCode = b.p[p + 2] & 15;
         if (sizeCode == 0 || rateCode == 15) continue; // no block size or rate: no frame
         // The frame or sample number, coded like UTF-8 in 1 to 7 bytes.
@@ -239,8 +251,8 @@ SoundMeasure flacMeasure(Bytes b) {
 double mpegSeconds(Bytes b) {
     static const double kRates[3] = {44100, 48000, 32000};
     double seconds = 0;
-    for (size_t p = 0; b.has(p, 4); ++p) {
-        if (b.p[p] != 0xFF || (b.p[p + 1] & 0xE0) != 0xE0) continue;
+    for (size_t p = b.nextFF(0); p != std::string_view::npos && b.has(p, 4); p = b.nextFF(p + 1)) {
+        if ((b.p[p + 1] & 0xE0) != 0xE0) continue;
         const uint32_t version = (b.p[p + 1] >> 3) & 3, layer = (b.p[p + 1] >> 1) & 3;
         const uint32_t bitrate = b.p[p + 2] >> 4, rateIndex = (b.p[p + 2] >> 2) & 3;
         if (version == 1 || layer == 0 || bitrate == 15 || rateIndex == 3) continue;
@@ -270,8 +282,9 @@ double opusPacketSamples(Bytes b, size_t at) {
 double oggSeconds(Bytes b) {
     const bool opus = b.is(28, "OpusHead"); // the decoder is chosen by the first page
     double vorbisPacket = 0;                // longest Vorbis packet, in seconds
-    for (size_t p = 0; b.has(p, 27); ++p) {
-        if (!b.is(p, "OggS") || b.p[p + 4] != 0) continue;
+    for (size_t p = b.find(0, "OggS"); p != std::string_view::npos && b.has(p, 27);
+         p = b.find(p + 1, "OggS")) {
+        if (b.p[p + 4] != 0) continue;
         const size_t lacing = p + 27, segments = b.p[p + 26];
         if (!b.has(lacing, segments)) continue;
         const size_t body = lacing + segments;
@@ -281,8 +294,9 @@ double oggSeconds(Bytes b) {
         }
     }
     double seconds = 0;
-    for (size_t p = 0; b.has(p, 27); ++p) {
-        if (!b.is(p, "OggS") || b.p[p + 4] != 0) continue;
+    for (size_t p = b.find(0, "OggS"); p != std::string_view::npos && b.has(p, 27);
+         p = b.find(p + 1, "OggS")) {
+        if (b.p[p + 4] != 0) continue;
         const size_t lacing = p + 27, segments = b.p[p + 26];
         if (!b.has(lacing, segments)) continue;
         size_t start = lacing + segments; // where the next packet would start
