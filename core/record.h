@@ -79,6 +79,13 @@ struct Game {
     std::array<int16_t, 3> nextBlox{}; // entry 0 spawns next; 0 = queue never filled
     int16_t holdBlox = 0;              // 0 = empty slot
 
+    // How the current game has gone, for its summary and the records file: counted by the
+    // rules, zeroed by a new game, never read by them (so they cannot change play).
+    int16_t startLevel = 0;          // curLevel when the game started
+    int32_t stepsPlayed = 0;         // steps run since the game started
+    int32_t piecesPlaced = 0;        // pieces locked into the well
+    std::array<int32_t, 4> clears{}; // clears of 1, 2, 3 and 4 or more rows at once
+
     // The well: -1 empty, any other value occupied (low four bits are join flags:
     // 1 up, 2 down, 4 left, 8 right). All 0 (solid) until the first game empties it.
     std::array<int16_t, kFieldW * kFieldH> cells{};

@@ -110,6 +110,7 @@ void lock(Game& g, Host& host) {
     g.score = static_cast<float>(static_cast<double>(g.score) + lockAward(g.curLevel, g.curY));
     g.holdUsed = 0;
     g.lowestY = -100;
+    ++g.piecesPlaced;
     const int16_t rows = killline(g, host);
     host.playsound("lck", 0);
     levelUp(g);
@@ -199,8 +200,10 @@ void tick(Game& g, Rules& rules, int32_t steps) {
     const int32_t count = std::min(steps, kMaxTickSteps);
     rules.rng.seed(rules.seeds.nextSeed());
     int16_t nocurr = 0;
-    for (int32_t i = 0; i < count; ++i)
+    for (int32_t i = 0; i < count; ++i) {
+        ++g.stepsPlayed;
         if (!step(g, rules, nocurr)) break;
+    }
     rules.host.rend(nocurr);
 }
 
@@ -209,6 +212,11 @@ void newGame(Game& g, Host& host, Random& rng) {
     emptyWell(g);
     g.score = 0;
     g.levelCount = 0;
+    g.lines = 0;
+    g.startLevel = g.curLevel;
+    g.stepsPlayed = 0;
+    g.piecesPlaced = 0;
+    g.clears = {};
     g.waitTicks = 120;
     g.holdBlox = 0;
     g.curBlox = 0;

@@ -53,10 +53,11 @@ void tick(Game& g, Rules& rules, int32_t steps);
 // the step ended the game (top-out): the call runs no further steps.
 bool step(Game& g, Rules& rules, int16_t& nocurr);
 
-// The record part of starting a game, in the game's order: Playing, empty well, score and
-// levelCount 0 (lines are kept), a first entry delay of 120 steps, empty hold slot and piece,
-// the next queue filled, every key released, Entry, the sound "stt" and the auto-repeat
-// delay of curLevel. The caller seeds rng from its clock first.
+// The record part of starting a game, in the game's order: Playing, empty well, score,
+// levelCount, lines and the game's figures (steps, pieces, clears) 0, startLevel = curLevel,
+// a first entry delay of 120 steps, empty hold slot and piece, the next queue filled, every
+// key released, Entry, the sound "stt" and the auto-repeat delay of curLevel. The caller
+// seeds rng from its clock first.
 void newGame(Game& g, Host& host, Random& rng);
 
 // The record part of abandoning a running game: Menu, empty well, score, levelCount and

@@ -1,6 +1,7 @@
 // Full rows: finding, emptying and scoring them, and closing the gaps they leave.
 #include "pieces/lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -47,7 +48,10 @@ int16_t killline(Game& g, Host& host) {
     const int total = g.lines + n;
     g.lines = static_cast<int16_t>(
         total > std::numeric_limits<int16_t>::max() ? std::numeric_limits<int16_t>::max() : total);
-    if (n >= 1) host.playsound("ers", static_cast<int16_t>(n));
+    if (n >= 1) {
+        ++g.clears[static_cast<size_t>(std::min(n, 4) - 1)];
+        host.playsound("ers", static_cast<int16_t>(n));
+    }
     return static_cast<int16_t>(n);
 }
 

@@ -303,6 +303,9 @@ TEST_F(Tick, NewGameResetsTheRecord) {
     g.score = 9;
     g.levelCount = 30;
     g.lines = 12;
+    g.stepsPlayed = 500;
+    g.piecesPlaced = 20;
+    g.clears = {3, 2, 1, 1};
     g.holdUsed = 1;
     g.holdBlox = 4;
     g.keyMlDown = 1;
@@ -314,7 +317,9 @@ TEST_F(Tick, NewGameResetsTheRecord) {
     EXPECT_EQ(g.inGame, InGame::Playing);
     EXPECT_FLOAT_EQ(g.score, 0);
     EXPECT_EQ(g.levelCount, 0);
-    EXPECT_EQ(g.lines, 12);
+    EXPECT_EQ(g.lines, 0); // a new game never shows the last game's lines beside a score of 0
+    EXPECT_EQ(g.stepsPlayed + g.piecesPlaced, 0);
+    EXPECT_EQ(g.clears, (std::array<int32_t, 4>{}));
     EXPECT_EQ(g.holdUsed, 1);
     EXPECT_EQ(g.waitTicks, 120);
     EXPECT_EQ(g.holdBlox, 0);
