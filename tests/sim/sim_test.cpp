@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "simulator.h"
+#include "store/records.h"
 #include "well_builder.h"
 
 using namespace zembrik;
@@ -205,4 +206,44 @@ TEST(SimOptions, StyleGhostAndNext) {
     EXPECT_EQ(p.options.ghost, 0);
     EXPECT_EQ(p.options.next, 0);
     EXPECT_FALSE(parseOptions({"--next=2"}).error.empty());
+}
+
+// The figures of a game's summary and records line, from a scripted game played to its end:
+// two rows cleared at once by five O pieces, then no key until the stack reaches the top.
+TEST(SimFigures, AScriptedGameCountsItsStepsPiecesAndClears) {
+    SimOptions o;
+    o.debug = true;
+    o.steps = 200000;
+    Game g;
+    ASSERT_EQ(prepareGame(g, o, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
+    std::ifstream file(std::string(ZEMBRIK_SOURCE_DIR) +
+                       "/tests/sim/replays/clear_two_rows.script");
+    const Script s = parseScript(file);
+    ASSERT_EQ(s.error, "");
+    std::ostringstream out;
+    runScript(g, o, s.events, out);
+    const std::string text = out.str();
+    ASSERT_EQ(g.inGame, InGame::Menu) << "the game topped out";
+
+    // The last line's step is the number of steps the game ran.
+    const size_t at = text.rfind("{\"step\":") + 8;
+    const int64_t steps = std::stoll(text.substr(at));
+    EXPECT_EQ(g.stepsPlayed, steps);
+    size_t locks = 0;
+    for (size_t p = text.find("\"lck:0\""); p != std::string::npos;
+         p = text.find("\"lck:0\"", p + 1))
+        ++locks;
+    EXPECT_EQ(static_cast<size_t>(g.piecesPlaced), locks);
+    EXPECT_EQ(g.lines, 2);
+    EXPECT_EQ(g.clears, (std::array<int32_t, 4>{0, 1, 0, 0}));
+
+    const GameRecord r = recordOf(g, "centre.kblox", 0);
+    EXPECT_EQ(r.milliseconds, steps * 1000 / 60);
+    EXPECT_EQ(r.startLevel, 0);
+    EXPECT_EQ(r.levelReached, g.curLevel);
+    EXPECT_EQ(r.score, static_cast<int64_t>(g.score));
+    EXPECT_EQ(recordLine(r), "1970-01-01T00:00:00Z 0 " + std::to_string(g.curLevel) + " " +
+                                 std::to_string(r.score) + " 2 " + std::to_string(locks) + " " +
+                                 std::to_string(steps * 1000 / 60) +
+                                 " 0 1 0 0 1 0 1 1 0 centre.kblox");
 }
