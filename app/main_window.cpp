@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <set>
 
 #include "app/art.h"
 #include "app/controls_dialog.h"
@@ -25,6 +26,7 @@
 #include "app/settings_file.h"
 #include "app/vk_table.h"
 #include "engine/keys.h"
+#include "render/panels.h"
 #include "render/rend.h"
 #include "store/replay_files.h"
 #include "store/replay_player.h"
@@ -61,14 +63,6 @@ constexpr QSize kDesign(kWindowW, kWindowH);
 constexpr int kKeyF11 = 122; // virtual-key code
 // Room left for a window's frame and title bar when its first size is chosen.
 constexpr QSize kDecoration(16, 48);
-
-// True when code is one of the nine keys the player assigned.
-bool isGameKey(const Game& g, int code) {
-    for (int16_t k :
-         {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr, g.keyRo, g.keyFd, g.keyHd, g.keySt})
-        if (k == code) return true;
-    return false;
-}
 
 // The device pixels a window rectangle covers at the given device pixel ratio.
 QRect toDevice(const QRect& r, qreal dpr) {
@@ -272,8 +266,23 @@ void MainWindow::startGame() {
         }
         return;
     }
+    beginGame();
+    ++loopDepth_;
+    FrameLoop loop(g_, services_.clock, host_, [this](int32_t steps) {
+        replays_.recorder().beforeCall(steps);
+        tick(g_, rules_, steps);
+        replays_.recorder().afterCall(g_);
+    });
+    loop_ = &loop;
+    loop.run();
+    loop_ = nullptr;
+    --loopDepth_;
+}
+
+void MainWindow::beginGame() {
     const uint64_t gameSeed = services_.seeds.nextSeed();
     rnd_.seed(gameSeed);
+    paused_ = false;
     p1_->hide();
     Imgtitle_->hide();
     replays_.recorder().begin(g_, gameSeed, s_.shapeFile);
@@ -283,15 +292,38 @@ void MainWindow::startGame() {
         resetbg(bg_, rnd_, i, g_.curLevel);
     frame_.changeAll(); // the menu has gone: the first frame paints the whole design
     setFocus();
+}
 
-    ++loopDepth_;
-    FrameLoop loop(g_, services_.clock, host_, [this](int32_t steps) {
-        replays_.recorder().beforeCall(steps);
-        tick(g_, rules_, steps);
-        replays_.recorder().afterCall(g_);
-    });
-    loop.run();
-    --loopDepth_;
+void MainWindow::restartGame() {
+    if (g_.inGame == InGame::Menu) return;
+    // Esc would leave the level bar at the level reached; a restart plays the same game again.
+    const int16_t start = g_.startLevel;
+    keepReplay(GameEnd::Restart, static_cast<int64_t>(std::time(nullptr)));
+    abandonGame(g_);
+    p1_->shplvl_Click(start);
+    beginGame();
+    // Runs inside the old game's last frame: the new game's steps count from now.
+    if (loop_) loop_->restartSteps();
+}
+
+void MainWindow::setPaused(bool on) {
+    if (g_.inGame == InGame::Menu) on = false;
+    if (paused_ == on) return;
+    paused_ = on;
+    repaintDesign();
+}
+
+void MainWindow::waitWhilePaused() {
+    if (!paused_) return;
+    // Only events can end a pause (a key, the window closing), so sleep until one comes: no
+    // timer wakes the process while it waits.
+    while (paused_ && g_.inGame != InGame::Menu && !shuttingDown_)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    paused_ = false;
+    // The screen shows the panel, not the last frame: the next frame is drawn whole.
+    frame_.changeAll();
+    // The pause is not owed: no burst of steps to catch up, and the game's steps exclude it.
+    if (loop_) loop_->restartSteps();
 }
 
 void MainWindow::gotomenu() {
@@ -299,7 +331,8 @@ void MainWindow::gotomenu() {
         close();
         return;
     }
-    keepReplay(GameEnd::Escape);
+    keepReplay(GameEnd::Escape, static_cast<int64_t>(std::time(nullptr)));
+    paused_ = false;
     p1_->show();
     Imgtitle_->show();
     abandonGame(g_);
@@ -312,13 +345,34 @@ void MainWindow::gotomenu() {
 }
 
 void MainWindow::topOut() {
-    keepReplay(GameEnd::TopOut);
+    // One time for both: the replay's file name is made from the time in the records line.
+    const int64_t endTime = static_cast<int64_t>(std::time(nullptr));
+    recordFinishedGame(endTime);
+    lastGameReplay_ = !keepReplay(GameEnd::TopOut, endTime).empty();
     p1_->show();
     Imgtitle_->show();
     showGameSurfaces(false);
     setWindowTitle("Zembrik");
     p1_->setFocus();
     updateDesign();
+}
+
+std::string MainWindow::recordsPath() const {
+    return QFile::encodeName(QDir(places_.playerData).filePath(QStringLiteral("records.000")))
+        .toStdString();
+}
+
+void MainWindow::recordFinishedGame(int64_t endTime) {
+    const std::string path = recordsPath();
+    const RecordsOutcome o = addRecord(
+        path, recordOf(g_, s_.shapeFile, static_cast<std::time_t>(endTime)), g_.stepsPlayed);
+    // Neither a damaged nor an unwritable records file stops the game: the player is told on
+    // standard error and the summary still shows this game.
+    if (o.unreadable > 0)
+        std::fprintf(stderr, "zembrik: %s: %d line(s) could not be read; kept as they are\n",
+                     path.c_str(), o.unreadable);
+    if (!o.error.empty()) std::fprintf(stderr, "zembrik: %s\n", o.error.c_str());
+    lastGame_ = o.game;
 }
 
 void MainWindow::shplvl_Click(int16_t level) {
@@ -417,8 +471,19 @@ void MainWindow::watchKey(int code) {
     }
 }
 
-void MainWindow::keepReplay(GameEnd how) {
-    replays_.gameEnded(g_, how, static_cast<int64_t>(std::time(nullptr)));
+std::string MainWindow::keepReplay(GameEnd how, int64_t endTime) {
+    // The replays of games that set a best stay whatever their age; records.000 says which.
+    std::set<std::string> bests;
+    for (const std::string& t : bestSettingTimes(readRecords(recordsPath()).records))
+        bests.insert(compactStamp(t));
+    const std::string stem =
+        replays_.gameEnded(g_, how, endTime, [bests](const std::string& fileName) {
+            const std::optional<ReplayName> n = parseReplayName(fileName);
+            return n && bests.count(n->stem) > 0;
+        });
+    // W plays the newest replay: once another game's is kept, it is not the summary's game.
+    if (!stem.empty() && how != GameEnd::TopOut) lastGameReplay_ = false;
+    return stem;
 }
 
 void MainWindow::showGameSurfaces(bool on) {
@@ -447,6 +512,7 @@ void MainWindow::rendFrame(int16_t nocurr) {
 
 void MainWindow::letMessagesRun() {
     QCoreApplication::processEvents();
+    waitWhilePaused();
 }
 
 void MainWindow::playsound(std::string_view code, int16_t count) {
@@ -518,13 +584,32 @@ void MainWindow::toggleFullScreen() {
 void MainWindow::paintDesign(QPainter& p, const QRect& r, const QRegion& widgets) {
     // Under a rectangular clip the painter copies the frame's rows straight, where a region
     // would make it blend them span by span on helper threads.
-    forFrameParts(frame_, !p2_->isHidden(), r,
-                  [&p](const QRect& part, const QImage& img, QPoint at) {
-                      p.setClipRect(part);
-                      p.drawImage(at, img);
-                  });
+    forFrameParts(frame_, wellShown(), r, [&p](const QRect& part, const QImage& img, QPoint at) {
+        p.setClipRect(part);
+        p.drawImage(at, img);
+    });
     p.setClipping(false);
+    paintPanels(p, r);
     paintWidgets(p, r, widgets);
+}
+
+bool MainWindow::wellShown() const {
+    // While paused the well, previews and hold box are not shown at all, not even under the
+    // panel: a pause cannot be used to plan.
+    return !p2_->isHidden() && !paused_;
+}
+
+void MainWindow::paintPanels(QPainter& p, const QRect& r) {
+    const QRect well(QPoint(kWellX, kWellY), frame_.p2.size());
+    const QRect summary(0, 0, kWellX, kWindowH); // the black area left of the menu panel
+    const bool pausePanel = paused_ && !p2_->isHidden() && r.intersects(well);
+    const bool summaryShown = p2_->isHidden() && lastGame_ && r.intersects(summary);
+    if (!pausePanel && !summaryShown) return;
+    p.save();
+    p.setClipRect(r);
+    if (pausePanel) paintPausePanel(p, well, resumeHint());
+    if (summaryShown) paintSummary(p, summary, summaryText());
+    p.restore();
 }
 
 void MainWindow::paintWidgets(QPainter& p, const QRect& r, const QRegion& widgets) {
@@ -553,6 +638,21 @@ QRegion MainWindow::shownWidgets() const {
         if (w && !w->isHidden() && w != p2_) shown += w->geometry();
     }
     return shown;
+}
+
+QString MainWindow::resumeHint() const {
+    return isGameActionKey(g_, kKeyP) ? QStringLiteral("Pause to resume")
+                                      : QStringLiteral("P to resume");
+}
+
+SummaryText MainWindow::summaryText() const {
+    SummaryText t;
+    t.heading = QStringLiteral("GAME OVER");
+    for (const SummaryRow& row : summaryRows(*lastGame_))
+        t.rows.push_back({QString::fromStdString(row.label), QString::fromStdString(row.value)});
+    if (lastGame_->newBest) t.mark = QStringLiteral("New best!");
+    if (lastGameReplay_) t.notes << QStringLiteral("W: watch this game");
+    return t;
 }
 
 void MainWindow::paintEvent(QPaintEvent* e) {
@@ -600,12 +700,13 @@ void MainWindow::paintEvent(QPaintEvent* e) {
             // a frame's changes are dozens of thin bands, and clipping the painter to each of
             // them costs more than the copies (the clip is intersected with the whole region).
             const QPoint to = directOrigin + at.offset;
-            forFrameParts(frame_, !p2_->isHidden(), d,
+            forFrameParts(frame_, wellShown(), d,
                           [&](const QRect& part, const QImage& img, QPoint from) {
                               scaleUp(img, part.translated(-from), 1, *direct, to + from);
                           });
             p.save();
             p.translate(at.offset);
+            paintPanels(p, d);
             paintWidgets(p, d, widgets);
             p.restore();
             continue;
@@ -670,7 +771,7 @@ void MainWindow::keyDownCode(int code) {
         // F11 switches full screen unless the player gave it to an action (a watched game's
         // keys are not the player's).
         const bool taken = watching_                   ? false
-                           : g_.inGame != InGame::Menu ? isGameKey(g_, code)
+                           : g_.inGame != InGame::Menu ? isGameActionKey(g_, code)
                                                        : code == g_.keySt;
         if (!taken) {
             toggleFullScreen();
@@ -682,8 +783,14 @@ void MainWindow::keyDownCode(int code) {
         return;
     }
     if (g_.inGame != InGame::Menu) {
-        replays_.recorder().keyDown(code);
-        keyDown(g_, host_, code);
+        if (pausesGame(g_, code)) {
+            setPaused(!paused_);
+        } else if (restartsGame(g_, code)) {
+            restartGame();
+        } else {
+            replays_.recorder().keyDown(code);
+            keyDown(g_, host_, code);
+        }
         return;
     }
     const MenuKey k = menuKeyDown(g_, code);
@@ -713,10 +820,12 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 }
 
 bool MainWindow::event(QEvent* e) {
-    // A key released while another window has the keyboard never reports its key-up.
+    // A key released while another window has the keyboard never reports its key-up; and a
+    // game the player has turned away from waits for them.
     if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu && !watching_) {
         replays_.recorder().releaseKeys();
         releaseHeldKeys(g_);
+        if (s_.pauseOnFocusLoss != 0) setPaused(true);
     }
     return QWidget::event(e);
 }
@@ -734,7 +843,8 @@ void MainWindow::shutDown() {
         g_ = *beforeWatching_;
         watching_ = false;
     }
-    if (g_.inGame != InGame::Menu) keepReplay(GameEnd::Closed);
+    if (g_.inGame != InGame::Menu)
+        keepReplay(GameEnd::Closed, static_cast<int64_t>(std::time(nullptr)));
     // Closed while still loading: the record holds no settings yet, and writing it would
     // replace the player's files with zeros.
     int status = 0;

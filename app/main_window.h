@@ -23,8 +23,10 @@
 #include "engine/tick.h"
 #include "render/background.h"
 #include "render/frame.h"
+#include "render/panels.h"
 #include "render/scale.h"
 #include "render/style.h"
+#include "store/records.h"
 #include "store/replay_keeper.h"
 
 class QLabel;
@@ -92,7 +94,15 @@ class MainWindow : public QWidget {
     void watchNewestReplay();
     bool watching() const { return watching_; }
     int watchSpeed() const { return watchSpeed_; }
-    // Back to the menu after a top-out (the rules have already reset their part).
+    // Quick restart (R): abandons the running game and at once starts a new one from the same
+    // start level with the same options, as Esc and the start key would, without the menu.
+    void restartGame();
+    // Pauses or resumes the running game. While paused no step runs and the process sleeps
+    // until an event comes; on resume the frame loop owes no time for the pause.
+    void setPaused(bool on);
+    bool paused() const { return paused_; }
+    // Back to the menu after a top-out (the rules have already reset their part); the game goes
+    // into records.000 and its summary is shown beside the menu.
     void topOut();
     // The level bar click.
     void shplvl_Click(int16_t level);
@@ -147,6 +157,9 @@ class MainWindow : public QWidget {
     const Frame& frame() const { return frame_; }
     // The 640 x 480 parent of every widget in the design; never shown itself.
     QWidget* designSurface() const { return design_; }
+    // The last game that ended in a top-out in this run (its records line, steps, best and
+    // whether it set the best); nothing before the first. Games left by Esc or R are not kept.
+    const std::optional<FinishedGame>& lastGame() const { return lastGame_; }
     bool loopRunning() const { return loopDepth_ > 0; }
     ReplayKeeper& replays() { return replays_; }
 
@@ -178,12 +191,24 @@ class MainWindow : public QWidget {
     void forwardMouse(QMouseEvent* e);
     // The window rectangle (device-independent pixels) covering the design rectangle r.
     QRect windowRectOf(const QRect& r) const;
-    // Hands the game that has just ended to the replay keeper, the record as it ended.
-    void keepReplay(GameEnd how);
+    // Hands the game that has just ended (at endTime, seconds since 1970 UTC) to the replay
+    // keeper, the record as it ended; replays of games that set a best stay. Returns the name
+    // stem of the replay kept, empty when none is.
+    std::string keepReplay(GameEnd how, int64_t endTime);
     void watchReplay(const Replay& replay);
     // The watching keys: F, Esc; every other key is ignored while watching.
     void watchKey(int code);
-
+    void beginGame();
+    // True while the frame's well surface is shown: in a game and not paused.
+    bool wellShown() const;
+    // The pause panel and the game-over summary, where they overlap the design rectangle r.
+    void paintPanels(QPainter& p, const QRect& r);
+    QString resumeHint() const;
+    SummaryText summaryText() const;
+    void waitWhilePaused();
+    // Adds the game that has just topped out (at endTime) to records.000.
+    void recordFinishedGame(int64_t endTime);
+    std::string recordsPath() const;
     Places places_;
     ShellServices services_;
     Game g_;
@@ -196,6 +221,10 @@ class MainWindow : public QWidget {
     ReplayKeeper replays_; // records every game; the rules draw and seed through it
     Rules rules_;
     int loopDepth_ = 0;
+    FrameLoop* loop_ = nullptr; // the running game's frame loop
+    bool paused_ = false;
+    std::optional<FinishedGame> lastGame_;
+    bool lastGameReplay_ = false; // the last finished game's replay was kept
     bool startPending_ = false;
     bool shuttingDown_ = false;
     bool settingsLoaded_ = false; // the settings files have been read

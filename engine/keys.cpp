@@ -53,6 +53,18 @@ void keyDown(Game& g, Host& host, int code) {
     if (const KeySlot* slot = firstMatch(g, code)) g.*slot->held = 1;
 }
 
+bool isGameActionKey(const Game& g, int code) {
+    return firstMatch(g, code) != nullptr;
+}
+
+bool pausesGame(const Game& g, int code) {
+    return (code == kKeyP || code == kKeyPause) && !isGameActionKey(g, code);
+}
+
+bool restartsGame(const Game& g, int code) {
+    return code == kKeyR && !isGameActionKey(g, code);
+}
+
 void keyUp(Game& g, int code) {
     if (g.inGame == InGame::Menu) return;
     if (const KeySlot* slot = firstMatch(g, code)) release(g, *slot);

@@ -11,6 +11,8 @@ namespace zembrik {
 // Fixed virtual-key codes: Escape, the debug digits 1..7 (next piece) and 9 (level 20).
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyDigit1 = 49, kKeyDigit7 = 55, kKeyDigit9 = 57;
+// Keys of the shell during a game: P and Pause pause and resume it, R restarts it.
+inline constexpr int kKeyPause = 19, kKeyP = 80, kKeyR = 82;
 
 // The nine key assignments, named after the record's key variables (keyMl ... keySt): move
 // left, move right, soft drop, rotate left, rotate right, third rotation key, hard drop, hold,
@@ -31,6 +33,16 @@ void assignDefaultKeys(Game& g);
 // the order move left, right, soft drop, rotate left, right, third rotation key, hard drop,
 // hold.
 void keyDown(Game& g, Host& host, int code);
+
+// True when code is assigned to one of the eight game actions (move left ... hold).
+bool isGameActionKey(const Game& g, int code);
+
+// During a game: true for P and Pause, unless the player gave that key a game action, which
+// it then keeps.
+bool pausesGame(const Game& g, int code);
+
+// During a game: true for R, unless the player gave it a game action.
+bool restartsGame(const Game& g, int code);
 
 // The game window's key-up: during a game, clears the held flag and the latch of the first
 // matching assignment. Ignored on the menu.

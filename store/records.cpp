@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
+#include <tuple>
 
 #include "core/levels.h"
 #include "store/safe_file.h"
@@ -211,6 +213,28 @@ std::optional<int64_t> bestScore(const std::vector<GameRecord>& records, const G
     for (const GameRecord& r : records)
         if (sameBestKind(r, like) && (!best || r.score > *best)) best = r.score;
     return best;
+}
+
+std::vector<std::string> bestSettingTimes(const std::vector<GameRecord>& records) {
+    // The best so far of each kind, keyed as sameBestKind compares.
+    using Kind = std::tuple<int16_t, int16_t, int16_t, int16_t, int16_t, std::string>;
+    std::map<Kind, int64_t> best;
+    std::vector<std::string> times;
+    for (const GameRecord& r : records) {
+        const Kind kind{r.startLevel, r.holdOpt, r.quaOpt, r.nextOpt, r.clbOpt, r.shapeFile};
+        const auto [at, first] = best.try_emplace(kind, r.score);
+        if (!first && r.score <= at->second) continue;
+        at->second = r.score;
+        times.push_back(r.ended);
+    }
+    return times;
+}
+
+std::string compactStamp(std::string_view ended) {
+    std::string out;
+    for (char c : ended)
+        if (c != '-' && c != ':') out += c;
+    return out;
 }
 
 std::string recordsText(const std::vector<std::string>& old, const std::string& line) {

@@ -67,6 +67,14 @@ RecordsFile readRecords(const std::string& path);
 // The best score among the records of the same kind as `like`; nothing when there is none.
 std::optional<int64_t> bestScore(const std::vector<GameRecord>& records, const GameRecord& like);
 
+// The end times of the records that set the best of their kind when they were added (the
+// first of a kind included), oldest first.
+std::vector<std::string> bestSettingTimes(const std::vector<GameRecord>& records);
+
+// An end time without its separators, "20261208T061517Z" for "2026-12-08T06:15:17Z": the name
+// stem of that game's replay file.
+std::string compactStamp(std::string_view ended);
+
 // The bytes of records.000 with `line` added after `old`, keeping the newest kMaxRecordLines
 // lines, each ended by CR LF.
 std::string recordsText(const std::vector<std::string>& old, const std::string& line);

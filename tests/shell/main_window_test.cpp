@@ -3,10 +3,13 @@
 #include <QBackingStore>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -111,6 +114,33 @@ class MainWindowTest : public ::testing::Test {
         start();
         clock.onSleep = nullptr;
     }
+    // Starts a game from the menu and blocks the spawn place at the second sleep, so the first
+    // piece cannot appear: the game tops out at level 8. `atBlock` runs at that moment too.
+    void topOutGame(const std::function<void()>& atBlock = {}) {
+        play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
+             [&](int n) {
+                 if (n == 2) {
+                     for (int y = 0; y < 4; ++y)
+                         for (int x = 0; x < 10; ++x)
+                             g().field(x, y) = 0;
+                     g().curLevel = 8;
+                     if (atBlock) atBlock();
+                 }
+                 if (n > 400) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+             });
+    }
+    // Runs f once the game is paused and waiting for events (a real 20 ms later).
+    void whilePaused(std::function<void()> f) {
+        QTimer::singleShot(20, w.get(), [this, f = std::move(f)] {
+            EXPECT_TRUE(w->paused());
+            f();
+        });
+    }
+    void press(Qt::Key key) {
+        post(QEvent::KeyPress, key);
+        post(QEvent::KeyRelease, key);
+    }
+    QImage screen() { return w->grab().toImage(); }
     void expectMenu() {
         EXPECT_EQ(g().inGame, InGame::Menu);
         EXPECT_FALSE(w->menu()->isHidden());
@@ -182,7 +212,7 @@ TEST_F(MainWindowTest, ClosedBeforeTheSettingsAreReadWritesNothing) {
     EXPECT_EQ(readFile(data("option_game.000")), before);
 }
 
-TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
+TEST_F(MainWindowTest, StartingAGameAndEscBothClearTheCounters) {
     startUp();
     g().lines = 7;
     g().score = 500;
@@ -192,7 +222,7 @@ TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
          [&](int n) {
              if (n == 3) {
                  EXPECT_EQ(g().inGame, InGame::Playing);
-                 EXPECT_EQ(g().lines, 7);
+                 EXPECT_EQ(g().lines, 0);
                  EXPECT_EQ(g().score, 0.0f);
                  EXPECT_EQ(g().levelCount, 0);
                  EXPECT_EQ(g().gameState, GameState::Entry);
@@ -201,7 +231,8 @@ TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
                  EXPECT_FALSE(w->wellSurface()->isHidden());
                  EXPECT_FALSE(w->p3()->isHidden());
                  EXPECT_EQ(w->scoreLabel()->text(), "0");
-                 EXPECT_EQ(w->linesLabel()->text(), "7");
+                 EXPECT_EQ(w->linesLabel()->text(), "0");
+                 g().lines = 7;
                  EXPECT_EQ(w->pointsLabel()->text(), "H5-00");
                  checked = true;
                  post(QEvent::KeyPress, Qt::Key_Escape);
@@ -219,18 +250,7 @@ TEST_F(MainWindowTest, StartingAGameKeepsLinesAndEscClearsThem) {
 
 TEST_F(MainWindowTest, TopOutKeepsTheCountersUntilTheNextGame) {
     startUp();
-    g().lines = 7;
-    play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
-         [&](int n) {
-             if (n == 2) {
-                 // Block the spawn place: the first piece cannot appear.
-                 for (int y = 0; y < 4; ++y)
-                     for (int x = 0; x < 10; ++x)
-                         g().field(x, y) = 0;
-                 g().curLevel = 8;
-             }
-             if (n > 400) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
-         });
+    topOutGame([&] { g().lines = 7; });
     EXPECT_LT(clock.sleeps, 400);
     expectMenu();
     EXPECT_EQ(g().lines, 7);
@@ -241,7 +261,7 @@ TEST_F(MainWindowTest, TopOutKeepsTheCountersUntilTheNextGame) {
     play([&] { QTest::keyClick(w->menu(), Qt::Key_Return); },
          [&](int n) {
              if (n == 1) {
-                 EXPECT_EQ(g().lines, 7);
+                 EXPECT_EQ(g().lines, 0);
                  EXPECT_EQ(g().field(4, 1), -1);
                  post(QEvent::KeyPress, Qt::Key_Escape);
              }
@@ -291,8 +311,15 @@ TEST_F(MainWindowTest, EveryGameThatPlacedAPieceLeavesAReplayThatRerunsToItsEnd)
              if (k == 6) post(QEvent::KeyPress, Qt::Key_Space);
              if (k == 8) post(QEvent::KeyRelease, Qt::Key_Space);
              if (n == 150) clock.now += 3'000'000'000;
-             if (n == 200)
+             if (n == 200) {
+                 // The focus loss pauses the game; keys pressed meanwhile are in the replay too.
                  QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+                 whilePaused([&] {
+                     post(QEvent::KeyPress, Qt::Key_Right);
+                     press(Qt::Key_P);
+                 });
+             }
+             if (n == 210) post(QEvent::KeyRelease, Qt::Key_Right);
              if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
          });
     EXPECT_LT(clock.sleeps, 5000);
@@ -487,6 +514,7 @@ TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
              case 6:
                  seen.push_back(g().keyFdDown);
                  seen.push_back(g().keyMrDown);
+                 w->settings().pauseOnFocusLoss = 0; // this test is about the keys only
                  QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
                  break;
              case 7:
@@ -497,6 +525,7 @@ TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
              }
          });
     EXPECT_EQ(seen, (std::vector<int16_t>{1, 1, 0, 1, 1, 0, 0}));
+    EXPECT_FALSE(w->paused());
 }
 
 TEST_F(MainWindowTest, KeyPressedWhileTheLoopSleptIsSeenByTheNextStep) {
@@ -774,6 +803,219 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenEndWithStatusOne) {
     w->close();
     EXPECT_EQ(exits, std::vector<int>{1});
     EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g())) << "the others are written";
+}
+
+// Pause: no step runs and the time is not owed; the panel hides the well; P resumes.
+TEST_F(MainWindowTest, PauseStopsTheStepsAndResumesWithoutABurst) {
+    startUp();
+    const QRect wellWall(218, 100, 12, 300); // the left wall, drawn on every frame
+    int32_t stepsAtPause = -1;
+    std::vector<int32_t> after;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 5) {
+                 press(Qt::Key_P);
+                 whilePaused([&] {
+                     stepsAtPause = g().stepsPlayed;
+                     const QImage shot = screen();
+                     EXPECT_EQ(shot.pixelColor(wellWall.center()), QColor(Qt::black))
+                         << "the panel covers the well";
+                     clock.now += 10'000'000'000; // ten seconds paused
+                     QCoreApplication::processEvents();
+                     EXPECT_EQ(g().stepsPlayed, stepsAtPause);
+                     press(Qt::Key_P);
+                 });
+             }
+             if (n >= 6 && n <= 8) after.push_back(g().stepsPlayed);
+             if (n == 8) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_EQ(stepsAtPause, 4) << "P, seen right after the sleep, stopped the step of its pass";
+    // One step per pass again: the ten seconds gave no catch-up burst and are not counted.
+    EXPECT_EQ(after, (std::vector<int32_t>{4, 5, 6}));
+    expectMenu();
+    EXPECT_FALSE(w->paused());
+}
+
+// A key the player assigned to a game action keeps it; the other pause key still pauses.
+TEST_F(MainWindowTest, PauseAndRestartKeysGiveWayToAssignedGameActions) {
+    startUp();
+    g().keyHd = 80; // P holds
+    g().keyRl = 82; // R turns left
+    bool pausedByPauseKey = false;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 post(QEvent::KeyPress, Qt::Key_P);
+                 post(QEvent::KeyPress, Qt::Key_R);
+             }
+             if (n == 3) {
+                 EXPECT_EQ(g().keyHdDown, 1);
+                 EXPECT_EQ(g().keyRlDown, 1);
+                 EXPECT_FALSE(w->paused());
+                 EXPECT_EQ(g().stepsPlayed, 2) << "R did not restart the game";
+                 press(Qt::Key_Pause);
+                 whilePaused([&] {
+                     pausedByPauseKey = true;
+                     press(Qt::Key_Pause);
+                 });
+             }
+             if (n == 4) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(pausedByPauseKey);
+    EXPECT_FALSE(w->paused());
+}
+
+TEST_F(MainWindowTest, EscAndClosingTheWindowWorkWhilePaused) {
+    startUp();
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 3) {
+                 press(Qt::Key_P);
+                 whilePaused([&] { post(QEvent::KeyPress, Qt::Key_Escape); });
+             }
+             if (n > 50) FAIL() << "Esc did not end the paused game";
+         });
+    expectMenu();
+    EXPECT_FALSE(w->paused());
+    EXPECT_FALSE(w->lastGame()) << "a game left by Esc is not a finished game";
+
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 3) {
+                 press(Qt::Key_Pause);
+                 whilePaused([&] { w->close(); });
+             }
+             if (n > 50) FAIL() << "the frame loop went on after shut-down";
+         });
+    EXPECT_EQ(exits, std::vector<int>{0});
+}
+
+// Turning to another window pauses the game, unless the player switched that off.
+TEST_F(MainWindowTest, FocusLossPausesUnlessSwitchedOff) {
+    startUp();
+    EXPECT_EQ(w->settings().pauseOnFocusLoss, 1) << "the default";
+    bool paused = false;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 post(QEvent::KeyPress, Qt::Key_Left);
+                 QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+                 whilePaused([&] {
+                     paused = true;
+                     EXPECT_EQ(g().keyMlDown, 0) << "held keys are released";
+                     press(Qt::Key_P);
+                 });
+             }
+             if (n == 3) {
+                 w->settings().pauseOnFocusLoss = 0;
+                 QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+             }
+             if (n == 5) {
+                 EXPECT_FALSE(w->paused());
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_TRUE(paused);
+    // The choice is kept in option_more.000.
+    w->close();
+    EXPECT_TRUE(readFile(data("option_more.000")).startsWith(" 0 \r\n"));
+}
+
+// R: a new game at once from the start level, without the menu and without leaving the loop.
+TEST_F(MainWindowTest, RestartStartsTheSameGameAgainAtOnce) {
+    startUp();
+    int loops = 0;
+    play(
+        [&] {
+            w->startGame();
+            ++loops;
+        },
+        [&](int n) {
+            if (n == 4) {
+                g().curLevel = 9; // as if it had risen in play
+                g().score = 500;
+                g().lines = 3;
+                g().field(0, 21) = 0;
+                press(Qt::Key_R);
+            }
+            if (n == 6) {
+                EXPECT_EQ(g().inGame, InGame::Playing);
+                EXPECT_EQ(g().curLevel, 5);
+                EXPECT_EQ(w->menu()->levelText(), "H5");
+                EXPECT_EQ(g().score, 0.0f);
+                EXPECT_EQ(g().lines, 0);
+                EXPECT_EQ(g().field(0, 21), -1);
+                EXPECT_EQ(g().stepsPlayed, 1);
+                EXPECT_EQ(g().waitTicks, 119);
+                EXPECT_TRUE(w->menu()->isHidden());
+                EXPECT_FALSE(w->wellSurface()->isHidden());
+                post(QEvent::KeyPress, Qt::Key_Escape);
+            }
+        });
+    EXPECT_EQ(loops, 1);
+    expectMenu();
+    EXPECT_FALSE(w->lastGame());
+}
+
+// A top-out goes into records.000 and its summary is shown left of the menu.
+TEST_F(MainWindowTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
+    startUp();
+    const QRect summary(0, 0, 216, 480);
+    auto lit = [&] {
+        const QImage shot = screen();
+        int bright = 0;
+        for (int y = summary.top(); y <= summary.bottom(); y += 2)
+            for (int x = summary.left(); x <= summary.right(); x += 2)
+                bright += qGray(shot.pixel(x, y)) > 128 ? 1 : 0;
+        return bright;
+    };
+    EXPECT_EQ(lit(), 0) << "black before the first game";
+    topOutGame([&] { g().score = 1234.75f; });
+    ASSERT_TRUE(w->lastGame());
+    const FinishedGame& f = *w->lastGame();
+    EXPECT_TRUE(f.newBest);
+    EXPECT_EQ(f.best, 1234);
+    EXPECT_EQ(f.record.startLevel, 5);
+    EXPECT_EQ(f.record.levelReached, 8);
+    EXPECT_EQ(f.record.shapeFile, "centre.kblox");
+    const QByteArray text = readFile(data("records.000"));
+    EXPECT_EQ(text, QByteArray::fromStdString(recordLine(f.record) + "\r\n"));
+    EXPECT_TRUE(
+        QRegularExpression(
+            R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ 5 8 1234 0 0 \d+ 0 0 0 0 1 0 1 1 1 centre.kblox\r\n$)")
+            .match(QString::fromLatin1(text))
+            .hasMatch())
+        << text.toStdString();
+    EXPECT_GT(lit(), 50) << "the summary is drawn";
+
+    // A game left by Esc adds nothing; the next top-out with less is not a new best.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 1);
+    g().curLevel = 5;
+    topOutGame([&] { g().score = 100; });
+    EXPECT_FALSE(w->lastGame()->newBest);
+    EXPECT_EQ(w->lastGame()->best, 1234);
+    EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 2);
+}
+
+TEST_F(MainWindowTest, ARecordsFileThatCannotBeWrittenDoesNotStopTheGame) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("data/records.000"));
+    startUp();
+    topOutGame();
+    expectMenu();
+    ASSERT_TRUE(w->lastGame());
+    EXPECT_TRUE(w->lastGame()->newBest);
+    EXPECT_TRUE(QFileInfo(data("records.000")).isDir());
+    bool again = false;
+    play([&] { w->startGame(); },
+         [&](int) {
+             again = g().inGame == InGame::Playing;
+             post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(again);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // records.000: the exact line, reading it back, the rewrite that keeps 1000 lines and every
 // line it cannot read, and the personal bests.
 #include "store/records.h"
+#include "store/replay_files.h"
 
 #include <filesystem>
 #include <fstream>
@@ -188,6 +189,20 @@ TEST_F(RecordsFileTest, TheFileIsReplacedWholeAndOneThatCannotBeReadIsLeftAlone)
     EXPECT_TRUE(o.game.newBest);
     EXPECT_EQ(o.game.best, r.score);
     EXPECT_TRUE(fs::is_directory(path()));
+}
+
+// Replays of games that set a best are kept: which games those were, and their file stems.
+TEST(RecordBests, GamesThatSetABestOfTheirKind) {
+    std::vector<GameRecord> r(5, sample());
+    const int64_t scores[] = {500, 400, 500, 900, 10};
+    for (size_t i = 0; i < r.size(); ++i) {
+        r[i].score = scores[i];
+        r[i].ended = utcStamp(kEnded + static_cast<std::time_t>(i));
+    }
+    r[4].shapeFile = "top.kblox"; // a kind of its own
+    const std::vector<std::string> want{r[0].ended, r[3].ended, r[4].ended};
+    EXPECT_EQ(bestSettingTimes(r), want);
+    EXPECT_EQ(compactStamp(utcStamp(kEnded)), replayStem(kEnded));
 }
 
 TEST(Summary, FiguresOfAFinishedGame) {
