@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Plays a short session of the real game in a virtual X server: menu, start, moves, Esc, Esc,
-# and checks that the settings files were written back. Usage: play_session.sh APP_FOLDER
+# Plays a short session of the real game in a virtual X server: menu, start, moves, pause,
+# restart, Esc, a game played until the stack reaches the top (its summary and records.000
+# line), Esc, and checks that the settings files were written back.
+# Usage: play_session.sh APP_FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 app=${1:?application folder}

@@ -8,11 +8,13 @@ shot=$work/shot
 
 # Known settings: level 10 (pieces land at once and wait 1000 steps, so the well changes only
 # when a key is pressed), hold on, no ghost (the well stays empty until the first piece
-# appears), sound on, climb 0, default keys.
+# appears), sound on, climb 0, default keys; pause on focus loss, a 640 x 480 window.
 printf ' 10 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n' >"$data/option_game.000"
 printf 'centre.kblox\r\nclassic.style\r\n' >"$data/option_style.000"
 printf ' 37 \r\n 39 \r\n 40 \r\n 90 \r\n 38 \r\n 65 \r\n 32 \r\n 67 \r\n 13 \r\n' >"$data/option_key.000"
-for f in option_game option_style option_key; do
+printf ' 1 \r\n 640 \r\n 480 \r\n 0 \r\n' >"$data/option_more.000"
+rm -f "$data/records.000"
+for f in option_game option_style option_key option_more; do
   cp "$data/$f.000" "$work/$f.want"
   touch -d '2001-01-01' "$data/$f.000"
 done
@@ -121,16 +123,55 @@ sleep 0.5; snap w3 192x448 216 16
 key Right
 waitfor 5 changed_from w3 w4 || fail "Right did not move the next piece"
 
+# P pauses: a plain panel hides the well (its wall too) and reads PAUSED; P again resumes.
+panel_up() { snap pwall 12x300 218 100 && ! nonblack pwall && snap ptext 150x40 237 150 && lit ptext; }
+key p
+waitfor 5 panel_up || fail "P did not show the pause panel"
+sleep 0.5
+panel_up || fail "the pause panel went away by itself"
+key p
+waitfor 5 well_up || fail "P did not resume the game"
+
+# R starts the game again at once: the well is empty during the new entry delay, then the
+# first piece lands again.
+empty_floor() { snap floor 160x32 232 416 && ! lit floor; }
+landed || fail "no stack before R"
+key r
+waitfor 1.8 empty_floor || fail "R did not start a new game"
+waitfor 10 landed || fail "no piece in the restarted game"
+
 # Esc leaves the game for the menu, Esc again ends the program.
 key Escape
 waitfor 10 menu_up || fail "menu not back after Esc"
 differs menu0 menu && fail "menu differs from the first one"
 alive || fail "program ended on the first Esc"
+[ -e "$data/records.000" ] && fail "a game left by Esc or R went into records.000"
+
+# A game played to its end: each Down locks the piece where it lands, until the stack reaches
+# the top. The menu comes back with the summary beside it and the game is in records.000.
+summary_up() { snap summary 184x300 16 120 && lit summary; }
+menu_back() { snap menu 192x33 216 200 && ! differs menu0 menu; }
+summary_up && fail "something is drawn left of the menu before any game ended"
+key Return
+waitfor 10 well_up || fail "well not shown after Enter"
+for attempt in $(seq 1 80); do
+  menu_back && break
+  key Down
+  sleep 0.2
+done
+waitfor 10 menu_back || fail "the game did not end with the stack at the top"
+waitfor 5 summary_up || fail "no summary after the game ended"
+[ -f "$data/records.000" ] || fail "no records.000 after the game ended"
+stamp='[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z'
+fields='10 10( [0-9]+){8} 1 0 0 1 0 centre\.kblox'
+grep -qaE "^$stamp $fields"$'\r'"\$" "$data/records.000" ||
+  fail "records.000 is not the game's line: $(od -c "$data/records.000" | head -5)"
+[ "$(wc -l <"$data/records.000")" = 1 ] || fail "records.000 has more than one line"
 key Escape
 waitfor 10 bash -c "! kill -0 $pid 2>/dev/null" || fail "program still running after Esc on the menu"
 wait "$pid" || fail "program exit status $?"
 
-for f in option_game option_style option_key; do
+for f in option_game option_style option_key option_more; do
   [ "$(stat -c %Y "$data/$f.000")" -gt 1000000000 ] || fail "$f.000 was not rewritten"
   cmp -s "$data/$f.000" "$work/$f.want" || fail "$f.000 differs: $(od -c "$data/$f.000" | head -3)"
 done
