@@ -12,6 +12,7 @@
 
 #include "core/levels.h"
 #include "store/safe_file.h"
+#include "store/text_file.h"
 
 namespace zembrik {
 
@@ -198,6 +199,8 @@ RecordsFile readRecords(const std::string& path) {
         const size_t nl = text.find('\n');
         text.erase(0, nl == std::string::npos ? text.size() : nl + 1);
     }
+    // An editor may have put a byte-order mark in front: it is not part of the first line.
+    if (from == 0) text.erase(0, text.size() - withoutByteOrderMark(text).size());
     out.lines = splitLines(text);
     for (const std::string& line : out.lines) {
         if (auto r = parseRecordLine(line))

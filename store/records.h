@@ -61,7 +61,8 @@ struct RecordsFile {
 };
 
 // Reads records.000. A missing file is an empty one. Lines end in CR LF (a lone LF is taken
-// too). Only the newest 4 MiB of an oversized file are read.
+// too); a byte-order mark in front is dropped. Only the newest 4 MiB of an oversized file are
+// read.
 RecordsFile readRecords(const std::string& path);
 
 // The best score among the records of the same kind as `like`; nothing when there is none.

@@ -167,6 +167,14 @@ TEST_F(RecordsFileTest, UnreadableLinesAreKeptAsTheyAreAndOnlyTheNewestThousandS
     EXPECT_EQ(text.find("not a record"), std::string::npos) << "the oldest line went";
 }
 
+TEST_F(RecordsFileTest, AByteOrderMarkIsNotPartOfTheFirstLine) {
+    put(path(), "\xEF\xBB\xBF" + recordLine(sample()) + "\r\n");
+    const RecordsFile f = readRecords(path());
+    EXPECT_EQ(f.unreadable, 0);
+    ASSERT_EQ(f.records.size(), 1u);
+    EXPECT_EQ(f.records[0], sample());
+}
+
 TEST_F(RecordsFileTest, TheFileIsReplacedWholeAndOneThatCannotBeReadIsLeftAlone) {
     const GameRecord r = sample();
     put(path(), recordLine(r) + "\r\n");
