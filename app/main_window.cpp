@@ -784,7 +784,10 @@ void MainWindow::keyDownCode(int code) {
     }
     if (g_.inGame != InGame::Menu) {
         if (pausesGame(g_, code)) {
-            setPaused(!paused_);
+            // One toggle per press: a key held down (or repeated without being marked as a
+            // repeat) must not flicker the pause on and off.
+            if (pauseKeyHeld_ != code) setPaused(!paused_);
+            pauseKeyHeld_ = code;
         } else if (restartsGame(g_, code)) {
             restartGame();
         } else {
@@ -801,6 +804,7 @@ void MainWindow::keyDownCode(int code) {
 
 void MainWindow::keyUpCode(int code) {
     if (watching_) return;
+    if (code == pauseKeyHeld_) pauseKeyHeld_ = -1;
     if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
     keyUp(g_, code);
 }
@@ -809,14 +813,23 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     e->accept();
     // The system's auto-repeat would restart a held key's own repeat: the rules repeat.
     if (e->isAutoRepeat()) return;
-    keyDownCode(virtualKeyCode(e));
+    const int code = virtualKeyCode(e);
+    // X repeats a held key as release and press pairs sharing one time stamp, and Qt marks
+    // them as repeats only when it sees both at once. A pause toggled by each would flicker.
+    if (g_.inGame != InGame::Menu && pausesGame(g_, code) && code == lastRelease_.code &&
+        e->timestamp() != 0 && e->timestamp() == lastRelease_.stamp) {
+        pauseKeyHeld_ = code; // still held
+        return;
+    }
+    keyDownCode(code);
     if (g_.inGame == InGame::Menu) updateDesign();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
     if (e->isAutoRepeat()) return;
-    keyUpCode(virtualKeyCode(e));
+    lastRelease_ = {virtualKeyCode(e), e->timestamp()};
+    keyUpCode(lastRelease_.code);
 }
 
 bool MainWindow::event(QEvent* e) {
@@ -825,6 +838,7 @@ bool MainWindow::event(QEvent* e) {
     if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu && !watching_) {
         replays_.recorder().releaseKeys();
         releaseHeldKeys(g_);
+        pauseKeyHeld_ = -1;
         if (s_.pauseOnFocusLoss != 0) setPaused(true);
     }
     return QWidget::event(e);

@@ -223,6 +223,11 @@ class MainWindow : public QWidget {
     int loopDepth_ = 0;
     FrameLoop* loop_ = nullptr; // the running game's frame loop
     bool paused_ = false;
+    int pauseKeyHeld_ = -1; // the pause key pressed and not yet released, -1 for none
+    struct {
+        int code = -1;
+        quint64 stamp = 0;
+    } lastRelease_; // the last key released and the window system's time stamp of it
     std::optional<FinishedGame> lastGame_;
     bool lastGameReplay_ = false; // the last finished game's replay was kept
     bool startPending_ = false;

@@ -865,6 +865,39 @@ TEST_F(MainWindowTest, PauseAndRestartKeysGiveWayToAssignedGameActions) {
     EXPECT_FALSE(w->paused());
 }
 
+// A held P must not flicker the pause: repeats marked or not (X sends unmarked ones as
+// release and press pairs with one time stamp), and presses without releases, toggle nothing.
+TEST_F(MainWindowTest, AHeldPauseKeyTogglesOnce) {
+    startUp();
+    const auto stamped = [this](QEvent::Type type, quint64 stamp, bool autoRepeat = false) {
+        auto* e = new QKeyEvent(type, Qt::Key_P, Qt::NoModifier, QString(), autoRepeat);
+        e->setTimestamp(stamp);
+        QCoreApplication::postEvent(w.get(), e);
+    };
+    bool stayed = false;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 stamped(QEvent::KeyPress, 100);
+                 stamped(QEvent::KeyRelease, 760, true);
+                 stamped(QEvent::KeyPress, 760, true);
+                 stamped(QEvent::KeyRelease, 800);
+                 stamped(QEvent::KeyPress, 800);
+                 stamped(QEvent::KeyPress, 840);
+                 whilePaused([&] {
+                     stayed = true;
+                     stamped(QEvent::KeyRelease, 900);
+                     stamped(QEvent::KeyPress, 2000);
+                 });
+             }
+             if (n == 3) {
+                 EXPECT_FALSE(w->paused());
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_TRUE(stayed);
+}
+
 TEST_F(MainWindowTest, EscAndClosingTheWindowWorkWhilePaused) {
     startUp();
     play([&] { w->startGame(); },
