@@ -199,8 +199,13 @@ RecordsFile readRecords(const std::string& path) {
         const size_t nl = text.find('\n');
         text.erase(0, nl == std::string::npos ? text.size() : nl + 1);
     }
-    // An editor may have put a byte-order mark in front: it is not part of the first line.
-    if (from == 0) text.erase(0, text.size() - withoutByteOrderMark(text).size());
+    // An editor may have put byte-order marks in front: they are not part of the first line.
+    // All of them go, or a second one would be written back as the line's start and then
+    // read as a mark the next time, changing a kept line.
+    if (from == 0)
+        for (size_t bare = withoutByteOrderMark(text).size(); bare < text.size();
+             bare = withoutByteOrderMark(text).size())
+            text.erase(0, text.size() - bare);
     out.lines = splitLines(text);
     for (const std::string& line : out.lines) {
         if (auto r = parseRecordLine(line))
