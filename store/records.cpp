@@ -271,10 +271,10 @@ RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t s
         out.error = file.error + "; the game was not added to it";
         return out;
     }
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    out.error = writeFileSafely(path, recordsText(file.lines, recordLine(r)));
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    out.error = makePlayerFolders(folder);
+    if (out.error.empty())
+        out.error = writeFileSafely(path, recordsText(file.lines, recordLine(r)));
     return out;
 }
 

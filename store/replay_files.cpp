@@ -82,12 +82,8 @@ std::vector<std::string> listReplays(const std::string& folder) {
 SavedReplay saveReplayFile(const std::string& folder, const std::string& stem,
                            const std::string& bytes) {
     SavedReplay out;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        out.error = folder + ": cannot be made (" + ec.message() + ")";
-        return out;
-    }
+    out.error = makePlayerFolders(folder);
+    if (!out.error.empty()) return out;
     // A thousand games in one second cannot happen; the bound only keeps the loop finite.
     for (int64_t n = 1; n <= 1000; ++n) {
         const std::string name = replayFileName({stem, n});

@@ -168,4 +168,21 @@ std::string writeFileSafely(const std::string& path, std::string_view bytes) {
     return {};
 }
 
+std::string makePlayerFolders(const std::string& folder) {
+    if (folder.empty()) return {};
+    // Each part in turn from the root, so every missing parent gets the same private mode
+    // (a parent made by the system's default would be readable by everyone).
+    for (size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
+        const std::string part = folder.substr(0, end);
+        struct stat st {};
+        if (!part.empty() && ::stat(part.c_str(), &st) != 0) {
+            if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+                return reason(part, "cannot be made", errno);
+            if (::stat(part.c_str(), &st) != 0) return reason(part, "cannot be made", errno);
+        }
+        if (!part.empty() && !S_ISDIR(st.st_mode)) return reason(part, "cannot be made", ENOTDIR);
+        if (end == std::string::npos) return {};
+    }
+}
+
 } // namespace zembrik

@@ -38,4 +38,10 @@ inline bool isReadableFile(const std::string& path) {
 // given) and says what failed.
 std::string writeFileSafely(const std::string& path, std::string_view bytes);
 
+// Makes the folder and any missing parents, each readable only by the player (0700): the
+// player's folders hold their games and times. A folder already there is left as it is.
+// Returns "" when the folder is there afterwards, otherwise a reason naming the part that
+// could not be made.
+std::string makePlayerFolders(const std::string& folder);
+
 } // namespace zembrik

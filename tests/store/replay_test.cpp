@@ -373,8 +373,15 @@ class ReplayFolder : public ::testing::Test {
 
 TEST_F(ReplayFolder, NamesFollowTheEndOfTheGame) {
     EXPECT_EQ(replayStem(1796710517), "20261208T061517Z");
-    const std::string sub = dir + "/replays";
+    const std::string sub = dir + "/player/replays";
+    const mode_t mask = ::umask(022);
     EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "a").fileName, "20261208T061517Z.zrp");
+    ::umask(mask);
+    for (const std::string& made : {dir + "/player", sub}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(made.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << made << ": the player's folders are private";
+    }
     EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "b").fileName, "20261208T061517Z-2.zrp");
     EXPECT_EQ(saveReplayFile(sub, "20261208T061517Z", "c").fileName, "20261208T061517Z-3.zrp");
     // Same second, later game: newer, although '-' sorts before '.'.

@@ -2,6 +2,7 @@
 #include "store/safe_file.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <filesystem>
 #include <fstream>
@@ -124,6 +125,26 @@ TEST_F(SafeFileTest, LongestNameStillGetsATemporaryFileBesideIt) {
 TEST_F(SafeFileTest, MissingFolderIsReportedNotCreated) {
     EXPECT_NE(writeFileSafely(path("no/such/file"), "x"), "");
     EXPECT_FALSE(fs::exists(path("no")));
+}
+
+TEST_F(SafeFileTest, PlayerFoldersAreMadePrivateWithTheirParents) {
+    const mode_t mask = ::umask(022);
+    EXPECT_EQ(makePlayerFolders(path("share/zembrik/replays")), "");
+    EXPECT_EQ(makePlayerFolders(path("share/zembrik/replays")), "") << "already there";
+    ::umask(mask);
+    for (const char* made : {"share", "share/zembrik", "share/zembrik/replays"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(path(made).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << made;
+    }
+    ::chmod(dir_.c_str(), 0755); // a folder that was there is left as it was
+    EXPECT_EQ(makePlayerFolders(dir_ + "/"), "");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0755u);
+    put(path("file"), "x");
+    EXPECT_EQ(makePlayerFolders(path("file/replays")),
+              path("file") + ": cannot be made (" + std::strerror(ENOTDIR) + ")");
 }
 
 TEST_F(SafeFileTest, FullFileSystemKeepsTheOldFileWhole) {
