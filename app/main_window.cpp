@@ -16,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <set>
 
 #include "app/art.h"
 #include "app/controls_dialog.h"
@@ -473,14 +472,7 @@ void MainWindow::watchKey(int code) {
 
 std::string MainWindow::keepReplay(GameEnd how, int64_t endTime) {
     // The replays of games that set a best stay whatever their age; records.000 says which.
-    std::set<std::string> bests;
-    for (const std::string& t : bestSettingTimes(readRecords(recordsPath()).records))
-        bests.insert(compactStamp(t));
-    const std::string stem =
-        replays_.gameEnded(g_, how, endTime, [bests](const std::string& fileName) {
-            const std::optional<ReplayName> n = parseReplayName(fileName);
-            return n && bests.count(n->stem) > 0;
-        });
+    const std::string stem = replays_.gameEnded(g_, how, endTime, bestsFromRecords(recordsPath()));
     // W plays the newest replay: once another game's is kept, it is not the summary's game.
     if (!stem.empty() && how != GameEnd::TopOut) lastGameReplay_ = false;
     return stem;

@@ -2,10 +2,25 @@
 #include "store/replay_keeper.h"
 
 #include <cstdio>
+#include <set>
 
+#include "store/records.h"
 #include "store/replay_files.h"
 
 namespace zembrik {
+
+BestReplays bestsFromRecords(std::string recordsPath) {
+    auto stems = std::make_shared<std::optional<std::set<std::string>>>();
+    return [path = std::move(recordsPath), stems](const std::string& fileName) {
+        if (!*stems) {
+            stems->emplace();
+            for (const std::string& t : bestSettingTimes(readRecords(path).records))
+                (*stems)->insert(compactStamp(t));
+        }
+        const std::optional<ReplayName> n = parseReplayName(fileName);
+        return n && (*stems)->count(n->stem) > 0;
+    };
+}
 
 std::string ReplayKeeper::gameEnded(const Game& g, GameEnd how, int64_t endTime,
                                     BestReplays bests) {

@@ -18,6 +18,12 @@ namespace zembrik {
 // Whether the replay file of that name belongs to a game that set a best: such replays stay.
 using BestReplays = std::function<bool(const std::string& fileName)>;
 
+// The replays of the games that set a best of their kind as records.000 at recordsPath says
+// (bestSettingTimes), matched by the name stem: a game that ended in the same second as such
+// a game stays too. The file is read once, when first asked, so the work is done on the file
+// thread and only when old replays are deleted.
+BestReplays bestsFromRecords(std::string recordsPath);
+
 class ReplayKeeper {
   public:
     // rng and seeds: the game's own (see ReplayRecorder). folder: the replays folder, made

@@ -13,7 +13,9 @@
 
 #include "engine/keys.h"
 #include "pieces/shape_file.h"
+#include "store/records.h"
 #include "store/replay_files.h"
+#include "store/replay_keeper.h"
 #include "store/replay_player.h"
 #include "store/replay_recorder.h"
 
@@ -425,6 +427,47 @@ TEST_F(ReplayFolder, KeepsTheNewestAndEveryBest) {
     // Fewer than the limit: nothing goes.
     EXPECT_EQ(pruneReplays(dir, 200, {}), "");
     EXPECT_EQ(names(), want);
+}
+
+// The games that set a best are those records.000 says, of their own kind each.
+TEST_F(ReplayFolder, TheBestsAreTheOnesRecordsSays) {
+    const int64_t t0 = 1796710517;
+    std::string records;
+    const auto game = [&](int64_t t, int64_t score, const char* shapes) {
+        GameRecord r;
+        r.ended = utcStamp(static_cast<std::time_t>(t));
+        r.startLevel = 5;
+        r.score = score;
+        r.shapeFile = shapes;
+        records += recordLine(r) + "\r\n";
+    };
+    game(t0, 500, "centre.kblox");       // the first of its kind: a best
+    game(t0 + 60, 400, "centre.kblox");  // not
+    game(t0 + 120, 900, "centre.kblox"); // a best
+    game(t0 + 180, 10, "top.kblox");     // the first of another kind
+    game(t0 + 240, 900, "centre.kblox"); // equals the best: not
+    std::ofstream(dir + "/records.000", std::ios::binary) << records;
+    for (int i = 0; i < 5; ++i)
+        touch(replayStem(t0 + i * 60) + ".zrp");
+    touch(replayStem(t0 + 120) + "-2.zrp"); // a game left in the same second as a best
+    touch(replayStem(t0 + 100) + ".zrp");   // a game left by Esc: never in records.000
+    for (int i = 0; i < 100; ++i)
+        touch(replayStem(t0 + 3600 + i) + ".zrp");
+
+    EXPECT_EQ(pruneReplays(dir, 100, bestsFromRecords(dir + "/records.000")), "");
+    std::set<std::string> left = names();
+    left.erase("records.000");
+    EXPECT_EQ(left.size(), 104u);
+    for (int64_t t : {t0, t0 + 120, t0 + 180})
+        EXPECT_EQ(left.count(replayStem(t) + ".zrp"), 1u) << t;
+    EXPECT_EQ(left.count(replayStem(t0 + 120) + "-2.zrp"), 1u);
+    EXPECT_EQ(left.count(replayStem(t0 + 3600) + ".zrp"), 1u);
+
+    // Without a records file no game set a best: only the newest stay.
+    fs::remove(dir + "/records.000");
+    EXPECT_EQ(pruneReplays(dir, 100, bestsFromRecords(dir + "/records.000")), "");
+    EXPECT_EQ(names().size(), 100u);
+    EXPECT_EQ(names().count(replayStem(t0 + 3600) + ".zrp"), 1u);
 }
 
 } // namespace
