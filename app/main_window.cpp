@@ -37,8 +37,10 @@ namespace {
 // The menu's W (watch the newest replay) and, while watching, F (speed).
 constexpr int kKeyWatch = 87, kKeyWatchSpeed = 70;
 
-QString replayLabelText(int speed) {
-    return QString::fromUtf8("REPLAY %1\u00D7\nF: speed   Esc: stop").arg(speed);
+QString replayLabelText(int speed, bool paused) {
+    return paused
+               ? QString::fromUtf8("REPLAY %1\u00D7  PAUSED\nP: resume   Esc: stop").arg(speed)
+               : QString::fromUtf8("REPLAY %1\u00D7\nF: speed   P: pause   Esc: stop").arg(speed);
 }
 
 void paintBlack(QWidget* w) {
@@ -309,7 +311,21 @@ void MainWindow::setPaused(bool on) {
     if (g_.inGame == InGame::Menu) on = false;
     if (paused_ == on) return;
     paused_ = on;
+    if (watching_) lblReplay_->setText(replayLabelText(watchSpeed_, paused_));
     repaintDesign();
+}
+
+bool MainWindow::isPauseKey(int code) const {
+    // A watched game's keys are not the player's: P and Pause always pause it.
+    if (watching_) return code == kKeyP || code == kKeyPause;
+    return g_.inGame != InGame::Menu && pausesGame(g_, code);
+}
+
+void MainWindow::pauseKeyDown(int code) {
+    // One toggle per press: a key held down (or repeated without being marked as a repeat)
+    // must not flicker the pause on and off.
+    if (pauseKeyHeld_ != code) setPaused(!paused_);
+    pauseKeyHeld_ = code;
 }
 
 void MainWindow::waitWhilePaused() {
@@ -415,7 +431,7 @@ void MainWindow::watchReplay(const Replay& replay) {
     beforeWatching_ = std::make_unique<Game>(g_);
     watching_ = true;
     watchSpeed_ = 1;
-    lblReplay_->setText(replayLabelText(1));
+    lblReplay_->setText(replayLabelText(1, false));
     lblReplay_->show();
     p1_->hide();
     Imgtitle_->hide();
@@ -431,6 +447,7 @@ void MainWindow::watchReplay(const Replay& replay) {
     // had, so the game shows at the pace it was played, stalls included.
     int64_t due = 0;
     ++loopDepth_;
+    paused_ = false;
     FrameLoop loop(g_, services_.clock, host_, [&](int32_t steps) {
         due += static_cast<int64_t>(steps) * watchSpeed_;
         while (watching_ && !player.finished()) {
@@ -441,7 +458,10 @@ void MainWindow::watchReplay(const Replay& replay) {
         }
         if (!watching_ || player.finished()) g_.inGame = InGame::Menu;
     });
+    loop_ = &loop; // a pause restarts its steps
     loop.run();
+    loop_ = nullptr;
+    paused_ = false;
     --loopDepth_;
     if (!player.divergence().empty() && player.finished())
         std::fprintf(stderr, "zembrik: %s\n", player.divergence().c_str());
@@ -460,12 +480,14 @@ void MainWindow::watchReplay(const Replay& replay) {
 }
 
 void MainWindow::watchKey(int code) {
-    if (code == kKeyEscape) {
+    if (isPauseKey(code)) {
+        pauseKeyDown(code);
+    } else if (code == kKeyEscape) {
         watching_ = false;
         g_.inGame = InGame::Menu; // the loop ends after this frame
     } else if (code == kKeyWatchSpeed) {
         watchSpeed_ = watchSpeed_ == 4 ? 1 : watchSpeed_ * 2;
-        lblReplay_->setText(replayLabelText(watchSpeed_));
+        lblReplay_->setText(replayLabelText(watchSpeed_, paused_));
         updateDesign(lblReplay_->geometry());
     }
 }
@@ -586,15 +608,15 @@ void MainWindow::paintDesign(QPainter& p, const QRect& r, const QRegion& widgets
 }
 
 bool MainWindow::wellShown() const {
-    // While paused the well, previews and hold box are not shown at all, not even under the
-    // panel: a pause cannot be used to plan.
-    return !p2_->isHidden() && !paused_;
+    // While a game is paused the well, previews and hold box are not shown at all, not even
+    // under the panel: a pause cannot be used to plan. A paused replay stays in view.
+    return !p2_->isHidden() && (!paused_ || watching_);
 }
 
 void MainWindow::paintPanels(QPainter& p, const QRect& r) {
     const QRect well(QPoint(kWellX, kWellY), frame_.p2.size());
     const QRect summary(0, 0, kWellX, kWindowH); // the black area left of the menu panel
-    const bool pausePanel = paused_ && !p2_->isHidden() && r.intersects(well);
+    const bool pausePanel = paused_ && !watching_ && !p2_->isHidden() && r.intersects(well);
     const bool summaryShown = p2_->isHidden() && lastGame_ && r.intersects(summary);
     if (!pausePanel && !summaryShown) return;
     p.save();
@@ -775,11 +797,8 @@ void MainWindow::keyDownCode(int code) {
         return;
     }
     if (g_.inGame != InGame::Menu) {
-        if (pausesGame(g_, code)) {
-            // One toggle per press: a key held down (or repeated without being marked as a
-            // repeat) must not flicker the pause on and off.
-            if (pauseKeyHeld_ != code) setPaused(!paused_);
-            pauseKeyHeld_ = code;
+        if (isPauseKey(code)) {
+            pauseKeyDown(code);
         } else if (restartsGame(g_, code)) {
             restartGame();
         } else {
@@ -795,8 +814,8 @@ void MainWindow::keyDownCode(int code) {
 }
 
 void MainWindow::keyUpCode(int code) {
-    if (watching_) return;
     if (code == pauseKeyHeld_) pauseKeyHeld_ = -1;
+    if (watching_) return;
     if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
     keyUp(g_, code);
 }
@@ -808,8 +827,8 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     const int code = virtualKeyCode(e);
     // X repeats a held key as release and press pairs sharing one time stamp, and Qt marks
     // them as repeats only when it sees both at once. A pause toggled by each would flicker.
-    if (g_.inGame != InGame::Menu && pausesGame(g_, code) && code == lastRelease_.code &&
-        e->timestamp() != 0 && e->timestamp() == lastRelease_.stamp) {
+    if (isPauseKey(code) && code == lastRelease_.code && e->timestamp() != 0 &&
+        e->timestamp() == lastRelease_.stamp) {
         pauseKeyHeld_ = code; // still held
         return;
     }

@@ -88,9 +88,10 @@ class MainWindow : public QWidget {
     // The Escape operation: leaves a running game for the menu, or closes the window.
     void gotomenu();
     // W on the menu: plays the newest replay in the window at real speed, sounds included; F
-    // cycles the speed 1x, 2x, 4x and Esc stops. Returns once it has ended, back on the menu with
-    // the record as it was before. Watching keeps no replay and touches no file. With no replay
-    // (or an unreadable one) a message says so.
+    // cycles the speed 1x, 2x, 4x, P or Pause pauses it and Esc stops. Returns once it has
+    // ended, back on the menu with the record as it was before. Watching keeps no replay and
+    // touches no file: no records line, whatever way the watched game ends. With no replay (or
+    // an unreadable one) a message says so.
     void watchNewestReplay();
     bool watching() const { return watching_; }
     int watchSpeed() const { return watchSpeed_; }
@@ -160,6 +161,8 @@ class MainWindow : public QWidget {
     // The last game that ended in a top-out in this run (its records line, steps, best and
     // whether it set the best); nothing before the first. Games left by Esc or R are not kept.
     const std::optional<FinishedGame>& lastGame() const { return lastGame_; }
+    // The summary offers "W: watch this game": its replay is the newest kept.
+    bool summaryOffersWatching() const { return lastGame_ && lastGameReplay_; }
     bool loopRunning() const { return loopDepth_ > 0; }
     ReplayKeeper& replays() { return replays_; }
 
@@ -196,8 +199,13 @@ class MainWindow : public QWidget {
     // stem of the replay kept, empty when none is.
     std::string keepReplay(GameEnd how, int64_t endTime);
     void watchReplay(const Replay& replay);
-    // The watching keys: F, Esc; every other key is ignored while watching.
+    // The watching keys: F (speed), P or Pause (pause the replay, the well staying in view),
+    // Esc; every other key is ignored while watching, R too (Esc and W watch it again).
     void watchKey(int code);
+    // P or Pause as the pause key: in a game unless assigned to a game action, always while
+    // watching.
+    bool isPauseKey(int code) const;
+    void pauseKeyDown(int code);
     void beginGame();
     // True while the frame's well surface is shown: in a game and not paused.
     bool wellShown() const;

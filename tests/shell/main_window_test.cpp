@@ -20,6 +20,7 @@
 #include "app/menu_panel.h"
 #include "app/settings_file.h"
 #include "engine/keys.h"
+#include "store/records.h"
 #include "store/replay_files.h"
 #include "store/replay_player.h"
 
@@ -352,7 +353,14 @@ TEST_F(MainWindowTest, EveryGameThatPlacedAPieceLeavesAReplayThatRerunsToItsEnd)
     w->replays().flush();
     EXPECT_EQ(files().size(), 1u);
 
-    // Left with Escape, then closed during a game: each kept, the last before the process ends.
+    // Left with R, with Escape, then closed during a game: each kept, the last before the
+    // process ends.
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 130) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n == 200) press(Qt::Key_R);
+             if (n == 220) post(QEvent::KeyPress, Qt::Key_Escape); // nothing placed since R
+         });
     play([&] { w->startGame(); },
          [&](int n) {
              if (n == 130) post(QEvent::KeyPress, Qt::Key_Space);
@@ -365,11 +373,12 @@ TEST_F(MainWindowTest, EveryGameThatPlacedAPieceLeavesAReplayThatRerunsToItsEnd)
          });
     ASSERT_EQ(exits, std::vector<int>{0});
     const std::vector<std::string> all = files();
-    ASSERT_EQ(all.size(), 3u);
-    for (size_t i = 1; i < 3; ++i) {
+    ASSERT_EQ(all.size(), 4u);
+    const GameEnd ends[] = {GameEnd::Restart, GameEnd::Escape, GameEnd::Closed};
+    for (size_t i = 1; i < 4; ++i) {
         read = readReplayFile((folder + "/" + QString::fromStdString(all[i])).toStdString());
         ASSERT_EQ(read.error, "");
-        EXPECT_EQ(read.replay.end, i == 1 ? GameEnd::Escape : GameEnd::Closed);
+        EXPECT_EQ(read.replay.end, ends[i - 1]);
         EXPECT_GT(read.replay.final.scoreBits, 0u);
     }
 }
@@ -485,6 +494,89 @@ TEST_F(MainWindowTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) {
     EXPECT_EQ(exits, std::vector<int>{0});
     EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 3 \r\n"));
     EXPECT_TRUE(readFile(data("option_key.000")).startsWith(" 65 \r\n"));
+}
+
+// The game-over summary offers its game, W plays that very game, and watching it to its
+// top-out adds no records line and no replay. P pauses the replay with the well in view; R
+// does nothing to it; after watching, P and R are the game's keys again.
+TEST_F(MainWindowTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) {
+    startUp();
+    const QPoint wellWall(220, 200); // the left wall, drawn on every frame
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n % 20 == 1) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n % 20 == 3) post(QEvent::KeyRelease, Qt::Key_Space);
+             if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+         });
+    ASSERT_TRUE(w->lastGame());
+    const FinishedGame played = *w->lastGame();
+    EXPECT_TRUE(w->summaryOffersWatching());
+    const QImage lastWell = w->frame().p2;
+    w->replays().flush();
+    const auto kept = listReplays(data("replays").toStdString());
+    ASSERT_EQ(kept.size(), 1u);
+    // One time for both: the records line's end names the replay.
+    EXPECT_EQ(kept[0], compactStamp(played.record.ended) + ".zrp");
+    const QByteArray records = readFile(data("records.000"));
+
+    bool pausedInView = false;
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 3) {
+                press(Qt::Key_P);
+                whilePaused([&] {
+                    EXPECT_TRUE(w->watching());
+                    EXPECT_TRUE(w->replayLabel()->text().contains("PAUSED"));
+                    pausedInView = screen().pixelColor(wellWall) != QColor(Qt::black);
+                    press(Qt::Key_R);
+                    QCoreApplication::processEvents();
+                    EXPECT_TRUE(w->paused()) << "R does nothing to a replay";
+                    press(Qt::Key_P);
+                });
+            }
+            if (n == 5) {
+                EXPECT_FALSE(w->paused());
+                EXPECT_TRUE(w->watching());
+                EXPECT_FALSE(w->replayLabel()->text().contains("PAUSED"));
+                press(Qt::Key_F);
+                press(Qt::Key_F);
+            }
+            if (n > 5000) w->close(); // never reached if it works
+        });
+    EXPECT_TRUE(pausedInView) << "a paused replay stays in view";
+    EXPECT_FALSE(w->paused());
+    expectMenu();
+    EXPECT_EQ(w->frame().p2, lastWell) << "the summary's game was watched to its end";
+    EXPECT_EQ(readFile(data("records.000")), records);
+    EXPECT_EQ(w->lastGame()->record, played.record);
+    EXPECT_TRUE(w->summaryOffersWatching());
+    w->replays().flush();
+    EXPECT_EQ(listReplays(data("replays").toStdString()), kept);
+
+    // On the menu P and R do nothing; in the next game they pause and restart as ever.
+    press(Qt::Key_P);
+    press(Qt::Key_R);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->paused());
+    expectMenu();
+    bool panel = false;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 press(Qt::Key_P);
+                 whilePaused([&] {
+                     panel = screen().pixelColor(wellWall) == QColor(Qt::black);
+                     press(Qt::Key_P);
+                 });
+             }
+             if (n == 4) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_TRUE(panel) << "a paused game hides its well";
+    EXPECT_TRUE(w->summaryOffersWatching()) << "nothing was placed: the summary's game is newest";
 }
 
 TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
