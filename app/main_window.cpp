@@ -273,6 +273,9 @@ void MainWindow::startGame() {
         replays_.recorder().beforeCall(steps);
         tick(g_, rules_, steps);
         replays_.recorder().afterCall(g_);
+        // Quick taps that these steps have seen long enough to act on let go now.
+        for (const int code : taps_.stepsRan(steps))
+            keyUpCode(code);
     });
     loop_ = &loop;
     loop.run();
@@ -284,6 +287,7 @@ void MainWindow::beginGame() {
     const uint64_t gameSeed = services_.seeds.nextSeed();
     rnd_.seed(gameSeed);
     paused_ = false;
+    taps_.clear();
     p1_->hide();
     Imgtitle_->hide();
     replays_.recorder().begin(g_, gameSeed, s_.shapeFile);
@@ -312,6 +316,10 @@ void MainWindow::setPaused(bool on) {
     if (paused_ == on) return;
     paused_ = on;
     if (watching_) lblReplay_->setText(replayLabelText(watchSpeed_, paused_));
+    // A release held back for a step that a pause now puts off reaches the rules at once.
+    if (on)
+        for (const int code : taps_.clear())
+            keyUpCode(code);
     repaintDesign();
 }
 
@@ -802,6 +810,7 @@ void MainWindow::keyDownCode(int code) {
         } else if (restartsGame(g_, code)) {
             restartGame();
         } else {
+            if (!paused_) taps_.pressed(g_, code);
             replays_.recorder().keyDown(code);
             keyDown(g_, host_, code);
         }
@@ -816,6 +825,9 @@ void MainWindow::keyDownCode(int code) {
 void MainWindow::keyUpCode(int code) {
     if (code == pauseKeyHeld_) pauseKeyHeld_ = -1;
     if (watching_) return;
+    // A tap shorter than a step reaches the rules all the same; in a pause no step would
+    // see it, and it must not act once the game goes on.
+    if (g_.inGame != InGame::Menu && !paused_ && taps_.holdsBack(code)) return;
     if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
     keyUp(g_, code);
 }
@@ -849,6 +861,7 @@ bool MainWindow::event(QEvent* e) {
     if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu && !watching_) {
         replays_.recorder().releaseKeys();
         releaseHeldKeys(g_);
+        taps_.clear();
         pauseKeyHeld_ = -1;
         if (s_.pauseOnFocusLoss != 0) setPaused(true);
     }

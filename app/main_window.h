@@ -20,6 +20,7 @@
 #include "core/random.h"
 #include "core/record.h"
 #include "engine/frame_loop.h"
+#include "engine/keys.h"
 #include "engine/tick.h"
 #include "render/background.h"
 #include "render/frame.h"
@@ -231,6 +232,7 @@ class MainWindow : public QWidget {
     int loopDepth_ = 0;
     FrameLoop* loop_ = nullptr; // the running game's frame loop
     bool paused_ = false;
+    TapKeeper taps_;        // releases of game keys held back until a step has seen them down
     int pauseKeyHeld_ = -1; // the pause key pressed and not yet released, -1 for none
     struct {
         int code = -1;

@@ -1,6 +1,7 @@
 // Key-down and key-up on the game record, and the per-step rotation command protocol.
 #include "engine/keys.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zembrik {
@@ -74,6 +75,36 @@ void releaseHeldKeys(Game& g) {
     if (g.inGame == InGame::Menu) return;
     for (const KeySlot& slot : kSlots)
         if (g.*slot.held != 0) release(g, slot);
+}
+
+void TapKeeper::pressed(const Game& g, int code) {
+    std::erase_if(presses_, [code](const Press& p) { return p.code == code; });
+    const KeySlot* slot = firstMatch(g, code);
+    presses_.push_back({code, slot && slot->repeat ? 2 : 1, false});
+}
+
+bool TapKeeper::holdsBack(int code) {
+    for (Press& p : presses_)
+        if (p.code == code) return p.released = true;
+    return false;
+}
+
+std::vector<int> TapKeeper::stepsRan(int32_t steps) {
+    std::vector<int> due;
+    for (Press& p : presses_) {
+        p.stepsToAct -= steps;
+        if (p.stepsToAct <= 0 && p.released) due.push_back(p.code);
+    }
+    std::erase_if(presses_, [](const Press& p) { return p.stepsToAct <= 0; });
+    return due;
+}
+
+std::vector<int> TapKeeper::clear() {
+    std::vector<int> heldBack;
+    for (const Press& p : presses_)
+        if (p.released) heldBack.push_back(p.code);
+    presses_.clear();
+    return heldBack;
 }
 
 void assignDefaultKeys(Game& g) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/host.h"
 #include "core/record.h"
@@ -51,6 +52,35 @@ void keyUp(Game& g, int code);
 // Every held key counts as released, as after a key-up of each; for a window that loses the
 // keyboard focus during a game.
 void releaseHeldKeys(Game& g);
+
+// Keeps a quick tap from being lost. The window hands key events to the rules only between
+// tick calls, so a press and its release that arrive in the same round of window messages (a
+// tap shorter than a step, or two events the window system delivers together) would set and
+// clear a held flag before any step saw it. A key's release is held back until the key has
+// been down for as many steps as it needs to act: one for a command key, two for a move key
+// (its first step only counts the press). A key held longer is released at once.
+class TapKeeper {
+  public:
+    // A key-down handed to the rules. A held-back release of the same key is dropped: the key
+    // is down again, and releasing it later would leave it up while held.
+    void pressed(const Game& g, int code);
+    // A key-up: true when it must wait for stepsRan() instead of reaching the rules now.
+    bool holdsBack(int code);
+    // After a tick call that ran `steps` steps: the held-back releases now due to reach the
+    // rules, oldest first.
+    std::vector<int> stepsRan(int32_t steps);
+    // A game begins or ends, a pause begins or every key was released at once: nothing is
+    // pending any more. Returns the releases that were held back.
+    std::vector<int> clear();
+
+  private:
+    struct Press {
+        int code;
+        int32_t stepsToAct; // steps still needed before the release may pass
+        bool released;      // its release came and is held back
+    };
+    std::vector<Press> presses_; // oldest first
+};
 
 // What the menu panel's key-down asks of the shell, in this order: start a game (it returns
 // when the game has ended), then run the Escape operation.

@@ -1,6 +1,7 @@
 // The tick: spawn, top-out, soft and hard drop, lock, level-up, the delays and the resets.
 #include <gtest/gtest.h>
 
+#include "engine/keys.h"
 #include "engine/tick.h"
 #include "pieces/lines.h"
 #include "well_builder.h"
@@ -176,6 +177,52 @@ TEST_F(Tick, HardDropDoesNothingElseInItsStep) {
     EXPECT_EQ(g.gameState, GameState::Landed);
     run(1);
     EXPECT_EQ(g.gameState, GameState::Entry);
+}
+
+TEST_F(Tick, AQuickTapActsAndNoKeyIsLeftDown) {
+    // The window's order: key events, a tick call, then the releases now due.
+    TapKeeper taps;
+    g.inGame = InGame::Playing;
+    assignDefaultKeys(g);
+    const int fd = kDefaultKeys.fd, ml = kDefaultKeys.ml;
+    const auto call = [&](int32_t steps) {
+        tick(g, rules, steps);
+        for (const int code : taps.stepsRan(steps))
+            keyUp(g, code);
+    };
+    const auto tap = [&](int code) {
+        keyDown(g, host, code);
+        taps.pressed(g, code);
+        EXPECT_TRUE(taps.holdsBack(code));
+    };
+
+    // A move key needs two steps: the first counts the press, the second moves.
+    tap(ml);
+    call(1);
+    EXPECT_EQ(g.keyMlDown, 1);
+    call(1);
+    EXPECT_EQ(g.curX, 2);
+    EXPECT_EQ(g.keyMlDown, 0);
+    tap(ml);
+    call(2); // a catch-up call of two steps is enough
+    EXPECT_EQ(g.curX, 1);
+    EXPECT_EQ(g.keyMlDown, 0);
+
+    // Pressed, released and pressed again before a step: it is down, and stays down.
+    tap(ml);
+    keyDown(g, host, ml);
+    taps.pressed(g, ml);
+    call(2);
+    EXPECT_EQ(g.keyMlDown, 1);
+    EXPECT_FALSE(taps.holdsBack(ml)); // held long enough: its release passes at once
+    keyUp(g, ml);
+
+    // A command key acts in the first step that sees it.
+    tap(fd);
+    call(1);
+    EXPECT_EQ(g.curY, 20);
+    EXPECT_EQ(g.keyFdDown, 0);
+    EXPECT_EQ(g.fdCmd, Latch::Idle);
 }
 
 TEST_F(Tick, LockWritesThePieceAndAddsTheBonus) {
