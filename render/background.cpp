@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "render/surface.h"
 
@@ -15,6 +14,44 @@ namespace {
 int px(float v) {
     if (!std::isfinite(v)) return v > 0 ? 1000000 : -1000000;
     return static_cast<int>(std::lround(std::clamp(v, -1.0e6f, 1.0e6f)));
+}
+
+// The four one-pixel sides of a box (corner to corner): top, bottom, left, right.
+std::array<QRect, 4> edgesOf(const QRect& b) {
+    return {QRect(QPoint(b.left(), b.top()), QPoint(b.right(), b.top())),
+            QRect(QPoint(b.left(), b.bottom()), QPoint(b.right(), b.bottom())),
+            QRect(QPoint(b.left(), b.top()), QPoint(b.left(), b.bottom())),
+            QRect(QPoint(b.right(), b.top()), QPoint(b.right(), b.bottom()))};
+}
+
+// The pixels of one side before (a) and after (b) that are in one but not the other, as up to
+// two pieces in out; the count. A side that stayed on its row or column loses and gains only
+// at its ends; one that moved off it is replaced whole.
+size_t edgeDifference(const QRect& a, const QRect& b, std::array<QRect, 32>& out) {
+    if (a == b) return 0;
+    const bool sameRow = a.height() == 1 && b.height() == 1 && a.top() == b.top();
+    const bool sameColumn = a.width() == 1 && b.width() == 1 && a.left() == b.left();
+    if (!sameRow && !sameColumn) {
+        out[0] = a;
+        out[1] = b;
+        return 2;
+    }
+    // Along the line: [a1, a2] and [b1, b2], then back to rectangles.
+    const int a1 = sameRow ? a.left() : a.top(), a2 = sameRow ? a.right() : a.bottom();
+    const int b1 = sameRow ? b.left() : b.top(), b2 = sameRow ? b.right() : b.bottom();
+    const auto piece = [&](int from, int to) {
+        return sameRow ? QRect(QPoint(from, a.top()), QPoint(to, a.top()))
+                       : QRect(QPoint(a.left(), from), QPoint(a.left(), to));
+    };
+    if (a2 < b1 || b2 < a1) {
+        out[0] = a;
+        out[1] = b;
+        return 2;
+    }
+    size_t n = 0;
+    if (a1 != b1) out[n++] = piece(std::min(a1, b1), std::max(a1, b1) - 1);
+    if (a2 != b2) out[n++] = piece(std::min(a2, b2) + 1, std::max(a2, b2));
+    return n;
 }
 
 } // namespace
@@ -44,13 +81,7 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window) {
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, BackgroundTrace& trace,
             std::vector<QRect>& changed) {
     const bool incremental = trace.valid;
-    const std::array<QRect, 10> old = trace.boxes;
-    if (incremental) {
-        for (const QRect& b : old)
-            outlineBox(window, b.left(), b.top(), b.right(), b.bottom(), qRgb(0, 0, 0));
-    } else {
-        clearSurface(window, qRgb(0, 0, 0));
-    }
+    const BackgroundTrace old = trace;
     const int SW = window.width(), SH = window.height();
     for (int16_t i = 0; i < 10; ++i) {
         const auto k = static_cast<size_t>(i);
@@ -59,51 +90,58 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
         if (bg.bgH[k] + bg.bgY[k] < 0) resetbg(bg, rnd, i, curLevel, SW, SH);
     }
     for (size_t k = 0; k < 10; ++k) {
-        const int g = std::clamp(bg.bgGrey[k], 0, 255);
         const float top = bg.bgY[k] < 0 ? -1.0f : bg.bgY[k];
         const float bottom = bg.bgY[k] + bg.bgH[k] > SH ? SH + 1.0f : bg.bgY[k] + bg.bgH[k];
         const int x1 = px(bg.bgX[k]), x2 = px(bg.bgX[k] + bg.bgW[k]);
         const int y1 = px(top), y2 = px(bottom);
-        outlineBox(window, x1, y1, x2, y2, qRgb(g, g, g));
         trace.boxes[k] = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                                QPoint(std::max(x1, x2), std::max(y1, y2)));
+        trace.greys[k] = std::clamp(bg.bgGrey[k], 0, 255);
     }
     trace.valid = true;
+    // Paints the part r of the window as a whole drawing would: black, then every outline
+    // in order, each over the ones before.
+    const auto paint = [&](const QRect& r) {
+        fillBox(window, r.left(), r.top(), r.right(), r.bottom(), qRgb(0, 0, 0));
+        for (size_t k = 0; k < 10; ++k) {
+            const QRgb grey = qRgb(trace.greys[k], trace.greys[k], trace.greys[k]);
+            for (const QRect& e : edgesOf(trace.boxes[k])) {
+                const QRect in = e & r;
+                if (!in.isEmpty())
+                    fillBox(window, in.left(), in.top(), in.right(), in.bottom(), grey);
+            }
+        }
+    };
     if (!incremental) {
+        paint(window.rect());
         changed.push_back(window.rect());
         return;
     }
-    // Each outline's old and new edges. An outline that moved a little gives four thin bands,
-    // each holding an old edge and its new place, so the region stays a few dozen rectangles
-    // (a region of many crossing lines costs more to build and clip to than the pixels cost
-    // to copy); one re-seeded or far moved gives its old and new edges apart.
+    // Only the pixels that an outline covered and no longer covers, or the other way round,
+    // can change colour: elsewhere every outline covers what it covered, in the same grey.
+    // An outline that climbs a pixel changes the two ends of its sides and its top and
+    // bottom rows, not the whole of its sides; those few small pieces are painted again.
     const QRect image = window.rect();
-    const auto add = [&](int l, int t, int r, int b) {
-        const QRect in = QRect(QPoint(l, t), QPoint(r, b)) & image;
-        if (!in.isEmpty()) changed.push_back(in);
-    };
-    const auto edges = [&](const QRect& b) {
-        add(b.left(), b.top(), b.right(), b.top());
-        add(b.left(), b.bottom(), b.right(), b.bottom());
-        add(b.left(), b.top(), b.left(), b.bottom());
-        add(b.right(), b.top(), b.right(), b.bottom());
-    };
-    constexpr int kNear = 16;
+    std::array<QRect, 32> pieces;
     for (size_t k = 0; k < 10; ++k) {
-        const QRect& a = old[k];
-        const QRect& b = trace.boxes[k];
-        if (std::abs(a.left() - b.left()) > kNear || std::abs(a.right() - b.right()) > kNear ||
-            std::abs(a.top() - b.top()) > kNear || std::abs(a.bottom() - b.bottom()) > kNear) {
-            edges(a);
-            edges(b);
-            continue;
+        const std::array<QRect, 4> was = edgesOf(old.boxes[k]), is = edgesOf(trace.boxes[k]);
+        const bool sameGrey = old.greys[k] == trace.greys[k];
+        for (size_t e = 0; e < 4; ++e) {
+            size_t n = 0;
+            if (sameGrey) {
+                n = edgeDifference(was[e], is[e], pieces);
+            } else {
+                pieces[0] = was[e];
+                pieces[1] = is[e];
+                n = 2;
+            }
+            for (size_t i = 0; i < n; ++i) {
+                const QRect in = pieces[i] & image;
+                if (in.isEmpty()) continue;
+                paint(in);
+                changed.push_back(in);
+            }
         }
-        const int l = std::min(a.left(), b.left()), r = std::max(a.right(), b.right());
-        const int t = std::min(a.top(), b.top()), bo = std::max(a.bottom(), b.bottom());
-        add(l, t, r, std::max(a.top(), b.top()));
-        add(l, std::min(a.bottom(), b.bottom()), r, bo);
-        add(l, t, std::max(a.left(), b.left()), bo);
-        add(std::min(a.right(), b.right()), t, r, bo);
     }
 }
 

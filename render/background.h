@@ -34,13 +34,15 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window);
 // The outlines drawbg last drew into one window image (corner to corner, unclipped).
 struct BackgroundTrace {
     std::array<QRect, 10> boxes{};
-    bool valid = false; // false: the image may hold anything, clear it whole
+    std::array<int, 10> greys{}; // their grey levels
+    bool valid = false;          // false: the image may hold anything, paint it whole
 };
 
 // drawbg for a window image that holds nothing but the outlines `trace` records: instead of
-// clearing the whole image it paints those old outlines black, then moves and draws as drawbg
-// does, so the pixels come out the same. Adds rectangles holding the pixels of the old and new
-// outlines (clipped to the image; the whole image when the trace was not valid) to `changed`.
+// clearing and drawing the whole image it moves the rectangles as drawbg does and paints again
+// only the pixels that an outline left or reached (the ends of its sides and its top and
+// bottom rows, for one that climbed a pixel), so the pixels come out the same. Adds those
+// pieces (the whole image when the trace was not valid) to `changed`.
 void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, BackgroundTrace& trace,
             std::vector<QRect>& changed);
 

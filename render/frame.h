@@ -4,8 +4,11 @@
 #include <QImage>
 #include <QRegion>
 #include <QString>
+#include <array>
+#include <vector>
 
 #include "render/background.h"
+#include "render/sprites.h"
 
 namespace zembrik {
 
@@ -30,9 +33,17 @@ struct Frame {
     QRegion changed;
     BackgroundTrace trace; // the outlines in `window`, erased by the next frame
     QImage p2Drawing;      // the well surface is drawn here, then swapped with p2
-    Frame();               // black RGB32 surfaces of the sizes above
+    // The sprites of the frame being drawn, and those (with the style's images) that p2
+    // shows: the same again means the well surface needs no drawing at all.
+    std::vector<Sprite> sprites, shownSprites;
+    std::array<qint64, 4> shownStyle{};
+    bool spritesShown = false;
+    Frame(); // black RGB32 surfaces of the sizes above
     // Makes the next rend draw the whole window afresh and report all of it changed.
-    void changeAll() { trace.valid = false; }
+    void changeAll() {
+        trace.valid = false;
+        spritesShown = false;
+    }
 };
 
 } // namespace zembrik

@@ -39,10 +39,10 @@ int16_t cellAt(const Game& g, int x, int y) {
     return g.field(x, y);
 }
 
-// Draws a 16-pixel sprite on well cell (x, y).
+// Adds the 16-pixel sprite for well cell (x, y) to the frame.
 void drawCell(Frame& f, int x, int y, const QImage& pic, int sbx, int sby) {
-    drawblx(f.p2Drawing, static_cast<int16_t>(x + 1), static_cast<int16_t>(y + 5), 16, pic,
-            static_cast<int16_t>(sbx), static_cast<int16_t>(sby));
+    f.sprites.push_back({static_cast<int16_t>(x + 1), static_cast<int16_t>(y + 5), 16,
+                         static_cast<int16_t>(sbx), static_cast<int16_t>(sby), &pic});
 }
 
 // Block value of shape blox, rotation mode, at box cell k; -1 for a shape out of range.
@@ -130,7 +130,7 @@ void drawStack(const Game& g, const Style& s, Frame& f, const Drawn& drawn) {
 
 void drawHold(const Game& g, const Style& s, Frame& f) {
     if (g.holdOpt != 0 && g.holdBlox != 0) {
-        drawstcblx(f.p2Drawing, g, s, 2, 4, g.holdBlox, 0, 8);
+        stcblxSprites(f.sprites, g, s, 2, 4, g.holdBlox, 0, 8);
         return;
     }
     // An empty slot shows the lower half of the box as empty cells; hold switched off shows a
@@ -138,15 +138,15 @@ void drawHold(const Game& g, const Style& s, Frame& f) {
     const int16_t column = g.holdOpt != 0 ? 15 : 0;
     for (int16_t i = 0; i < 4; ++i)
         for (int16_t j = 2; j < 4; ++j)
-            drawblx(f.p2Drawing, static_cast<int16_t>(i + 2), static_cast<int16_t>(j + 4), 8,
-                    s.picBlox2, column, 0);
+            f.sprites.push_back({static_cast<int16_t>(i + 2), static_cast<int16_t>(j + 4), 8,
+                                 column, 0, &s.picBlox2});
 }
 
 void drawPreviews(const Game& g, const Style& s, Frame& f) {
-    drawstcblx(f.p2Drawing, g, s, 4, 0, g.nextBlox[0], previewMode(g), 16);
+    stcblxSprites(f.sprites, g, s, 4, 0, g.nextBlox[0], previewMode(g), 16);
     const bool three = g.nextOpt == 1;
-    drawstcblx(f.p2Drawing, g, s, 16, 2, three ? g.nextBlox[1] : int16_t(0), 0, 8);
-    drawstcblx(f.p2Drawing, g, s, 20, 2, three ? g.nextBlox[2] : int16_t(0), 0, 8);
+    stcblxSprites(f.sprites, g, s, 16, 2, three ? g.nextBlox[1] : int16_t(0), 0, 8);
+    stcblxSprites(f.sprites, g, s, 20, 2, three ? g.nextBlox[2] : int16_t(0), 0, 8);
 }
 
 void drawReadouts(const Game& g, Frame& f) {
@@ -165,7 +165,7 @@ void ensureSurfaces(Frame& f) {
         return true;
     };
     if (fix(f.window, kWindowW, kWindowH)) f.trace.valid = false;
-    fix(f.p2, kWellSurfaceW, kWellSurfaceH);
+    if (fix(f.p2, kWellSurfaceW, kWellSurfaceH)) f.spritesShown = false;
     fix(f.p2Drawing, kWellSurfaceW, kWellSurfaceH);
     fix(f.ptls, kBarW, kBarH);
 }
@@ -203,14 +203,11 @@ void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_
     std::vector<QRect> changed;
     changed.reserve(48);
     drawbg(bg, rnd, g.curLevel, frame.window, frame.trace, changed);
-    // The well surface is drawn whole into the spare image; only the rows that come out
+    // The well surface is every sprite of the frame over the walls, floor and spawn line of
+    // the style. When the sprites and the style are those of the surface shown, it is left as
+    // it is; otherwise it is drawn whole into the spare image, and only the rows that come out
     // different from the one shown are marked changed.
-    QImage& p2 = frame.p2Drawing;
-    clearSurface(p2, qRgb(0, 0, 0));
-    copyStretched(p2, 0, 64, 16, 384, style.picWall, 0, 0, 8, 192);
-    copyStretched(p2, 176, 64, 16, 384, style.picWall, 8, 0, 8, 192);
-    copyStretched(p2, 16, 432, 160, 16, style.picFloor, 0, 0, 80, 8);
-
+    frame.sprites.clear();
     Drawn drawn;
     if (nocurr == 0) drawActivePiece(g, style, frame, drawn);
     drawGhost(g, style, frame, drawn);
@@ -218,12 +215,25 @@ void rend(const Game& g, const Style& style, Background& bg, Random& rnd, int16_
     drawHold(g, style, frame);
     drawPreviews(g, style, frame);
     drawReadouts(g, frame);
-    outlineBox(p2, 16, 112, 176, 112, qRgb(128, 128, 128));
-
-    const auto [first, last] = differingRows(p2, frame.p2);
-    frame.p2.swap(p2);
-    if (first <= last)
-        changed.emplace_back(kWellX, kWellY + first, kWellSurfaceW, last - first + 1);
+    const std::array<qint64, 4> styleKey{style.picWall.cacheKey(), style.picFloor.cacheKey(),
+                                         style.picBlox.cacheKey(), style.picBlox2.cacheKey()};
+    if (!frame.spritesShown || frame.sprites != frame.shownSprites ||
+        styleKey != frame.shownStyle) {
+        QImage& p2 = frame.p2Drawing;
+        clearSurface(p2, qRgb(0, 0, 0));
+        copyStretched(p2, 0, 64, 16, 384, style.picWall, 0, 0, 8, 192);
+        copyStretched(p2, 176, 64, 16, 384, style.picWall, 8, 0, 8, 192);
+        copyStretched(p2, 16, 432, 160, 16, style.picFloor, 0, 0, 80, 8);
+        drawSprites(p2, frame.sprites);
+        outlineBox(p2, 16, 112, 176, 112, qRgb(128, 128, 128));
+        const auto [first, last] = differingRows(p2, frame.p2);
+        frame.p2.swap(p2);
+        if (first <= last)
+            changed.emplace_back(kWellX, kWellY + first, kWellSurfaceW, last - first + 1);
+        frame.shownSprites.swap(frame.sprites);
+        frame.shownStyle = styleKey;
+        frame.spritesShown = true;
+    }
     // The delay bar is small: always shown again.
     changed.emplace_back(kBarX, kBarY, kBarW, kBarH);
     frame.changed = regionOf(changed);

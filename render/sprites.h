@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include <QImage>
 
@@ -16,6 +17,13 @@ inline int16_t spriteColumn(int16_t v) {
     return v == -1 ? 15 : static_cast<int16_t>(v & 15);
 }
 
+// One drawblx call: the sprite (sbx, sby) of *pic on cell (xb, yb) of siz pixels.
+struct Sprite {
+    int16_t xb, yb, siz, sbx, sby;
+    const QImage* pic;
+    bool operator==(const Sprite&) const = default;
+};
+
 // Copies the 8x8 sprite at column sbx, row sby of pic onto p2 at pixel (xb*siz, yb*siz),
 // stretched to siz x siz. Opaque; parts outside either image are skipped.
 void drawblx(QImage& p2, int16_t xb, int16_t yb, int16_t siz, const QImage& pic, int16_t sbx,
@@ -27,5 +35,10 @@ void drawblx(QImage& p2, int16_t xb, int16_t yb, int16_t siz, const QImage& pic,
 // A shape or rotation out of range paints the empty shape.
 void drawstcblx(QImage& p2, const Game& g, const Style& style, int16_t xb, int16_t yb, int16_t blox,
                 int16_t rotate, int16_t siz);
+// The sprites drawstcblx draws, in its order, added to out.
+void stcblxSprites(std::vector<Sprite>& out, const Game& g, const Style& style, int16_t xb,
+                   int16_t yb, int16_t blox, int16_t rotate, int16_t siz);
+// Draws the sprites in order, each as drawblx does.
+void drawSprites(QImage& p2, const std::vector<Sprite>& sprites);
 
 } // namespace zembrik

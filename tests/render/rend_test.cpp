@@ -350,9 +350,11 @@ QImage composed(const Frame& f) {
     return out;
 }
 
-// Frame after frame, with the piece moving, locking, the level changing and rectangles
-// re-seeded: the background erased outline by outline matches one cleared whole every frame,
-// and every pixel that differs from the frame before lies in the changed region.
+// Frame after frame, with the piece moving, locking, the level and the style changing and
+// rectangles re-seeded: the background erased outline by outline matches one cleared whole
+// every frame, the well surface (left alone while its sprites stay the same) matches one drawn
+// on a fresh frame, and every pixel that differs from the frame before lies in the changed
+// region.
 TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
     for (int16_t k = 0; k < 10; ++k)
         resetbg(bg, rnd, k, k % 2 == 0 ? 0 : 20); // some slow, some re-seeded every few frames
@@ -362,7 +364,8 @@ TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
     g.curBlox = 3;
     g.gameState = GameState::Falling;
     g.ghostOpt = g.holdOpt = g.nextOpt = 1;
-    draw();
+    Style current = style(); // later reloaded in place with other colours
+    rend(g, current, bg, rnd, 0, f);
     drawbg(refBg, refRnd, g.curLevel, refWindow);
     EXPECT_EQ(f.changed, QRegion(0, 0, kWindowW, kWindowH)); // the first frame changes all
     QImage before = composed(f);
@@ -376,9 +379,15 @@ TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
             g.curLevel = 20;
         }
         if (n == 90) g.curLevel = 9;
-        draw();
+        if (n == 100) current.picBlox.invertPixels();
+        rend(g, current, bg, rnd, 0, f);
         drawbg(refBg, refRnd, g.curLevel, refWindow);
         ASSERT_EQ(f.window, refWindow) << "frame " << n;
+        Frame fresh;
+        Background freshBg = bg;
+        XorShiftRandom freshRnd = rnd;
+        rend(g, current, freshBg, freshRnd, 0, fresh);
+        ASSERT_EQ(f.p2, fresh.p2) << "frame " << n;
         const QImage now = composed(f);
         for (int y = 0; y < kWindowH; ++y) {
             const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));

@@ -43,7 +43,11 @@ Game busyGame(int16_t level) {
     return g;
 }
 
-void BM_Rend(benchmark::State& state) {
+// One rend. Whole (the default): every frame drawn as if it were the first, the whole
+// background and the whole well surface; the frame figure of tools/bench. Steady: frame after
+// frame of the same record, as while a piece hangs between two gravity steps, where only the
+// moving outlines and the delay bar are drawn again.
+void rendFrames(benchmark::State& state, bool whole) {
     Style style;
     const std::string err = loadstyle(style, ZEMBRIK_SOURCE_DIR, "classic.style");
     if (!err.empty()) {
@@ -57,11 +61,19 @@ void BM_Rend(benchmark::State& state) {
         resetbg(bg, rnd, k, g.curLevel);
     Frame frame;
     for (auto _ : state) {
+        if (whole) frame.changeAll();
         rend(g, style, bg, rnd, 0, frame);
         benchmark::DoNotOptimize(frame.p2.constBits());
     }
 }
+void BM_Rend(benchmark::State& state) {
+    rendFrames(state, true);
+}
+void BM_RendSteady(benchmark::State& state) {
+    rendFrames(state, false);
+}
 BENCHMARK(BM_Rend)->Arg(5)->Arg(12)->Arg(17)->Arg(20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RendSteady)->Arg(5)->Arg(12)->Arg(17)->Arg(20)->Unit(benchmark::kMicrosecond);
 
 // What scaling adds to showing one frame in a client area of the given size. The game window
 // composes the 640 x 480 design the same way at every scale (straight into the window at 1x,
