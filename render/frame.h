@@ -38,6 +38,10 @@ struct Frame {
     std::vector<Sprite> sprites, shownSprites;
     std::array<qint64, 4> shownStyle{};
     bool spritesShown = false;
+    // The numbers the three texts were made from.
+    float readoutScore = 0;
+    int16_t readoutLines = 0, readoutLevel = 0, readoutLevelCount = 0;
+    bool readoutsMade = false;
     Frame(); // black RGB32 surfaces of the sizes above
     // Makes the next rend draw the whole window afresh and report all of it changed.
     void changeAll() {

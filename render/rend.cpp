@@ -150,9 +150,17 @@ void drawPreviews(const Game& g, const Style& s, Frame& f) {
 }
 
 void drawReadouts(const Game& g, Frame& f) {
-    f.score = scoreText(g.score);
-    f.lines = QString::number(g.lines);
-    f.points = pointsText(g.curLevel, g.levelCount);
+    // The texts are made again only when their numbers change, not on every frame.
+    if (!f.readoutsMade || std::memcmp(&g.score, &f.readoutScore, sizeof g.score) != 0)
+        f.score = scoreText(g.score);
+    if (!f.readoutsMade || g.lines != f.readoutLines) f.lines = QString::number(g.lines);
+    if (!f.readoutsMade || g.curLevel != f.readoutLevel || g.levelCount != f.readoutLevelCount)
+        f.points = pointsText(g.curLevel, g.levelCount);
+    f.readoutScore = g.score;
+    f.readoutLines = g.lines;
+    f.readoutLevel = g.curLevel;
+    f.readoutLevelCount = g.levelCount;
+    f.readoutsMade = true;
     drawDelayBar(g, f.ptls);
 }
 

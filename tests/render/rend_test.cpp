@@ -380,6 +380,9 @@ TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
         }
         if (n == 90) g.curLevel = 9;
         if (n == 100) current.picBlox.invertPixels();
+        if (n % 13 == 0) g.score += 40.5f;
+        if (n % 17 == 0) ++g.lines;
+        if (n % 19 == 0) ++g.levelCount;
         rend(g, current, bg, rnd, 0, f);
         drawbg(refBg, refRnd, g.curLevel, refWindow);
         ASSERT_EQ(f.window, refWindow) << "frame " << n;
@@ -388,6 +391,9 @@ TEST_F(Rend, ChangedRegionHoldsEveryPixelThatChanged) {
         XorShiftRandom freshRnd = rnd;
         rend(g, current, freshBg, freshRnd, 0, fresh);
         ASSERT_EQ(f.p2, fresh.p2) << "frame " << n;
+        ASSERT_EQ(f.score, fresh.score) << "frame " << n;
+        ASSERT_EQ(f.lines, fresh.lines) << "frame " << n;
+        ASSERT_EQ(f.points, fresh.points) << "frame " << n;
         const QImage now = composed(f);
         for (int y = 0; y < kWindowH; ++y) {
             const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
