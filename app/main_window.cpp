@@ -38,9 +38,9 @@ namespace {
 constexpr int kKeyWatch = 87, kKeyWatchSpeed = 70;
 
 QString replayLabelText(int speed, bool paused) {
-    return paused
-               ? QString::fromUtf8("REPLAY %1\u00D7  PAUSED\nP: resume   Esc: stop").arg(speed)
-               : QString::fromUtf8("REPLAY %1\u00D7\nF: speed   P: pause   Esc: stop").arg(speed);
+    return QString::fromUtf8(paused ? "REPLAY %1\u00D7  PAUSED\nP: resume\nEsc: stop"
+                                    : "REPLAY %1\u00D7\nF: speed   P: pause\nEsc: stop")
+        .arg(speed);
 }
 
 void paintBlack(QWidget* w) {
@@ -167,7 +167,7 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     lblDeb_->setFocusPolicy(Qt::NoFocus);
     lblDeb_->hide();
 
-    lblReplay_ = addLabel(8, 8, 200, 44, "", 12);
+    lblReplay_ = addLabel(8, 8, 200, 66, "", 12);
     lblReplay_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblReplay_->hide();
 
