@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -437,6 +438,9 @@ void MainWindow::watchNewestReplay() {
 
 void MainWindow::watchReplay(const Replay& replay) {
     beforeWatching_ = std::make_unique<Game>(g_);
+    // The menu shows the last game's read-outs beside its summary: a replay stopped early
+    // must not leave its own there.
+    const std::array<QString, 3> readoutsBefore{frame_.score, frame_.lines, frame_.points};
     watching_ = true;
     watchSpeed_ = 1;
     lblReplay_->setText(replayLabelText(1, false));
@@ -479,6 +483,12 @@ void MainWindow::watchReplay(const Replay& replay) {
     beforeWatching_.reset();
     lblReplay_->hide();
     if (shuttingDown_) return;
+    frame_.score = readoutsBefore[0];
+    frame_.lines = readoutsBefore[1];
+    frame_.points = readoutsBefore[2];
+    lblscore_->setText(frame_.score);
+    lbllines_->setText(frame_.lines);
+    lblpoints_->setText(frame_.points);
     p1_->show();
     Imgtitle_->show();
     showGameSurfaces(false);

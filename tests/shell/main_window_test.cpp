@@ -481,6 +481,7 @@ TEST_F(MainWindowTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) {
     EXPECT_LT(clock.sleeps, 25);
     EXPECT_TRUE(exits.empty());
     expectMenu();
+
     EXPECT_EQ(g().curLevel, 3);
     EXPECT_EQ(g().keyMl, 65);
     play(
@@ -556,6 +557,23 @@ TEST_F(MainWindowTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) {
     EXPECT_TRUE(w->summaryOffersWatching());
     w->replays().flush();
     EXPECT_EQ(listReplays(data("replays").toStdString()), kept);
+
+    // Stopped early, the replay leaves the menu's read-outs as the summary's game left them.
+    const QString score = w->scoreLabel()->text(), level = w->pointsLabel()->text();
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 200) {
+                EXPECT_NE(w->scoreLabel()->text(), score);
+                post(QEvent::KeyPress, Qt::Key_Escape);
+            }
+        });
+    expectMenu();
+    EXPECT_EQ(w->scoreLabel()->text(), score);
+    EXPECT_EQ(w->pointsLabel()->text(), level);
 
     // On the menu P and R do nothing; in the next game they pause and restart as ever.
     press(Qt::Key_P);
