@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
 #include "app/art.h"
 #include "app/controls_dialog.h"
@@ -27,6 +29,7 @@
 #include "app/vk_table.h"
 #include "engine/keys.h"
 #include "render/panels.h"
+#include "render/region.h"
 #include "render/rend.h"
 #include "store/replay_files.h"
 #include "store/replay_player.h"
@@ -538,7 +541,7 @@ void MainWindow::rendFrame(int16_t nocurr) {
     show(lblscore_, frame_.score);
     show(lbllines_, frame_.lines);
     show(lblpoints_, frame_.points);
-    repaintDesign(changed);
+    if (!showFrameDirect(changed)) repaintDesign(changed);
     letMessagesRun();
 }
 
@@ -631,16 +634,21 @@ bool MainWindow::wellShown() const {
     return !p2_->isHidden() && (!paused_ || watching_);
 }
 
-void MainWindow::paintPanels(QPainter& p, const QRect& r) {
+MainWindow::PanelsOver MainWindow::panelsOver(const QRect& r) const {
     const QRect well(QPoint(kWellX, kWellY), frame_.p2.size());
     const QRect summary(0, 0, kWellX, kWindowH); // the black area left of the menu panel
-    const bool pausePanel = paused_ && !watching_ && !p2_->isHidden() && r.intersects(well);
-    const bool summaryShown = p2_->isHidden() && lastGame_ && r.intersects(summary);
-    if (!pausePanel && !summaryShown) return;
+    return {paused_ && !watching_ && !p2_->isHidden() && r.intersects(well),
+            p2_->isHidden() && lastGame_ && r.intersects(summary)};
+}
+
+void MainWindow::paintPanels(QPainter& p, const QRect& r) {
+    const PanelsOver over = panelsOver(r);
+    if (!over.pause && !over.summary) return;
     p.save();
     p.setClipRect(r);
-    if (pausePanel) paintPausePanel(p, well, resumeHint());
-    if (summaryShown) paintSummary(p, summary, summaryText());
+    if (over.pause)
+        paintPausePanel(p, QRect(QPoint(kWellX, kWellY), frame_.p2.size()), resumeHint());
+    if (over.summary) paintSummary(p, QRect(0, 0, kWellX, kWindowH), summaryText());
     p.restore();
 }
 
@@ -687,6 +695,84 @@ SummaryText MainWindow::summaryText() const {
     return t;
 }
 
+void MainWindow::paintDesignImage(const QRect& d, const QRegion& widgets) {
+    if (designImg_.isNull()) {
+        designImg_ = QImage(kDesign, QImage::Format_RGB32);
+        // Text in the design keeps the size it has on a 1x window.
+        designImg_.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        designImg_.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    }
+    QPainter ip(&designImg_);
+    paintDesign(ip, d, widgets);
+}
+
+void MainWindow::paintDesignInto(QImage& image, QPoint origin, const DesignPlacement& at,
+                                 const QRect& d, const QRegion& widgets,
+                                 const std::function<QPainter&()>& painter) {
+    if (at.scale != 1) {
+        paintDesignImage(d, widgets);
+        scaleUp(designImg_, d, at.scale, image, origin + at.offset);
+        return;
+    }
+    // The frame's rows copied straight into the window's image, no painter between: a frame's
+    // changes are dozens of thin bands, and clipping a painter to each of them costs more than
+    // the copies (the clip is intersected with the whole region).
+    const QPoint to = origin + at.offset;
+    forFrameParts(frame_, wellShown(), d, [&](const QRect& part, const QImage& img, QPoint from) {
+        scaleUp(img, part.translated(-from), 1, image, to + from);
+    });
+    const PanelsOver over = panelsOver(d);
+    if (!over.pause && !over.summary && !widgets.intersects(d)) return;
+    QPainter& p = painter();
+    p.save();
+    p.translate(at.offset);
+    paintPanels(p, d);
+    paintWidgets(p, d, widgets);
+    p.restore();
+}
+
+bool MainWindow::showFrameDirect(const QRegion& changed) {
+    // A repaint would do the same through the widgets' repaint machinery (its region
+    // bookkeeping, a paint event, a painter begun on the whole window), which cost more than
+    // the frame's drawing and copying together: about a third of the CPU of play. The backing
+    // store is the same one the paint events draw into, so they and these frames agree.
+    // Where it is not a plain image of the window's size on an unscaled screen, or the window
+    // is not on screen, the repaint does it.
+    QBackingStore* store = backingStore();
+    QWindow* win = windowHandle();
+    if (store == nullptr || win == nullptr || !win->isExposed() || devicePixelRatio() != 1.0 ||
+        store->size() != size())
+        return false;
+    if (changed.isEmpty()) return true;
+    const DesignPlacement at = placement();
+    QRegion onWindow = changed;
+    if (at != DesignPlacement{}) {
+        std::vector<QRect> rects;
+        rects.reserve(static_cast<size_t>(changed.rectCount()));
+        for (const QRect& d : changed)
+            rects.push_back(clientRectOf(d, at));
+        onWindow = regionOf(rects);
+    }
+    store->beginPaint(onWindow);
+    auto* image = dynamic_cast<QImage*>(store->paintDevice());
+    const bool usable = image != nullptr && image->size() == size() &&
+                        (image->format() == QImage::Format_RGB32 ||
+                         image->format() == QImage::Format_ARGB32_Premultiplied);
+    if (usable) {
+        const QRegion widgets = shownWidgets();
+        std::optional<QPainter> painter; // only where a widget or a panel is drawn
+        const auto getPainter = [&painter, image]() -> QPainter& {
+            if (!painter) painter.emplace(image);
+            return *painter;
+        };
+        for (const QRect& d : changed)
+            paintDesignInto(*image, QPoint(), at, d, widgets, getPainter);
+    }
+    store->endPaint();
+    if (usable) store->flush(onWindow, win);
+    return usable;
+}
+
 void MainWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const qreal dpr = devicePixelRatio();
@@ -727,20 +813,9 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     for (const QRect& r : region.intersected(area)) {
         const QRect d = designRectOf(r, at, kDesign);
         if (d.isEmpty()) continue;
-        if (at.scale == 1 && dpr == 1.0 && direct) {
-            // The frame's rows copied straight into the window's image, no painter between:
-            // a frame's changes are dozens of thin bands, and clipping the painter to each of
-            // them costs more than the copies (the clip is intersected with the whole region).
-            const QPoint to = directOrigin + at.offset;
-            forFrameParts(frame_, wellShown(), d,
-                          [&](const QRect& part, const QImage& img, QPoint from) {
-                              scaleUp(img, part.translated(-from), 1, *direct, to + from);
-                          });
-            p.save();
-            p.translate(at.offset);
-            paintPanels(p, d);
-            paintWidgets(p, d, widgets);
-            p.restore();
+        if (dpr == 1.0 && direct) {
+            paintDesignInto(*direct, directOrigin, at, d, widgets,
+                            [&p]() -> QPainter& { return p; });
             continue;
         }
         if (at.scale == 1 && dpr == 1.0) {
@@ -751,16 +826,7 @@ void MainWindow::paintEvent(QPaintEvent* e) {
             p.restore();
             continue;
         }
-        if (designImg_.isNull()) {
-            designImg_ = QImage(kDesign, QImage::Format_RGB32);
-            // Text in the design keeps the size it has on a 1x window.
-            designImg_.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-            designImg_.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-        }
-        {
-            QPainter ip(&designImg_);
-            paintDesign(ip, d, widgets);
-        }
+        paintDesignImage(d, widgets);
         if (direct) {
             scaleUp(designImg_, d, at.scale, *direct, directOrigin + at.offset);
             continue;

@@ -212,6 +212,23 @@ class MainWindow : public QWidget {
     bool wellShown() const;
     // The pause panel and the game-over summary, where they overlap the design rectangle r.
     void paintPanels(QPainter& p, const QRect& r);
+    struct PanelsOver {
+        bool pause = false, summary = false;
+    };
+    // Which of them paintPanels would draw over the design rectangle r.
+    PanelsOver panelsOver(const QRect& r) const;
+    // Composes the design rectangle d into designImg_ (made on first use), for enlarging.
+    void paintDesignImage(const QRect& d, const QRegion& widgets);
+    // Paints the design rectangle d into `image`, the window's 32-bit pixels one to one (no
+    // screen scaling), the window's top-left at `origin`: the frame's rows copied, enlarged
+    // at.scale times, with the panels and widgets over them drawn with painter() (asked for
+    // only where there are any; its origin the window's).
+    void paintDesignInto(QImage& image, QPoint origin, const DesignPlacement& at, const QRect& d,
+                         const QRegion& widgets, const std::function<QPainter&()>& painter);
+    // Shows the design region `changed` of a new frame: painted straight into the window's
+    // backing store and flushed. False (nothing shown) where that cannot be done; then
+    // repaintDesign does it.
+    bool showFrameDirect(const QRegion& changed);
     QString resumeHint() const;
     SummaryText summaryText() const;
     void waitWhilePaused();
