@@ -6,6 +6,7 @@
 #include <malloc.h>
 #include <memory>
 
+#include "app/art.h"
 #include "app/main_window.h"
 #include "app/message_alerts.h"
 #include "app/real_clock.h"
@@ -15,9 +16,11 @@ int main(int argc, char** argv) {
     // The desktop entry zembrik.desktop names this program; its icon is also built in, so a
     // portable folder shows it too.
     QGuiApplication::setDesktopFileName(QStringLiteral("zembrik"));
+    // Each size decoded as the PNG it is: QIcon::addFile would load every image format plugin
+    // to ask it about the file first.
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/%1x%1/zembrik.png").arg(size));
+        icon.addPixmap(zembrik::artPixmap(QStringLiteral(":/icon/%1x%1/zembrik.png").arg(size)));
     QApplication::setWindowIcon(icon);
     zembrik::RealClock clock;
     zembrik::ClockSeeds seeds;
