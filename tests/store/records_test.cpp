@@ -9,6 +9,8 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "temp_dir.h"
+
 namespace fs = std::filesystem;
 
 namespace zembrik {
@@ -34,26 +36,13 @@ GameRecord sample() {
     return recordOf(g, "my shapes.kblox", kEnded);
 }
 
-class RecordsFileTest : public ::testing::Test {
+class RecordsFileTest : public test::TempDirTest {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/zembrik-records-XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::string path() const { return dir_ + "/player/records.000"; }
-    static std::string read(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     static void put(const std::string& p, const std::string& bytes) {
         fs::create_directories(fs::path(p).parent_path());
         std::ofstream(p, std::ios::binary) << bytes;
     }
-    std::string dir_;
 };
 
 TEST(RecordLine, FieldsInOrderSeparatedBySingleBlanks) {

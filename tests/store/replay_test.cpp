@@ -18,6 +18,7 @@
 #include "store/replay_keeper.h"
 #include "store/replay_player.h"
 #include "store/replay_recorder.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -355,14 +356,8 @@ TEST_F(BadReplay, FilesThatAreNotPlainFilesAreRefused) {
     EXPECT_EQ(readReplayFile("/tmp").error, "/tmp: is not a plain file");
 }
 
-class ReplayFolder : public ::testing::Test {
+class ReplayFolder : public test::TempDirTest {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/zembrik-replays-XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-    }
-    void TearDown() override { fs::remove_all(dir); }
     void touch(const std::string& name) const { std::ofstream(dir + "/" + name) << "x"; }
     std::set<std::string> names() const {
         std::set<std::string> out;
@@ -370,7 +365,7 @@ class ReplayFolder : public ::testing::Test {
             out.insert(e.path().filename().string());
         return out;
     }
-    std::string dir;
+    const std::string& dir = dir_;
 };
 
 TEST_F(ReplayFolder, NamesFollowTheEndOfTheGame) {

@@ -13,27 +13,16 @@
 #include <unistd.h>
 
 #include "full_disk.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace zembrik {
 namespace {
 
-class SafeFileTest : public ::testing::Test {
+class SafeFileTest : public test::TempDirTest {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/zembrik-safe-XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
-    static std::string read(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     static void put(const std::string& p, const std::string& bytes) {
         std::ofstream(p, std::ios::binary) << bytes;
     }
@@ -41,8 +30,6 @@ class SafeFileTest : public ::testing::Test {
     static size_t entries(const std::string& d) {
         return static_cast<size_t>(std::distance(fs::directory_iterator(d), {}));
     }
-
-    std::string dir_;
 };
 
 TEST_F(SafeFileTest, WritesNewAndReplacesOldKeepingPermissions) {
