@@ -709,20 +709,21 @@ void MainWindow::paintDesignImage(const QRect& d, const QRegion& widgets) {
 void MainWindow::paintDesignInto(QImage& image, QPoint origin, const DesignPlacement& at,
                                  const QRect& d, const QRegion& widgets,
                                  const std::function<QPainter&()>& painter) {
-    if (at.scale != 1) {
+    const PanelsOver over = panelsOver(d);
+    const bool overlaid = over.pause || over.summary || widgets.intersects(d);
+    if (at.scale != 1 && overlaid) {
+        // Text and panels are drawn at 1x and enlarged with the rest.
         paintDesignImage(d, widgets);
         scaleUp(designImg_, d, at.scale, image, origin + at.offset);
         return;
     }
-    // The frame's rows copied straight into the window's image, no painter between: a frame's
-    // changes are dozens of thin bands, and clipping a painter to each of them costs more than
-    // the copies (the clip is intersected with the whole region).
-    const QPoint to = origin + at.offset;
+    // The frame's rows copied (and enlarged) straight into the window's image, no painter
+    // between: a frame's changes are dozens of thin bands, and clipping a painter to each of
+    // them costs more than the copies (the clip is intersected with the whole region).
     forFrameParts(frame_, wellShown(), d, [&](const QRect& part, const QImage& img, QPoint from) {
-        scaleUp(img, part.translated(-from), 1, image, to + from);
+        scaleUp(img, part.translated(-from), at.scale, image, origin + at.offset + from * at.scale);
     });
-    const PanelsOver over = panelsOver(d);
-    if (!over.pause && !over.summary && !widgets.intersects(d)) return;
+    if (!overlaid) return;
     QPainter& p = painter();
     p.save();
     p.translate(at.offset);
