@@ -259,18 +259,7 @@ bool MainWindow::startUp() {
 
 void MainWindow::startGame() {
     if (shuttingDown_ || g_.inGame != InGame::Menu) return;
-    if (loopDepth_ > 0) {
-        // Asked from inside the last frame of a game that has just ended: start once that
-        // loop has returned, so games never pile up on the stack.
-        if (!startPending_) {
-            startPending_ = true;
-            QTimer::singleShot(0, this, [this] {
-                startPending_ = false;
-                startGame();
-            });
-        }
-        return;
-    }
+    if (deferredPastLoop(startPending_, &MainWindow::startGame)) return;
     beginGame();
     ++loopDepth_;
     FrameLoop loop(g_, services_.clock, host_, [this](int32_t steps) {
@@ -287,20 +276,47 @@ void MainWindow::startGame() {
     --loopDepth_;
 }
 
-void MainWindow::beginGame() {
-    const uint64_t gameSeed = services_.seeds.nextSeed();
-    rnd_.seed(gameSeed);
-    paused_ = false;
-    taps_.clear();
+bool MainWindow::deferredPastLoop(bool& pending, void (MainWindow::*again)()) {
+    if (loopDepth_ == 0) return false;
+    // Asked from inside the last frame of a game that has just ended: run once that loop has
+    // returned, so loops never pile up on the stack.
+    if (!pending) {
+        pending = true;
+        QTimer::singleShot(0, this, [this, &pending, again] {
+            pending = false;
+            (this->*again)();
+        });
+    }
+    return true;
+}
+
+void MainWindow::showPlayfield() {
     p1_->hide();
     Imgtitle_->hide();
-    replays_.recorder().begin(g_, gameSeed, s_.shapeFile);
-    newGame(g_, host_, rnd_);
     showGameSurfaces(true);
     for (int16_t i = 0; i < 10; ++i)
         resetbg(bg_, rnd_, i, g_.curLevel);
     frame_.changeAll(); // the menu has gone: the first frame paints the whole design
     setFocus();
+}
+
+void MainWindow::showMenuAgain() {
+    p1_->show();
+    Imgtitle_->show();
+    showGameSurfaces(false);
+    setWindowTitle("Zembrik");
+    p1_->setFocus();
+    updateDesign();
+}
+
+void MainWindow::beginGame() {
+    const uint64_t gameSeed = services_.seeds.nextSeed();
+    rnd_.seed(gameSeed);
+    paused_ = false;
+    taps_.clear();
+    replays_.recorder().begin(g_, gameSeed, s_.shapeFile);
+    newGame(g_, host_, rnd_);
+    showPlayfield();
 }
 
 void MainWindow::restartGame() {
@@ -360,15 +376,10 @@ void MainWindow::gotomenu() {
     }
     keepReplay(GameEnd::Escape, static_cast<int64_t>(std::time(nullptr)));
     paused_ = false;
-    p1_->show();
-    Imgtitle_->show();
     abandonGame(g_);
     p1_->showLevelText();
-    showGameSurfaces(false);
-    setWindowTitle("Zembrik");
     p1_->shplvl_Click(g_.curLevel);
-    p1_->setFocus();
-    updateDesign();
+    showMenuAgain();
 }
 
 void MainWindow::topOut() {
@@ -376,12 +387,7 @@ void MainWindow::topOut() {
     const int64_t endTime = static_cast<int64_t>(std::time(nullptr));
     recordFinishedGame(endTime);
     lastGameReplay_ = !keepReplay(GameEnd::TopOut, endTime).empty();
-    p1_->show();
-    Imgtitle_->show();
-    showGameSurfaces(false);
-    setWindowTitle("Zembrik");
-    p1_->setFocus();
-    updateDesign();
+    showMenuAgain();
 }
 
 std::string MainWindow::recordsPath() const {
@@ -408,17 +414,7 @@ void MainWindow::shplvl_Click(int16_t level) {
 
 void MainWindow::watchNewestReplay() {
     if (shuttingDown_ || g_.inGame != InGame::Menu || watching_) return;
-    if (loopDepth_ > 0) {
-        // Asked from the last frame of a game: watch once that loop has returned.
-        if (!watchPending_) {
-            watchPending_ = true;
-            QTimer::singleShot(0, this, [this] {
-                watchPending_ = false;
-                watchNewestReplay();
-            });
-        }
-        return;
-    }
+    if (deferredPastLoop(watchPending_, &MainWindow::watchNewestReplay)) return;
     // The game kept last in this run is the newest, and needs no disk.
     if (const std::shared_ptr<const Replay> last = replays_.lastKept()) {
         watchReplay(*last);
@@ -448,15 +444,9 @@ void MainWindow::watchReplay(const Replay& replay) {
     watchSpeed_ = 1;
     lblReplay_->setText(replayLabelText(1, false));
     lblReplay_->show();
-    p1_->hide();
-    Imgtitle_->hide();
     ReplayPlayer player(replay, g_, host_);
     player.start();
-    showGameSurfaces(true);
-    for (int16_t i = 0; i < 10; ++i)
-        resetbg(bg_, rnd_, i, g_.curLevel);
-    frame_.changeAll(); // the menu has gone: the first frame paints the whole design
-    setFocus();
+    showPlayfield();
 
     // Each recorded call runs once the clock has given as many steps (times the speed) as it
     // had, so the game shows at the pace it was played, stalls included.
@@ -492,12 +482,7 @@ void MainWindow::watchReplay(const Replay& replay) {
     lblscore_->setText(frame_.score);
     lbllines_->setText(frame_.lines);
     lblpoints_->setText(frame_.points);
-    p1_->show();
-    Imgtitle_->show();
-    showGameSurfaces(false);
-    setWindowTitle("Zembrik");
-    p1_->setFocus();
-    updateDesign();
+    showMenuAgain();
 }
 
 void MainWindow::watchKey(int code) {

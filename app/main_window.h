@@ -208,6 +208,13 @@ class MainWindow : public QWidget {
     bool isPauseKey(int code) const;
     void pauseKeyDown(int code);
     void beginGame();
+    // Inside a game's frame loop (loopDepth_ > 0): `again` is called once the loop has
+    // returned, at most once while `pending`, and the caller stops. False outside a loop.
+    bool deferredPastLoop(bool& pending, void (MainWindow::*again)());
+    // The menu gives way to the well, a fresh background and the keyboard focus.
+    void showPlayfield();
+    // The menu comes back with the focus, the well hidden and the caption "Zembrik".
+    void showMenuAgain();
     // True while the frame's well surface is shown: in a game and not paused.
     bool wellShown() const;
     // The pause panel and the game-over summary, where they overlap the design rectangle r.
