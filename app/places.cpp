@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "store/safe_file.h"
@@ -135,18 +134,8 @@ QString writeProblem(const QString& folder, const QStringList& files) {
 }
 
 QString makePlayerFolder(const QString& folder) {
-    const QString clean = QDir::cleanPath(folder);
-    QString path;
-    for (const QString& part : clean.split(QLatin1Char('/'))) {
-        path += part;
-        if (!path.isEmpty() && !QFileInfo(path).isDir()) {
-            if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
-                return reason(path, errno);
-            if (!QFileInfo(path).isDir()) return reason(path, ENOTDIR);
-        }
-        path += QLatin1Char('/');
-    }
-    return {};
+    return QFile::decodeName(
+        makePlayerFolders(QFile::encodeName(QDir::cleanPath(folder)).toStdString()).c_str());
 }
 
 } // namespace zembrik

@@ -58,7 +58,8 @@ Places findPlaces(const QString& appDir);
 QString writeProblem(const QString& folder, const QStringList& files);
 
 // Creates the folder and any missing parents, readable only by the player (0700), as the
-// per-user folders should be. Returns "" or the reason it could not.
+// per-user folders should be (store's makePlayerFolders). Returns "" or the reason it could
+// not, naming the part of the path that could not be made.
 QString makePlayerFolder(const QString& folder);
 
 } // namespace zembrik

@@ -356,8 +356,7 @@ QByteArray keyFileText(const Game& g) {
 
 QString writeSettings(const Game& g, const Settings& s, const Places& places) {
     QStringList errors;
-    if (const QString err = makePlayerFolder(places.settings); !err.isEmpty())
-        return QStringLiteral("%1 (the folder cannot be created)").arg(err);
+    if (const QString err = makePlayerFolder(places.settings); !err.isEmpty()) return err;
     const std::string folder = QFile::encodeName(places.settings).toStdString() + "/";
     for (const auto& [name, bytes] : settingsFiles(g, s)) {
         // A file that could not be read was reported at start-up; it stays as it is while the
@@ -406,8 +405,7 @@ QByteArray moreFileText(const Settings& s) {
 }
 
 QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
-    if (const QString err = makePlayerFolder(settingsDir); !err.isEmpty())
-        return QStringLiteral("%1 (the folder cannot be created)").arg(err);
+    if (const QString err = makePlayerFolder(settingsDir); !err.isEmpty()) return err;
     const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
     const QByteArray bytes = moreFileText(s);
     // Left alone, like the other settings files, while it could not be read and is unchanged.
