@@ -258,6 +258,18 @@ std::array<std::pair<const char*, QByteArray>, 3> settingsFiles(const Game& g, c
     }};
 }
 
+// Writes one settings file safely, unless it could not be read at start-up and still holds
+// what was read then: such a file stays as it is while the player has changed nothing in it.
+QString writeSettingsFile(const QString& settingsDir, const char* name, const QByteArray& bytes,
+                          const Settings& s) {
+    const auto kept = s.keepUnlessChanged.find(name);
+    if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) return {};
+    const QByteArray path = QFile::encodeName(QDir(settingsDir).filePath(QLatin1String(name)));
+    return QString::fromStdString(
+        writeFileSafely(path.toStdString(),
+                        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))));
+}
+
 } // namespace
 
 bool isPlainDataFile(const Places& places, const std::string& name) {
@@ -357,16 +369,9 @@ QByteArray keyFileText(const Game& g) {
 QString writeSettings(const Game& g, const Settings& s, const Places& places) {
     QStringList errors;
     if (const QString err = makePlayerFolder(places.settings); !err.isEmpty()) return err;
-    const std::string folder = QFile::encodeName(places.settings).toStdString() + "/";
-    for (const auto& [name, bytes] : settingsFiles(g, s)) {
-        // A file that could not be read was reported at start-up; it stays as it is while the
-        // player has changed nothing it holds.
-        const auto kept = s.keepUnlessChanged.find(name);
-        if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) continue;
-        const std::string err = writeFileSafely(
-            folder + name, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-        if (!err.empty()) errors << QString::fromStdString(err);
-    }
+    for (const auto& [name, bytes] : settingsFiles(g, s))
+        if (const QString err = writeSettingsFile(places.settings, name, bytes, s); !err.isEmpty())
+            errors << err;
     return errors.join(QLatin1Char('\n'));
 }
 
@@ -406,15 +411,7 @@ QByteArray moreFileText(const Settings& s) {
 
 QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
     if (const QString err = makePlayerFolder(settingsDir); !err.isEmpty()) return err;
-    const QString path = QDir(settingsDir).filePath(QStringLiteral("option_more.000"));
-    const QByteArray bytes = moreFileText(s);
-    // Left alone, like the other settings files, while it could not be read and is unchanged.
-    const auto kept = s.keepUnlessChanged.find("option_more.000");
-    if (kept != s.keepUnlessChanged.end() && kept->second == bytes.toStdString()) return {};
-    const std::string err =
-        writeFileSafely(QFile::encodeName(path).toStdString(),
-                        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    return QString::fromStdString(err);
+    return writeSettingsFile(settingsDir, "option_more.000", moreFileText(s), s);
 }
 
 QString settingsWriteProblem(const Places& places) {
