@@ -202,10 +202,12 @@ RecordsFile readRecords(const std::string& path) {
     // An editor may have put byte-order marks in front: they are not part of the first line.
     // All of them go, or a second one would be written back as the line's start and then
     // read as a mark the next time, changing a kept line.
-    if (from == 0)
-        for (size_t bare = withoutByteOrderMark(text).size(); bare < text.size();
-             bare = withoutByteOrderMark(text).size())
-            text.erase(0, text.size() - bare);
+    if (from == 0) {
+        std::string_view rest = text;
+        while (withoutByteOrderMark(rest).size() < rest.size())
+            rest = withoutByteOrderMark(rest);
+        text.erase(0, text.size() - rest.size());
+    }
     out.lines = splitLines(text);
     for (const std::string& line : out.lines) {
         if (auto r = parseRecordLine(line))
