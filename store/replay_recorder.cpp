@@ -81,19 +81,11 @@ void ReplayRecorder::afterCall(const Game& g) {
     }
 }
 
-void ReplayRecorder::keyDown(int code) {
+void ReplayRecorder::key(ReplayEntry::Kind kind, int code) {
     // Assignments are codes 0..255: any other code changes nothing in the rules.
     if (!recording_ || code < 0 || code > 255) return;
     flushCall();
-    ReplayEntry e = entry(ReplayEntry::Kind::KeyDown, nextStep_);
-    e.code = static_cast<int16_t>(code);
-    push(e);
-}
-
-void ReplayRecorder::keyUp(int code) {
-    if (!recording_ || code < 0 || code > 255) return;
-    flushCall();
-    ReplayEntry e = entry(ReplayEntry::Kind::KeyUp, nextStep_);
+    ReplayEntry e = entry(kind, nextStep_);
     e.code = static_cast<int16_t>(code);
     push(e);
 }

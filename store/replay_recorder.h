@@ -66,8 +66,8 @@ class ReplayRecorder {
 
     // The rules' key events, recorded just before the rules get them. Codes outside 0..255
     // match no assignment and are not kept.
-    void keyDown(int code);
-    void keyUp(int code);
+    void keyDown(int code) { key(ReplayEntry::Kind::KeyDown, code); }
+    void keyUp(int code) { key(ReplayEntry::Kind::KeyUp, code); }
     void releaseKeys();
 
     // Ends the recording with the record as the game ended, before anything resets it. Empty
@@ -81,6 +81,7 @@ class ReplayRecorder {
 
   private:
     void flushCall();
+    void key(ReplayEntry::Kind kind, int code);
     void push(ReplayEntry e);
 
     CountingRandom random_;
