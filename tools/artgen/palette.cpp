@@ -46,9 +46,7 @@ Palette contrastPalette() {
     p.settled = QColor(220, 220, 220);
     p.plain = QColor(255, 255, 255);
     p.ghost = QColor(255, 255, 255);
-    p.shape = {QColor(0, 0, 0),       QColor(86, 180, 233), QColor(240, 228, 66),
-               QColor(204, 121, 167), QColor(0, 158, 115),  QColor(213, 94, 0),
-               QColor(0, 114, 178),   QColor(230, 159, 0)};
+    p.shape = classicPalette().shape; // the same colours; the patterns set the shapes apart
     p.wallDark = QColor(0, 0, 0);
     p.wallMid = QColor(96, 96, 96);
     p.wallLight = QColor(255, 255, 255);
