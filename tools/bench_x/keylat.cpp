@@ -27,24 +27,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <memory>
 #include <random>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
+
+#include "x_common.h"
 
 namespace {
 
+using benchx::Reply;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 double msSince(Clock::time_point t) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
@@ -195,15 +190,8 @@ int main(int argc, char** argv) {
     if (!xtest) fail("the X server has no XTest extension");
     Session s(c);
 
-    const pid_t pid = fork();
+    const pid_t pid = benchx::startQuietly(argv + 2, "zembrik-keylat: exec");
     if (pid < 0) fail("cannot start the game");
-    if (pid == 0) {
-        const int devNull = open("/dev/null", O_WRONLY);
-        if (devNull >= 0) dup2(devNull, STDOUT_FILENO);
-        execvp(argv[2], argv + 2);
-        std::perror("zembrik-keylat: exec");
-        _exit(127);
-    }
     const auto end = [pid](int status) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);

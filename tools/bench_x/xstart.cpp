@@ -9,26 +9,20 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <memory>
 #include <regex>
 #include <set>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
+
+#include "x_common.h"
 
 namespace {
 
+using benchx::Reply;
 using Clock = std::chrono::steady_clock;
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <class T> using XcbReply = std::unique_ptr<T, FreeDeleter>;
-
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const XcbReply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(
+    const Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::string(name).size()), name), nullptr));
     return r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
@@ -36,7 +30,7 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
 // The window's name: _NET_WM_NAME when set, else WM_NAME.
 std::string windowName(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netName) {
     for (xcb_atom_t a : {netName, static_cast<xcb_atom_t>(XCB_ATOM_WM_NAME)}) {
-        const XcbReply<xcb_get_property_reply_t> r(xcb_get_property_reply(
+        const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
             c, xcb_get_property(c, 0, w, a, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
         if (r && xcb_get_property_value_length(r.get()) > 0)
             return std::string(static_cast<const char*>(xcb_get_property_value(r.get())),
@@ -46,7 +40,7 @@ std::string windowName(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netName) 
 }
 
 bool viewable(xcb_connection_t* c, xcb_window_t w) {
-    const XcbReply<xcb_get_window_attributes_reply_t> r(
+    const Reply<xcb_get_window_attributes_reply_t> r(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
     return r && r->map_state == XCB_MAP_STATE_VIEWABLE;
 }
@@ -71,16 +65,8 @@ int main(int argc, char** argv) {
     xcb_flush(c);
 
     const auto t0 = Clock::now();
-    const pid_t pid = fork();
+    const pid_t pid = benchx::startQuietly(argv + 2, "zembrik-xstart: exec");
     if (pid < 0) return 2;
-    if (pid == 0) {
-        // The program's output must not hold a caller's pipe open after this tool returns.
-        const int devNull = open("/dev/null", O_WRONLY);
-        if (devNull >= 0) dup2(devNull, STDOUT_FILENO);
-        execvp(argv[2], argv + 2);
-        std::perror("zembrik-xstart: exec");
-        _exit(127);
-    }
 
     // A top-level window counts once it is mapped and carries a matching name; names are
     // watched from creation on, so a title set after mapping is seen too.
@@ -90,7 +76,7 @@ int main(int argc, char** argv) {
         return mapped.count(w) && std::regex_search(windowName(c, w, netName), pattern);
     };
     while (true) {
-        std::unique_ptr<xcb_generic_event_t, FreeDeleter> e(xcb_wait_for_event(c));
+        Reply<xcb_generic_event_t> e(xcb_wait_for_event(c));
         if (!e) {
             std::fprintf(stderr, "zembrik-xstart: lost the display\n");
             return 1;
