@@ -57,10 +57,6 @@ void appendInt(std::string& s, long long v) {
     s += std::to_string(v);
 }
 
-} // namespace
-
-namespace {
-
 // Line `index` (0 or 1) of option_style.000 in appDir/data, read as the game reads it: only a
 // plain file, a UTF-8 byte-order mark skipped, a UTF-16 file not read; trailing CR and blanks
 // dropped. Empty when there is no such line.
