@@ -28,13 +28,6 @@ void stcblxSprites(std::vector<Sprite>& out, const Game& g, const Style& style, 
     }
 }
 
-void drawstcblx(QImage& p2, const Game& g, const Style& style, int16_t xb, int16_t yb, int16_t blox,
-                int16_t rotate, int16_t siz) {
-    std::vector<Sprite> sprites;
-    stcblxSprites(sprites, g, style, xb, yb, blox, rotate, siz);
-    drawSprites(p2, sprites);
-}
-
 void drawSprites(QImage& p2, const std::vector<Sprite>& sprites) {
     for (const Sprite& s : sprites)
         drawblx(p2, s.xb, s.yb, s.siz, *s.pic, s.sbx, s.sby);

@@ -29,13 +29,10 @@ struct Sprite {
 void drawblx(QImage& p2, int16_t xb, int16_t yb, int16_t siz, const QImage& pic, int16_t sbx,
              int16_t sby);
 
-// Paints shape blox in rotation state rotate as a 4x4 box of siz-pixel cells with its top-left
-// cell at cell (xb, yb); empty cells get the empty sprite. The sheet follows curLevel: sheet 1
-// row blox below level 15, sheet 2 row 0 from 15 on, plain single blocks from level 20 on.
-// A shape or rotation out of range paints the empty shape.
-void drawstcblx(QImage& p2, const Game& g, const Style& style, int16_t xb, int16_t yb, int16_t blox,
-                int16_t rotate, int16_t siz);
-// The sprites drawstcblx draws, in its order, added to out.
+// Adds to out the sprites that paint shape blox in rotation state rotate as a 4x4 box of
+// siz-pixel cells with its top-left cell at cell (xb, yb); empty cells get the empty sprite.
+// The sheet follows curLevel: sheet 1 row blox below level 15, sheet 2 row 0 from 15 on, plain
+// single blocks from level 20 on. A shape or rotation out of range paints the empty shape.
 void stcblxSprites(std::vector<Sprite>& out, const Game& g, const Style& style, int16_t xb,
                    int16_t yb, int16_t blox, int16_t rotate, int16_t siz);
 // Draws the sprites in order, each as drawblx does.
