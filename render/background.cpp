@@ -99,16 +99,22 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
         trace.greys[k] = std::clamp(bg.bgGrey[k], 0, 255);
     }
     trace.valid = true;
+    // The sides and colours of the outlines, made once for every piece painted below.
+    std::array<std::array<QRect, 4>, 10> edges;
+    std::array<QRgb, 10> greys;
+    for (size_t k = 0; k < 10; ++k) {
+        edges[k] = edgesOf(trace.boxes[k]);
+        greys[k] = qRgb(trace.greys[k], trace.greys[k], trace.greys[k]);
+    }
     // Paints the part r of the window as a whole drawing would: black, then every outline
     // in order, each over the ones before.
     const auto paint = [&](const QRect& r) {
         fillBox(window, r.left(), r.top(), r.right(), r.bottom(), qRgb(0, 0, 0));
         for (size_t k = 0; k < 10; ++k) {
-            const QRgb grey = qRgb(trace.greys[k], trace.greys[k], trace.greys[k]);
-            for (const QRect& e : edgesOf(trace.boxes[k])) {
+            for (const QRect& e : edges[k]) {
                 const QRect in = e & r;
                 if (!in.isEmpty())
-                    fillBox(window, in.left(), in.top(), in.right(), in.bottom(), grey);
+                    fillBox(window, in.left(), in.top(), in.right(), in.bottom(), greys[k]);
             }
         }
     };
@@ -124,7 +130,8 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
     const QRect image = window.rect();
     std::array<QRect, 32> pieces;
     for (size_t k = 0; k < 10; ++k) {
-        const std::array<QRect, 4> was = edgesOf(old.boxes[k]), is = edgesOf(trace.boxes[k]);
+        const std::array<QRect, 4> was = edgesOf(old.boxes[k]);
+        const std::array<QRect, 4>& is = edges[k];
         const bool sameGrey = old.greys[k] == trace.greys[k];
         for (size_t e = 0; e < 4; ++e) {
             size_t n = 0;
