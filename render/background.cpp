@@ -27,7 +27,7 @@ std::array<QRect, 4> edgesOf(const QRect& b) {
 // The pixels of one side before (a) and after (b) that are in one but not the other, as up to
 // two pieces in out; the count. A side that stayed on its row or column loses and gains only
 // at its ends; one that moved off it is replaced whole.
-size_t edgeDifference(const QRect& a, const QRect& b, std::array<QRect, 32>& out) {
+size_t edgeDifference(const QRect& a, const QRect& b, std::array<QRect, 2>& out) {
     if (a == b) return 0;
     const bool sameRow = a.height() == 1 && b.height() == 1 && a.top() == b.top();
     const bool sameColumn = a.width() == 1 && b.width() == 1 && a.left() == b.left();
@@ -128,7 +128,7 @@ void drawbg(Background& bg, Random& rnd, int16_t curLevel, QImage& window, Backg
     // An outline that climbs a pixel changes the two ends of its sides and its top and
     // bottom rows, not the whole of its sides; those few small pieces are painted again.
     const QRect image = window.rect();
-    std::array<QRect, 32> pieces;
+    std::array<QRect, 2> pieces;
     for (size_t k = 0; k < 10; ++k) {
         const std::array<QRect, 4> was = edgesOf(old.boxes[k]);
         const std::array<QRect, 4>& is = edges[k];
