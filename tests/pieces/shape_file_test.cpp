@@ -27,6 +27,18 @@ Game sentinelGame() {
     return g;
 }
 
+// Writes bytes to the file `name` in the temporary folder and expects loadshapes to read it as
+// the 448 numbers of numbersText; the file is removed afterwards.
+void expectFileLoadsTheNumbers(const std::string& name, const std::string& bytes) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    Game a = sentinelGame(), b = sentinelGame();
+    EXPECT_EQ(loadshapes(a, path.string()), "");
+    loadshapesFromText(b, numbersText(448, ","), "b");
+    EXPECT_EQ(a.shapeCells, b.shapeCells);
+    std::filesystem::remove(path);
+}
+
 } // namespace
 
 TEST(Loadshapes, AnyMixOfSeparatorsReadsTheSame) {
@@ -83,16 +95,7 @@ TEST(Loadshapes, MissingFileKeepsTheTable) {
 }
 
 TEST(Loadshapes, ReadsAFileFromDisk) {
-    const auto path = std::filesystem::temp_directory_path() / "zembrik_shapes_test.kblox";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << numbersText(448, ",\r\n");
-    }
-    Game a = sentinelGame(), b = sentinelGame();
-    EXPECT_EQ(loadshapes(a, path.string()), "");
-    loadshapesFromText(b, numbersText(448, ","), "b");
-    EXPECT_EQ(a.shapeCells, b.shapeCells);
-    std::filesystem::remove(path);
+    expectFileLoadsTheNumbers("zembrik_shapes_test.kblox", numbersText(448, ",\r\n"));
 }
 
 // Hostile files: a refusal always keeps the table and says why in one short line.
@@ -133,28 +136,14 @@ TEST(Loadshapes, HostileFilesAreRefusedWithAShortReason) {
 }
 
 TEST(Loadshapes, OddCharactersInTheNameAndPaddingAroundTheNumbersLoad) {
-    const auto path = std::filesystem::temp_directory_path() / "zembrik \"set\" \xe6\xbc\xa2.kblox";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string(100000, '\n') << numbersText(448, " \t") << " "
-            << std::string(1 << 20, 'x');
-    }
-    Game a = sentinelGame(), b = sentinelGame();
-    EXPECT_EQ(loadshapes(a, path.string()), "");
-    loadshapesFromText(b, numbersText(448, ","), "b");
-    EXPECT_EQ(a.shapeCells, b.shapeCells);
-    std::filesystem::remove(path);
+    expectFileLoadsTheNumbers("zembrik \"set\" \xe6\xbc\xa2.kblox",
+                              std::string(100000, '\n') + numbersText(448, " \t") + " " +
+                                  std::string(1 << 20, 'x'));
 }
 
 // From other editors and systems: a byte-order mark first, a Latin-1 (not UTF-8) file name.
 TEST(Loadshapes, ByteOrderMarkAndANameThatIsNotUtf8Load) {
-    const auto path = std::filesystem::temp_directory_path() / "zembrik sch\xF6n.kblox";
-    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF" << numbersText(448, "\r\n");
-    Game a = sentinelGame(), b = sentinelGame();
-    EXPECT_EQ(loadshapes(a, path.string()), "");
-    loadshapesFromText(b, numbersText(448, ","), "b");
-    EXPECT_EQ(a.shapeCells, b.shapeCells);
-    std::filesystem::remove(path);
+    expectFileLoadsTheNumbers("zembrik sch\xF6n.kblox", "\xEF\xBB\xBF" + numbersText(448, "\r\n"));
 }
 
 // Every shipped set: four blocks per state, joins that point at blocks of the same state,
