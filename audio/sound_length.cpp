@@ -276,29 +276,33 @@ double opusPacketSamples(Bytes b, size_t at) {
     return std::min(frame * count, 5760.0);
 }
 
+// Calls f(p, lacing, segments) for every Ogg page header anywhere in the bytes whose segment
+// table fits in them: the page starts at p, its table of `segments` sizes at lacing.
+template <class F> void forEachOggPage(Bytes b, F f) {
+    for (size_t p = b.find(0, "OggS"); p != std::string_view::npos && b.has(p, 27);
+         p = b.find(p + 1, "OggS")) {
+        if (b.p[p + 4] != 0) continue;
+        const size_t lacing = p + 27, segments = b.p[p + 26];
+        if (!b.has(lacing, segments)) continue;
+        f(p, lacing, segments);
+    }
+}
+
 // Ogg: every page header anywhere in the bytes counts each packet that starts in it, at the
 // most that packet can play: from its table of contents for Opus, half the long block size
 // for Vorbis.
 double oggSeconds(Bytes b) {
     const bool opus = b.is(28, "OpusHead"); // the decoder is chosen by the first page
     double vorbisPacket = 0;                // longest Vorbis packet, in seconds
-    for (size_t p = b.find(0, "OggS"); p != std::string_view::npos && b.has(p, 27);
-         p = b.find(p + 1, "OggS")) {
-        if (b.p[p + 4] != 0) continue;
-        const size_t lacing = p + 27, segments = b.p[p + 26];
-        if (!b.has(lacing, segments)) continue;
+    forEachOggPage(b, [&](size_t p, size_t lacing, size_t segments) {
         const size_t body = lacing + segments;
         if ((b.p[p + 5] & 2) && b.is(body, "\x01vorbis") && b.has(body, 29)) {
             const double rate = atLeastOneHz(b.le(body + 12, 4));
             vorbisPacket = std::max(vorbisPacket, (1u << (b.p[body + 28] >> 4)) / 2 / rate);
         }
-    }
+    });
     double seconds = 0;
-    for (size_t p = b.find(0, "OggS"); p != std::string_view::npos && b.has(p, 27);
-         p = b.find(p + 1, "OggS")) {
-        if (b.p[p + 4] != 0) continue;
-        const size_t lacing = p + 27, segments = b.p[p + 26];
-        if (!b.has(lacing, segments)) continue;
+    forEachOggPage(b, [&](size_t p, size_t lacing, size_t segments) {
         size_t start = lacing + segments; // where the next packet would start
         bool starts = !(b.p[p + 5] & 1);  // a continued page begins inside a packet
         for (size_t s = 0; s < segments; ++s) {
@@ -307,7 +311,7 @@ double oggSeconds(Bytes b) {
             start += b.p[lacing + s];
             starts = b.p[lacing + s] < 255;
         }
-    }
+    });
     return seconds;
 }
 
