@@ -38,14 +38,18 @@ auto count(std::optional<int64_t> SimOptions::*field) {
     };
 }
 
+// A handler storing a path, which must not be empty.
+auto path(std::optional<std::string> SimOptions::*field) {
+    return [field](SimOptions& o, const std::string& v) -> std::string {
+        if (v.empty()) return "needs a path";
+        o.*field = v;
+        return {};
+    };
+}
+
 const std::vector<OptionHandler>& optionTable() {
     static const std::vector<OptionHandler> table{
-        {"shapes", true,
-         [](SimOptions& o, const std::string& v) -> std::string {
-             if (v.empty()) return "needs a path";
-             o.shapes = v;
-             return {};
-         }},
+        {"shapes", true, path(&SimOptions::shapes)},
         {"level", true, small(&SimOptions::level, 0, 20)},
         {"hold", true, small(&SimOptions::hold, 0, 1)},
         {"qua", true, small(&SimOptions::qua, 0, 2)},
@@ -66,20 +70,10 @@ const std::vector<OptionHandler>& optionTable() {
          }},
         {"steps", true, count(&SimOptions::steps)},
         {"soak", true, count(&SimOptions::soak)},
-        {"style", true,
-         [](SimOptions& o, const std::string& v) -> std::string {
-             if (v.empty()) return "needs a path";
-             o.style = v;
-             return {};
-         }},
+        {"style", true, path(&SimOptions::style)},
         {"ghost", true, small(&SimOptions::ghost, 0, 1)},
         {"next", true, small(&SimOptions::next, 0, 1)},
-        {"replay", true,
-         [](SimOptions& o, const std::string& v) -> std::string {
-             if (v.empty()) return "needs a path";
-             o.replay = v;
-             return {};
-         }},
+        {"replay", true, path(&SimOptions::replay)},
         {"dump-every", true,
          [](SimOptions& o, const std::string& v) -> std::string {
              const auto n = parseInteger(v, 1, std::numeric_limits<int64_t>::max());
