@@ -14,7 +14,11 @@ bool IsOK(const Game& g, int16_t blox, int16_t mode, int16_t X, int16_t Y) {
     for (int dx = 0; dx < 4; ++dx)
         for (int dy = 0; dy < 4; ++dy) {
             if (g.shapes(blox, mode, dx + 4 * dy) == -1) continue;
-            if (g.field(X + dx, Y + dy) != -1) return false;
+            // A shape set may put blocks at any edge of the box, and a kick may then take the
+            // box past the walls: a cell beyond the record's well blocks like the wall.
+            const int x = X + dx, y = Y + dy;
+            if (x < kFieldMinX || x > kFieldMaxX || y < kFieldMinY || y > kFieldMaxY) return false;
+            if (g.field(x, y) != -1) return false;
         }
     return true;
 }

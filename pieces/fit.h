@@ -11,7 +11,8 @@ namespace zembrik {
 int16_t rin4(int16_t a, int16_t b);
 
 // True when shape blox in rotation mode fits with its box at column X, row Y.
-// Only -1 is free, so walls and floor block like settled blocks.
+// Only -1 is free, so walls and floor block like settled blocks, and so does every cell
+// beyond the record's well (a box may be moved past the walls by a kick).
 bool IsOK(const Game& g, int16_t blox, int16_t mode, int16_t X, int16_t Y);
 
 // True when the active piece turned by dmode and shifted by (dx, dy) fits and stays within

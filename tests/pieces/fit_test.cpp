@@ -52,6 +52,25 @@ TEST(IsOK, EmptyShapeFitsEverywhere) {
     }
 }
 
+TEST(IsOK, OneBlockAtEveryBoxCellFitsOnlyInThePlayingArea) {
+    // Every box cell, every box position up to five columns and rows beyond the record's well:
+    // a block fits exactly where it lands on an empty cell of columns 0..9, rows -5..21, and
+    // no position reads outside the well (the bounds assertion would abort).
+    Game g = newRecord();
+    for (int cell = 0; cell < 16; ++cell) {
+        for (int mode = 0; mode < 4; ++mode)
+            for (int k = 0; k < 16; ++k)
+                g.shapes(1, mode, k) = k == cell ? 0 : -1;
+        for (int X = kFieldMinX - 5; X <= kFieldMaxX + 5; ++X)
+            for (int Y = kFieldMinY - 5; Y <= kFieldMaxY + 5; ++Y) {
+                const int x = X + cell % 4, y = Y + cell / 4;
+                const bool free = x >= 0 && x < kWellW && y >= kFieldMinY && y < kWellH;
+                ASSERT_EQ(IsOK(g, 1, 0, static_cast<int16_t>(X), static_cast<int16_t>(Y)), free)
+                    << "cell " << cell << " box " << X << "," << Y;
+            }
+    }
+}
+
 TEST(IsOK, SettledBlockCollides) {
     Game g = newRecord();
     setRows(g, {"....#....."});

@@ -62,6 +62,24 @@ TEST(Rotateb, AgainstTheLeftWallKicksRight) {
     EXPECT_EQ(g.curY, 5);
 }
 
+TEST(Rotateb, KickPastTheLeftWallOfAnEdgeShapeIsRefused) {
+    // A player's shape: one block in box column 3 in state 0, in box column 0 in state 3.
+    // Against the left wall (box at x = -3) turning left while pushing left tries the box at
+    // x = -5 first, beyond the record's well: it must count as blocked, not be read.
+    Game g = newRecord();
+    for (int mode = 0; mode < 4; ++mode)
+        for (int k = 0; k < 16; ++k)
+            g.shapes(T, mode, k) = -1;
+    g.shapes(T, 0, 3 + 4 * 1) = 0;
+    g.shapes(T, 3, 0 + 4 * 1) = 0;
+    spawn(g, T, 0, -3, 5);
+    g.rlCmd = Latch::Pending;
+    Rotateb(g, -1, 0); // toward list for r = -1: (-2, 0) is the third; no kick reaches column 0
+    EXPECT_EQ(g.curMode, 0);
+    EXPECT_EQ(g.curX, -3);
+    EXPECT_EQ(g.curY, 5);
+}
+
 TEST(Rotateb, KicksDownWhenTheTurnOnlyFitsLower) {
     Game g = newRecord();
     spawn(g, T, 0, 3, 10);
