@@ -15,7 +15,9 @@ namespace {
 
 constexpr char kMagic[4] = {'Z', 'R', 'P', 'L'};
 constexpr size_t kHeaderBytes = 10; // magic, version (2 bytes), body length (4 bytes)
-constexpr int64_t kMaxSteps = int64_t{1} << 40;
+// The most steps a game can reach: the record counts a game's steps in 32 bits
+// (stepsPlayed). A stream giving more is no game's, and would take days to rerun.
+constexpr int64_t kMaxSteps = INT32_MAX;
 
 enum Tag : uint8_t { kEndOfStream, kCalls, kCall, kKeyDown, kKeyUp, kReleaseKeys, kCheck };
 
@@ -386,7 +388,7 @@ ReplayRead decodeReplay(std::string_view bytes) {
         }
         if (e.kind == ReplayEntry::Kind::Calls || e.kind == ReplayEntry::Kind::Call)
             step += e.count;
-        if (step > kMaxSteps) in.fail("game", "is too long");
+        if (step - 1 > kMaxSteps) in.fail("game", "is too long");
         r.entries.push_back(e);
     }
     r.end = static_cast<GameEnd>(in.u("end", static_cast<uint64_t>(GameEnd::Closed)));

@@ -77,6 +77,15 @@ bool ReplayPlayer::runCall() {
     tick(g_, rules_, count);
     steps_ = callEnd_;
     if (counted_.draws() - drawsBefore != wantDraws) diverge(first, "random");
+    // A box below the well's last row holds no block (any block there would be in the floor):
+    // a shape with no blocks falls for ever and the rerun would run to the last step.
+    if (!ended_ && g_.inGame == InGame::Playing && g_.curY > kWellH - 1) {
+        if (divergence_.empty())
+            divergence_ = "replay stopped at step " + std::to_string(steps_) + ": shape " +
+                          std::to_string(g_.curBlox) + " has no blocks and can never land";
+        finished_ = true;
+        return false;
+    }
     return true;
 }
 

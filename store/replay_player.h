@@ -18,7 +18,8 @@ namespace zembrik {
 // caller decides when the next call runs. The first difference from the recording is kept as
 // "replay diverged at step S: FIELD", FIELD one of random (a call drew another count of
 // numbers), end (the game ended at another point or in another way), well, score, lines,
-// level.
+// level. A game whose piece has no blocks, and so can never land, stops the rerun with
+// "replay stopped at step S: shape N has no blocks and can never land".
 class ReplayPlayer {
   public:
     // `host` gets the sounds and frames of the rules. The end of the game, the Escape

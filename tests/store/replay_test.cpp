@@ -351,6 +351,50 @@ TEST_F(BadReplay, ValuesOutOfRangeAreNamed) {
     EXPECT_EQ(reason(nan), "is corrupt (score is out of range)");
 }
 
+// No game counts more steps than the record's 32-bit step counter holds; a piece without
+// blocks never lands, and the rerun stops there instead of running every step given.
+TEST_F(BadReplay, NoRerunOutlastsWhatAGameCanReach) {
+    Replay r = decodeReplay(good).replay;
+    const int64_t steps = r.final.step;
+    const auto withCalls = [&](int64_t extra) {
+        Replay longer = r;
+        longer.final.step = steps + extra;
+        ReplayEntry e;
+        for (; extra > 0; extra -= e.count) {
+            e.count = static_cast<int32_t>(std::min<int64_t>(extra, INT32_MAX));
+            longer.entries.push_back(e);
+        }
+        return longer;
+    };
+    EXPECT_EQ(error(encodeReplay(withCalls(int64_t{INT32_MAX} - steps + 1))),
+              "is corrupt (game is too long)");
+    EXPECT_EQ(error(encodeReplay(withCalls(int64_t{INT32_MAX} - steps))), "");
+
+    Replay empty = r;
+    empty.start.shapes.fill(-1);
+    empty.end = GameEnd::Closed;
+    // The first piece comes in within the first call (drawing the next one), then nothing.
+    empty.entries = {ReplayEntry{}, ReplayEntry{}};
+    empty.entries[0].kind = ReplayEntry::Kind::Call;
+    empty.entries[0].count = 300;
+    empty.entries[0].draws = 1;
+    empty.entries[0].seed = 7;
+    empty.entries[1].count = INT32_MAX - 301;
+    empty.final.step = INT32_MAX - 1;
+    ASSERT_EQ(error(encodeReplay(empty)), "");
+    auto g = std::make_unique<Game>();
+    NullHost host;
+    ReplayPlayer player(empty, *g, host);
+    player.start();
+    int calls = 0;
+    while (player.runCall())
+        ++calls;
+    EXPECT_LT(calls, 5000);
+    EXPECT_TRUE(player.finished());
+    EXPECT_EQ(player.divergence().find("replay stopped at step "), 0u) << player.divergence();
+    EXPECT_NE(player.divergence().find("has no blocks and can never land"), std::string::npos);
+}
+
 TEST_F(BadReplay, FilesThatAreNotPlainFilesAreRefused) {
     EXPECT_EQ(readReplayFile("/nonexistent/x.zrp").error, "/nonexistent/x.zrp: cannot be opened");
     EXPECT_EQ(readReplayFile("/tmp").error, "/tmp: is not a plain file");
