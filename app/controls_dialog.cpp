@@ -2,13 +2,18 @@
 #include "app/controls_dialog.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/art.h"
 #include "app/vk_table.h"
+#include "engine/keys.h"
 
 namespace zembrik {
 
@@ -17,24 +22,45 @@ namespace {
 const QColor kFocusFrame(0, 84, 200);
 constexpr int kNamePixels = 9, kLeastNamePixels = 7;
 
+// The dialog at scale 1, in pixels: the key diagram, and the strip under it with the line
+// naming shared keys and the two buttons.
+constexpr int kDialogW = 495, kDialogH = 276, kStripY = 246, kEdge = 8;
+
 struct BoxPlace {
     int16_t Game::*key;
     const char* name;
     int x, y;
+    const char* action; // the action's name in the line about shared keys
 };
 
 // In focus order.
 constexpr std::array<BoxPlace, 9> kPlaces{{
-    {&Game::keyMl, "Tml", 8, 56},
-    {&Game::keyMr, "tmr", 136, 56},
-    {&Game::keyMd, "tmd", 72, 104},
-    {&Game::keyFd, "tfd", 72, 224},
-    {&Game::keyRl, "Trl", 192, 144},
-    {&Game::keyRr, "trr", 416, 144},
-    {&Game::keyRo, "tro", 304, 224},
-    {&Game::keyHd, "thd", 288, 40},
-    {&Game::keySt, "tst", 376, 32},
+    {&Game::keyMl, "Tml", 8, 56, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Move left")},
+    {&Game::keyMr, "tmr", 136, 56, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Move right")},
+    {&Game::keyMd, "tmd", 72, 104, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Soft drop")},
+    {&Game::keyFd, "tfd", 72, 224, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Hard drop")},
+    {&Game::keyRl, "Trl", 192, 144, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Turn left")},
+    {&Game::keyRr, "trr", 416, 144, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Turn right")},
+    {&Game::keyRo, "tro", 304, 224, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Third turn")},
+    {&Game::keyHd, "thd", 288, 40, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Hold")},
+    {&Game::keySt, "tst", 376, 32, QT_TRANSLATE_NOOP("zembrik::ControlsDialog", "Start")},
 }};
+// The start key's place in kPlaces: the only one that is not a game action.
+constexpr size_t kStartBox = 8;
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("zembrik::ControlsDialog", text);
+}
+
+// The largest scale up to `wanted` at which the dialog fits the screen of `near`.
+int fittingScale(int wanted, const QWidget* near) {
+    const QScreen* screen = near ? near->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() : QSize(kDialogW, kDialogH);
+    int s = std::max(1, wanted);
+    while (s > 1 && (kDialogW * s > room.width() || kDialogH * s > room.height()))
+        --s;
+    return s;
+}
 
 // A picture drawn with each of its pixels as a sharp block on a high-density screen, where a
 // label would smooth it.
@@ -46,7 +72,7 @@ class PixelArt : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawPixmap(QRect(QPoint(), pixmap_.deviceIndependentSize().toSize()), pixmap_);
+        p.drawPixmap(rect(), pixmap_);
     }
 
   private:
@@ -55,8 +81,8 @@ class PixelArt : public QWidget {
 
 } // namespace
 
-KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent)
-    : QLineEdit(parent), g_(g), key_(key), s_(s) {
+KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent, int scale)
+    : QLineEdit(parent), g_(g), key_(key), s_(s), scale_(scale) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
     setFrame(false);
@@ -74,7 +100,7 @@ void KeyBox::refresh() {
                              : QString();
     // The usual size, smaller for the few long names, so a name is never cut.
     QFont f(QStringLiteral("DejaVu Sans Condensed"));
-    for (int px = kNamePixels; px >= kLeastNamePixels; --px) {
+    for (int px = kNamePixels * scale_; px >= kLeastNamePixels * scale_; --px) {
         f.setPixelSize(px);
         if (QFontMetrics(f).horizontalAdvance(name) <= textWidth()) break;
     }
@@ -84,13 +110,22 @@ void KeyBox::refresh() {
 }
 
 int KeyBox::textWidth() const {
-    // A line edit keeps two pixels free on each side of its text.
-    return width() - 4;
+    // A line edit keeps two pixels free on each side of its text; the focus frame covers as
+    // many times the scale.
+    return width() - 4 * scale_;
+}
+
+void KeyBox::setClashing(bool on) {
+    clashing_ = on;
+    showFocus(hasFocus());
 }
 
 void KeyBox::showFocus(bool on) {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, on ? QColor(255, 240, 150) : QColor(224, 224, 224));
+    const QColor base = clashing_ ? QColor(255, 150, 150)
+                        : on      ? QColor(255, 240, 150)
+                                  : QColor(224, 224, 224);
+    pal.setColor(QPalette::Base, base);
     pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
 }
@@ -114,15 +149,17 @@ void KeyBox::paintEvent(QPaintEvent* e) {
     p.setPen(Qt::NoPen);
     p.setBrush(kFocusFrame);
     const QRect r = rect();
-    p.drawRect(r.left(), r.top(), r.width(), 2);
-    p.drawRect(r.left(), r.bottom() - 1, r.width(), 2);
-    p.drawRect(r.left(), r.top(), 2, r.height());
-    p.drawRect(r.right() - 1, r.top(), 2, r.height());
+    const int t = 2 * scale_;
+    p.drawRect(r.left(), r.top(), r.width(), t);
+    p.drawRect(r.left(), r.bottom() + 1 - t, r.width(), t);
+    p.drawRect(r.left(), r.top(), t, r.height());
+    p.drawRect(r.right() + 1 - t, r.top(), t, r.height());
 }
 
 void KeyBox::assign(int code) {
     g_.*key_ = static_cast<int16_t>(code);
     refresh();
+    emit assigned();
 }
 
 bool KeyBox::event(QEvent* e) {
@@ -151,10 +188,34 @@ bool KeyBox::event(QEvent* e) {
     return true;
 }
 
-ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QDialog(parent) {
+QStringList keyClashes(const Game& g, const Settings& s) {
+    QStringList out;
+    std::array<bool, kPlaces.size()> told{};
+    for (size_t i = 0; i < kStartBox; ++i) {
+        if (told[i]) continue;
+        const int16_t code = g.*kPlaces[i].key;
+        QStringList actions{translated(kPlaces[i].action)};
+        for (size_t j = i + 1; j < kStartBox; ++j)
+            if (g.*kPlaces[j].key == code) {
+                actions << translated(kPlaces[j].action);
+                told[j] = true;
+            }
+        if (actions.size() < 2) continue;
+        const QString last = actions.takeLast();
+        const std::string& name =
+            code >= 0 && code <= 255 ? s.keyNames[static_cast<size_t>(code)] : std::string();
+        const QString key = name.empty() ? ControlsDialog::tr("key code %1").arg(code)
+                                         : QString::fromStdString(name);
+        out << ControlsDialog::tr("%1 and %2 share %3.").arg(actions.join(", "), last, key);
+    }
+    return out;
+}
+
+ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale)
+    : QDialog(parent), g_(g), s_(s), scale_(fittingScale(scale, parent)) {
+    const int k = scale_;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Controls Settings"));
-    setFixedSize(495, 244);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -162,22 +223,81 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent) : QD
     setAutoFillBackground(true);
 
     auto* bg = new PixelArt(artPixmap(QStringLiteral(":/art/controls_bg.png")), this);
-    bg->setGeometry(0, 0, 457, 221);
+    bg->setGeometry(0, 0, 457 * k, 221 * k);
 
     QWidget* previous = nullptr;
     for (size_t i = 0; i < kPlaces.size(); ++i) {
         const BoxPlace& p = kPlaces[i];
-        auto* box = new KeyBox(g, p.key, s, this);
+        auto* box = new KeyBox(g, p.key, s, this, k);
         box->setObjectName(QLatin1String(p.name));
         // One pixel wider on each side than the classic boxes, so that every shipped key
         // name fits at a readable size.
-        box->setGeometry(p.x - 1, p.y, 67, 18);
+        box->setGeometry((p.x - 1) * k, p.y * k, 67 * k, 18 * k);
         box->refresh();
+        connect(box, &KeyBox::assigned, this, &ControlsDialog::showClashes);
         if (previous) setTabOrder(previous, box);
         previous = box;
         boxes_[i] = box;
     }
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11 * k);
+    auto button = [&](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setFont(font);
+        b->setAutoDefault(false); // Enter in a box is a key to assign, never a button press
+        b->resize(b->sizeHint().expandedTo(QSize(64 * k, 22 * k)));
+        setTabOrder(previous, b);
+        previous = b;
+        return b;
+    };
+    defaults_ = button(tr("Defaults"), "cmdDefaults");
+    close_ = button(tr("Close"), "cmdClose");
+    const int buttonY = (kStripY + 2) * k;
+    close_->move(kDialogW * k - kEdge * k - close_->width(), buttonY);
+    defaults_->move(close_->x() - kEdge * k - defaults_->width(), buttonY);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(defaults_, &QPushButton::clicked, this, [this] {
+        assignDefaultKeys(g_);
+        for (KeyBox* b : boxes_)
+            b->refresh();
+        showClashes();
+    });
+
+    clashLine_ = new QLabel(this);
+    clashLine_->setObjectName(QStringLiteral("lblClash"));
+    QFont lineFont = font;
+    lineFont.setPixelSize(10 * k);
+    clashLine_->setFont(lineFont);
+    QPalette red = pal;
+    red.setColor(QPalette::WindowText, QColor(255, 130, 130));
+    clashLine_->setPalette(red);
+    clashLine_->setWordWrap(true);
+    clashLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    clashLine_->move(kEdge * k, kStripY * k);
+    clashLine_->resize(defaults_->x() - 2 * kEdge * k, (kDialogH - kStripY - 2) * k);
+
+    showClashes();
     boxes_[0]->setFocus();
+}
+
+void ControlsDialog::showClashes() {
+    std::array<bool, kPlaces.size()> shared{};
+    for (size_t i = 0; i < kStartBox; ++i)
+        for (size_t j = 0; j < kStartBox; ++j)
+            if (i != j && g_.*kPlaces[i].key == g_.*kPlaces[j].key) shared[i] = true;
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setClashing(shared[i]);
+    clashLine_->setText(keyClashes(g_, s_).join(QLatin1Char(' ')));
+    // Several shared keys may need more lines than the strip has: the dialog grows for them.
+    const int need = QFontMetrics(clashLine_->font())
+                         .boundingRect(QRect(0, 0, clashLine_->width(), 100000), Qt::TextWordWrap,
+                                       clashLine_->text())
+                         .height();
+    const int strip = (kDialogH - kStripY - 2) * scale_;
+    clashLine_->resize(clashLine_->width(), std::max(strip, need));
+    setFixedSize(kDialogW * scale_, kStripY * scale_ + clashLine_->height() + 2 * scale_);
 }
 
 } // namespace zembrik

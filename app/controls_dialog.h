@@ -3,10 +3,14 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QStringList>
 #include <array>
 
 #include "app/settings.h"
 #include "core/record.h"
+
+class QLabel;
+class QPushButton;
 
 namespace zembrik {
 
@@ -15,12 +19,20 @@ namespace zembrik {
 class KeyBox : public QLineEdit {
     Q_OBJECT
   public:
-    KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent);
+    // `scale` enlarges the box's text and frame as the dialog is enlarged (1, 2, 3 ...).
+    KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent, int scale = 1);
     // Shows the name of the key currently assigned, in the largest size from 9 down to 7
-    // pixels at which it fits the box.
+    // pixels (times the scale) at which it fits the box.
     void refresh();
     // The pixels of the box's width its text may use.
     int textWidth() const;
+    // Marks the box as sharing its key with another action: it turns red.
+    void setClashing(bool on);
+    bool clashing() const { return clashing_; }
+
+  signals:
+    // A key press changed the box's key.
+    void assigned();
 
   protected:
     bool event(QEvent* e) override;
@@ -35,20 +47,44 @@ class KeyBox : public QLineEdit {
     Game& g_;
     int16_t Game::*key_;
     const Settings& s_;
+    int scale_;
+    bool clashing_ = false;
     int beforeModifier_ = -1; // the key a just-pressed Shift, Ctrl or Alt replaced, or -1
 };
 
-// Form2: modal dialog (run with exec()), 495x244, owned by the main window. Changes take effect in
-// the game record at once; there is nothing to confirm or cancel.
+// The sentences naming the game actions that share a key, one per shared key, e.g. "Move left
+// and Turn right share 37 Left arrow."; empty when no two game actions share one. The start key
+// acts only on the menu, so it shares a key with a game action without harm and is left out.
+QStringList keyClashes(const Game& g, const Settings& s);
+
+// Form2: modal dialog (run with exec()), 495x276 times its scale, owned by the main window.
+// Changes take effect in the game record at once; there is nothing to confirm or cancel.
+// Under the key diagram a line names the actions that share a key (their boxes are red), and
+// two buttons: Defaults (the shipped keys) and Close. Esc may be a game key, so it is assigned
+// like any other key and does not close the dialog.
 class ControlsDialog : public QDialog {
     Q_OBJECT
   public:
-    ControlsDialog(Game& g, const Settings& s, QWidget* parent);
+    // `scale` is the main window's whole scale: the dialog is drawn that many times larger, or
+    // at the largest smaller scale that fits its screen.
+    ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale = 1);
     // The nine boxes in focus order: Tml, tmr, tmd, tfd, Trl, trr, tro, thd, tst.
     const std::array<KeyBox*, 9>& boxes() const { return boxes_; }
+    QLabel* clashLine() const { return clashLine_; }
+    QPushButton* defaultsButton() const { return defaults_; }
+    QPushButton* closeButton() const { return close_; }
+    int scale() const { return scale_; }
 
   private:
+    // Marks the boxes of actions that share a key and says which they are.
+    void showClashes();
+    Game& g_;
+    const Settings& s_;
+    int scale_;
     std::array<KeyBox*, 9> boxes_{};
+    QLabel* clashLine_ = nullptr;
+    QPushButton* defaults_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace zembrik

@@ -1,6 +1,9 @@
 // The Controls dialog: key presses in a box assign and show keys; Tab moves the focus.
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "app/controls_dialog.h"
 #include "app/key_names.h"
@@ -32,7 +35,7 @@ class ControlsDialogTest : public ::testing::Test {
 
 TEST_F(ControlsDialogTest, OpensWithTheNamesOfTheCurrentKeys) {
     open();
-    EXPECT_EQ(dialog->size(), QSize(495, 244));
+    EXPECT_EQ(dialog->size(), QSize(495, 276));
     EXPECT_EQ(dialog->windowTitle(), "Controls Settings");
     EXPECT_EQ(box("Tml")->text(), "37 Left arrow");
     EXPECT_EQ(box("tfd")->text(), "32 Space");
@@ -65,11 +68,35 @@ TEST_F(ControlsDialogTest, ModifiedKeysCountAsTheBareKeyAndModifiersAreKeys) {
     EXPECT_EQ(box("tmd")->text(), "67 C");
 }
 
-TEST_F(ControlsDialogTest, OneKeyMayServeTwoActions) {
+TEST_F(ControlsDialogTest, OneKeyMayServeTwoActionsAndTheSharingIsShown) {
     open();
+    EXPECT_EQ(dialog->clashLine()->text(), "");
     QTest::keyClick(box("tmr"), Qt::Key_Left);
     EXPECT_EQ(g.keyMl, 37);
     EXPECT_EQ(g.keyMr, 37);
+    EXPECT_EQ(dialog->clashLine()->text(), "Move left and Move right share 37 Left arrow.");
+    QTest::keyClick(box("thd"), Qt::Key_Left);
+    QTest::keyClick(box("tfd"), Qt::Key_Z); // turn left's key
+    EXPECT_EQ(dialog->clashLine()->text(), "Move left, Move right and Hold share 37 Left arrow. "
+                                           "Hard drop and Turn left share 90 Z.");
+    const char* shared[] = {"Tml", "tmr", "tfd", "Trl", "thd"};
+    for (const KeyBox* b : dialog->boxes())
+        EXPECT_EQ(b->clashing(),
+                  std::find_if(std::begin(shared), std::end(shared),
+                               [&](auto n) { return b->objectName() == n; }) != std::end(shared))
+            << b->objectName().toStdString();
+    // The start key acts only on the menu: sharing it with a game action is no clash.
+    QTest::keyClick(box("tst"), Qt::Key_Space);
+    EXPECT_FALSE(box("tst")->clashing());
+    dialog->defaultsButton()->click();
+    EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
+    EXPECT_EQ(g.keySt, kDefaultKeys.st);
+    EXPECT_EQ(box("thd")->text(), "67 C");
+    EXPECT_EQ(dialog->clashLine()->text(), "");
+    for (const KeyBox* b : dialog->boxes())
+        EXPECT_FALSE(b->clashing());
+    dialog->closeButton()->click();
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(ControlsDialogTest, EscapeAndEnterAreAssignedNotActedOn) {
