@@ -30,7 +30,10 @@ constexpr int kMostNameWidth = 400; // pixels; a longer file name is shortened i
 
 // text as it fits the label's width: whole, or with "…" in the middle of a freak file name.
 QString fitted(const QLabel* l, const QString& text) {
-    return QFontMetrics(l->font()).elidedText(text, Qt::ElideMiddle, l->width() - 2);
+    const QFontMetrics fm(l->font());
+    // Measured whole, as the label was sized: elidedText may count a pixel more.
+    if (fm.horizontalAdvance(text) <= l->width() - 2) return text;
+    return fm.elidedText(text, Qt::ElideMiddle, l->width() - 2);
 }
 
 QFont consoleFont(double points) {
@@ -78,6 +81,19 @@ std::vector<std::string> fileNames(const std::vector<std::string>& folders,
 QString shown(const std::string& name) {
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
+
+// The shipped shape sets and styles by the names a player reads.
+struct PlainName {
+    const char* file;
+    const char* name;
+};
+constexpr PlainName kPlainNames[] = {
+    {"centre.kblox", QT_TRANSLATE_NOOP("zembrik::SettingsDialog", "Turning about the centre")},
+    {"top.kblox", QT_TRANSLATE_NOOP("zembrik::SettingsDialog", "Turning at the top")},
+    {"classic.style", QT_TRANSLATE_NOOP("zembrik::SettingsDialog", "Classic")},
+    {"flat.style", QT_TRANSLATE_NOOP("zembrik::SettingsDialog", "Flat")},
+    {"contrast.style", QT_TRANSLATE_NOOP("zembrik::SettingsDialog", "High contrast, patterned")},
+};
 
 // The chosen switch of a pair reads as chosen at a glance, not only by its small dot: its text
 // is bold and bright, the other's plain and dimmer.
@@ -156,8 +172,9 @@ void SettingsDialog::build() {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const std::string& f : fileNames(places_.dataFolders(), suffix)) {
-            auto* item = new QListWidgetItem(shown(f), list);
+            auto* item = new QListWidgetItem(shownName(f), list);
             item->setData(Qt::UserRole, QByteArray::fromStdString(f));
+            item->setToolTip(shown(f));
         }
         list->setCurrentRow(-1);
         list->clearSelection();
@@ -176,11 +193,11 @@ void SettingsDialog::build() {
         // Wide enough for the name of any entry it may come to show, up to a limit that a
         // freak file name cannot stretch the dialog past.
         const QFontMetrics fm(l->font());
-        int w = fm.horizontalAdvance(prefix + shown(current));
+        int w = fm.horizontalAdvance(prefix + shownName(current));
         for (int i = 0; i < list->count(); ++i)
             w = std::max(w, fm.horizontalAdvance(prefix + list->item(i)->text()));
         l->resize(std::clamp(w + 2, 193, kMostNameWidth), std::max(17, fm.height() + 2));
-        l->setText(fitted(l, prefix + shown(current)));
+        l->setText(fitted(l, prefix + shownName(current)));
         return l;
     };
     lblshp_ = makeName("lblshp", QStringLiteral("blox shape - "), s_.shapeFile, File1_);
@@ -226,17 +243,22 @@ void SettingsDialog::build() {
     Command1_->setPalette(QApplication::palette());
     connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
 
+    // One column as wide as its widest text: the lists, their labels and the note share it, so
+    // no box is much wider or narrower than what it holds beside the others.
+    const int inner = std::max({listW, lblshp_->width(), lblsty_->width(),
+                                picture1->width() + picture2->width() + 23,
+                                pauseOnFocusLoss_->sizeHint().width()});
+    for (QLabel* l : {lblshp_, lblsty_})
+        l->resize(inner, l->height());
     // Top to bottom, in the classic order and spacing.
-    const int inner = std::max(
-        {listW, picture1->width() + picture2->width() + 23, pauseOnFocusLoss_->sizeHint().width()});
     int y = kMargin;
     lblshp_->move(kMargin, y);
     y += lblshp_->height() - 1;
-    File1_->setGeometry(kMargin, y, listW, 61);
+    File1_->setGeometry(kMargin, y, inner, 61);
     y += 61 + 3;
     lblsty_->move(kMargin, y);
     y += lblsty_->height() - 1;
-    File2_->setGeometry(kMargin, y, listW, 50);
+    File2_->setGeometry(kMargin, y, inner, 50);
     y += 50 + 6;
     picture2->move(16, y);
     picture1->move(std::max(104, picture2->geometry().right() + 23), y);
@@ -285,6 +307,14 @@ void SettingsDialog::build() {
     setFixedSize(right + 1 + kMargin + 4, y);
 }
 
+QString plainFileName(const Places& places, const std::string& file) {
+    // A player's own file of a shipped file's name is theirs: it goes by its file name.
+    if (places.dataRoot(file) == places.shipped)
+        for (const PlainName& p : kPlainNames)
+            if (file == p.file) return SettingsDialog::tr(p.name);
+    return shown(file);
+}
+
 void SettingsDialog::connectList(QListWidget* list,
                                  void (SettingsDialog::*choose)(const std::string&)) {
     // A newly selected entry is chosen at once, by mouse or keyboard. A click on the entry
@@ -318,7 +348,7 @@ void SettingsDialog::chooseShape(const std::string& name) {
         return;
     }
     s_.shapeFile = name;
-    lblshp_->setText(fitted(lblshp_, QStringLiteral("blox shape - ") + shown(name)));
+    lblshp_->setText(fitted(lblshp_, QStringLiteral("blox shape - ") + shownName(name)));
 }
 
 void SettingsDialog::chooseStyle(const std::string& name) {
@@ -329,7 +359,7 @@ void SettingsDialog::chooseStyle(const std::string& name) {
         return;
     }
     s_.styleFile = name;
-    lblsty_->setText(fitted(lblsty_, QStringLiteral("blox style - ") + shown(name)));
+    lblsty_->setText(fitted(lblsty_, QStringLiteral("blox style - ") + shownName(name)));
 }
 
 } // namespace zembrik

@@ -22,6 +22,10 @@ namespace zembrik {
 
 struct Style;
 
+// How a shape set or style is named to the player: a shipped one by a plain name ("Classic"),
+// any other, a player's own of a shipped name included, by its file name.
+QString plainFileName(const Places& places, const std::string& file);
+
 // Form3: modal dialog (run with exec()), owned by the main window, as large as its texts need
 // in the fonts at hand (about 213 x 390). The lists hold the player's and the shipped shape sets
 // and styles, each name once. A list entry chosen loads that shape set or style at once; a load
@@ -65,6 +69,7 @@ class SettingsDialog : public QDialog {
     void chooseShape(const std::string& name);
     void chooseStyle(const std::string& name);
     void connectList(QListWidget* list, void (SettingsDialog::*choose)(const std::string&));
+    QString shownName(const std::string& file) const { return plainFileName(places_, file); }
 
     Game& g_;
     Settings& s_;

@@ -170,7 +170,9 @@ TEST_F(PlacesTest, ThePlayersShapeSetsAndStylesStandBesideAndOverTheShippedOnes)
 
     const Places p = installed();
     {
-        // The settings dialog lists each name once, the player's and the shipped ones together.
+        // The settings dialog lists each name once, the player's and the shipped ones together:
+        // a shipped file by its plain name, the player's own (one of a shipped name too) by
+        // its file name.
         SettingsDialog dialog(g, s, style, p, nullptr, nullptr);
         auto names = [](const QListWidget* list) {
             QStringList out;
@@ -178,8 +180,8 @@ TEST_F(PlacesTest, ThePlayersShapeSetsAndStylesStandBesideAndOverTheShippedOnes)
                 out << list->item(i)->text();
             return out.join(' ').toStdString();
         };
-        EXPECT_EQ(names(dialog.shapeList()), "centre.kblox mine.kblox top.kblox");
-        EXPECT_EQ(names(dialog.styleList()), "classic.style mine.style");
+        EXPECT_EQ(names(dialog.shapeList()), "centre.kblox mine.kblox Turning at the top");
+        EXPECT_EQ(names(dialog.styleList()), "Classic mine.style");
     }
 
     const QStringList notes = loadfile(g, s, style, p);

@@ -41,9 +41,11 @@ class SettingsDialogTest : public AppDirTest {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
+    // The row of the file of that name, whatever name the list shows for it.
     int row(QListWidget* list, const char* name) {
-        const auto found = list->findItems(QLatin1String(name), Qt::MatchExactly);
-        return found.isEmpty() ? -1 : list->row(found.first());
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->data(Qt::UserRole).toByteArray() == name) return i;
+        return -1;
     }
     void click(QListWidget* list, const char* name) {
         QListWidgetItem* item = list->item(row(list, name));
@@ -66,10 +68,15 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentNamesAndNothingSelected) {
     EXPECT_GE(dialog->width(), 181);
     EXPECT_GE(dialog->height(), 361);
     EXPECT_EQ(dialog->windowTitle(), "settings");
-    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - centre.kblox");
-    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - classic.style");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - Turning about the centre");
+    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - Classic");
     EXPECT_EQ(dialog->shapeList()->count(), 3);
     EXPECT_EQ(dialog->styleList()->count(), 3) << "only *.style files are listed";
+    // Shipped files by plain names, the player's own by their file names.
+    QStringList shapes;
+    for (int i = 0; i < 3; ++i)
+        shapes << dialog->shapeList()->item(i)->text();
+    EXPECT_EQ(shapes, QStringList({"bad.kblox", "Turning about the centre", "Turning at the top"}));
     EXPECT_TRUE(dialog->shapeList()->selectedItems().isEmpty());
     EXPECT_TRUE(dialog->styleList()->selectedItems().isEmpty());
     EXPECT_EQ(dialog->muteGroup()->checkedId(), 1) << "quiet";
@@ -95,7 +102,7 @@ TEST_F(SettingsDialogTest, ClickingAShapeSetReloadsTheShapesAtOnce) {
     ASSERT_NE(top.shapeCells, g.shapeCells);
     click(dialog->shapeList(), "top.kblox");
     EXPECT_EQ(s.shapeFile, "top.kblox");
-    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - top.kblox");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - Turning at the top");
     EXPECT_EQ(top.shapeCells, g.shapeCells);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -108,7 +115,7 @@ TEST_F(SettingsDialogTest, AShapeSetThatFailsToLoadKeepsTheOldShapesAndName) {
     EXPECT_TRUE(errors[0].contains("bad.kblox"));
     EXPECT_EQ(g.shapeCells, before);
     EXPECT_EQ(s.shapeFile, "centre.kblox");
-    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - centre.kblox");
+    EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - Turning about the centre");
 }
 
 TEST_F(SettingsDialogTest, ChoosingAStyleLoadsItAndChoosingItAgainReloads) {
@@ -125,7 +132,7 @@ TEST_F(SettingsDialogTest, KeyboardSelectionChoosesTooAndAFailedStyleKeepsTheOld
     dialog->styleList()->setCurrentRow(row(dialog->styleList(), "bad.style"));
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(s.styleFile, "classic.style");
-    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - classic.style");
+    EXPECT_EQ(dialog->styleLabel()->text(), "blox style - Classic");
 }
 
 TEST_F(SettingsDialogTest, DebugSwitchShowsAndHidesTheReadOut) {
