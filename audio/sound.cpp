@@ -85,6 +85,7 @@ void Sound::preload(const std::string& moduleDir, const std::string& soundRoot) 
 
 bool Sound::setup(const std::string& moduleDir, const std::string& soundRoot, Alerts& alerts,
                   int16_t muteOpt) {
+    silent_ = false;
     if (muteOpt != 0) return true;
     Loaded l;
     if (preloaded_.valid()) {
@@ -100,7 +101,8 @@ bool Sound::setup(const std::string& moduleDir, const std::string& soundRoot, Al
     sounds_ = std::move(l.sounds);
     if (!l.failure) return true;
     alerts.show(l.failure->icon, l.failure->title, l.failure->text);
-    return false;
+    silent_ = !l.failure->fatal;
+    return silent_;
 }
 
 Sound::Loaded Sound::load(BassLoader& loader, const std::string& moduleDir,
@@ -123,6 +125,7 @@ Sound::Loaded Sound::load(BassLoader& loader, const std::string& moduleDir,
     }
     if (!l.bass->init(-1, 44100, 0, nullptr, nullptr)) {
         l.failure = basserror(*l.bass, "Couldn't Initialize Digital Output");
+        l.failure->fatal = false;
         release(l);
         return l;
     }

@@ -47,9 +47,14 @@ class Sound {
     // Runs the set-up with the module in moduleDir and loads the nine sounds from
     // soundRoot/snd, once, at start-up. With muteOpt 1 nothing is touched and the answer is
     // true. false = a fatal message was shown through alerts and nothing stays loaded; the
-    // caller ends the program without writing settings.
+    // caller ends the program without writing settings. A module that loads but cannot open
+    // an output device (a machine without sound) is shown the same way and is not fatal: the
+    // answer is true, nothing stays loaded and silent() is true, so the run goes on without
+    // sound.
     bool setup(const std::string& moduleDir, const std::string& soundRoot, Alerts& alerts,
                int16_t muteOpt);
+    // True once setup() found no output device: this run plays nothing.
+    bool silent() const { return silent_; }
     // The same with the module and snd/ both in appDir (a portable folder).
     bool setup(const std::string& appDir, Alerts& alerts, int16_t muteOpt) {
         return setup(appDir, appDir, alerts, muteOpt);
@@ -77,6 +82,7 @@ class Sound {
     struct Failure {
         AlertIcon icon;
         std::string title, text;
+        bool fatal = true; // false: no output device, the game goes on without sound
     };
     // What a set-up made: the module (kept, freed, after a failure that came once it was
     // initialised), the sounds, and the message to show when it failed.
@@ -98,6 +104,7 @@ class Sound {
     std::string preloadedModuleDir_, preloadedSoundRoot_;
     std::unique_ptr<BassApi> bass_;
     std::vector<Entry> sounds_;
+    bool silent_ = false;
 };
 
 } // namespace zembrik

@@ -162,13 +162,16 @@ TEST_F(SoundSetup, UnloadableModuleCountsAsWrongVersion) {
     expectOnly(AlertIcon::Critical, "Incorrect BASS.DLL", "BASS version 2.2 was not loaded");
 }
 
-TEST_F(SoundSetup, FailedInitShowsErrorCode) {
+TEST_F(SoundSetup, FailedInitShowsErrorCodeAndGoesOnSilent) {
     log.initResult = 0;
     log.errorCode = 23;
-    EXPECT_FALSE(setup());
+    EXPECT_TRUE(setup());
+    EXPECT_TRUE(sound.silent());
     expectOnly(AlertIcon::Warning, "Zembrik",
                "Couldn't Initialize Digital Output\r\n(error code: 23)");
     EXPECT_TRUE(log.streams.empty());
+    sound.playsound("stt", 0, 0);
+    EXPECT_TRUE(log.plays.empty());
 }
 
 TEST_F(SoundSetup, EmptyLastFileStopsAfterEightLoaded) {
@@ -274,6 +277,7 @@ TEST_F(SoundSetup, PreloadedSetUpEndsAsOneRunInPlace) {
         cases[i]();
         alerts.shown.clear();
         const bool inPlace = setup();
+        const bool inPlaceSilent = sound.silent();
         const std::vector<Shown> inPlaceShown = alerts.shown;
         const FakeBassLog inPlaceLog = log;
         sound.shutdown();
@@ -290,8 +294,10 @@ TEST_F(SoundSetup, PreloadedSetUpEndsAsOneRunInPlace) {
         EXPECT_EQ(log.opens, inPlaceLog.opens) << "case " << i;
         EXPECT_EQ(log.streams, inPlaceLog.streams) << "case " << i;
         EXPECT_EQ(log.frees, inPlaceLog.frees) << "case " << i;
-        EXPECT_EQ(early.soundCount(), inPlace ? 9 : 0) << "case " << i;
-        if (inPlace) {
+        EXPECT_EQ(early.silent(), inPlaceSilent) << "case " << i;
+        const bool plays = inPlace && !early.silent();
+        EXPECT_EQ(early.soundCount(), plays ? 9 : 0) << "case " << i;
+        if (plays) {
             early.playsound("hld", 0, 0);
             EXPECT_EQ(log.plays.back(), content("hold")) << "case " << i;
             EXPECT_FALSE(log.bytesChanged);
