@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -85,6 +88,37 @@ QCursor designCursor(const QWidget* w, const QWidget* surface) {
     for (; w && w != surface; w = w->parentWidget())
         if (w->testAttribute(Qt::WA_SetCursor)) return w->cursor();
     return QCursor(Qt::ArrowCursor);
+}
+
+// The tooltip of a design widget: its own or its nearest ancestor's below the design surface;
+// `shows` is set to the widget it belongs to.
+QString designToolTip(const QWidget* w, const QWidget* surface, const QWidget*& shows) {
+    for (; w && w != surface; w = w->parentWidget())
+        if (!w->toolTip().isEmpty()) {
+            shows = w;
+            return w->toolTip();
+        }
+    return {};
+}
+
+// A tooltip in lines of at most about 60 average characters, so a long one does not run across
+// the screen (the toolkit wraps only rich text, and only as it likes).
+QString wrappedToolTip(const QString& text) {
+    const QFontMetrics fm(QToolTip::font());
+    const int most = fm.averageCharWidth() * 60;
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && fm.horizontalAdvance(longer) > most) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Calls put(part, image, at) for every part of the design rectangle r with the frame image
@@ -161,6 +195,10 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     lblscore_ = addLabel(412, 216, 83, 25, "", 15);
     lbllines_ = addLabel(412, 280, 83, 25, "", 15);
     lblpoints_ = addLabel(412, 344, 83, 25, "", 15);
+    lblpoints_->setToolTip(
+        tr("The level, then after the dash how far it is to the next one: every piece that "
+           "comes in adds 1 (up to 99), every row cleared adds 1, and at 100 the level goes "
+           "up."));
 
     lblDeb_ = new QLabel("Debugger", design_);
     lblDeb_->setGeometry(408, 8, 193, 9);
@@ -252,6 +290,11 @@ bool MainWindow::startUp() {
         shuttingDown_ = true;
         services_.terminate(1);
         return false;
+    }
+    // No output device: this run is quiet, and the saved choice stays for the next one.
+    if (services_.sound->silent()) {
+        g_.muteOpt = 1;
+        soundOffForRun_ = true;
     }
     setWindowTitle("Zembrik");
     return true;
@@ -675,7 +718,14 @@ SummaryText MainWindow::summaryText() const {
     t.heading = QStringLiteral("GAME OVER");
     for (const SummaryRow& row : summaryRows(*lastGame_))
         t.rows.push_back({QString::fromStdString(row.label), QString::fromStdString(row.value)});
-    if (lastGame_->newBest) t.mark = QStringLiteral("New best!");
+    if (lastGame_->newBest) {
+        t.mark = QStringLiteral("New best!");
+        // A best is kept per start level, options and shape set: say which.
+        const GameRecord& r = lastGame_->record;
+        t.markNote = bestKindText(
+            r.startLevel, r.holdOpt, r.quaOpt, r.nextOpt, r.clbOpt,
+            r.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, r.shapeFile));
+    }
     if (lastGameReplay_) t.notes << QStringLiteral("W: watch this game");
     return t;
 }
@@ -918,6 +968,22 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 }
 
 bool MainWindow::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        // The design's widgets are never on screen themselves: their tooltips are shown here.
+        auto* help = static_cast<QHelpEvent*>(e);
+        const std::optional<QPoint> under = designPointAt(QPointF(help->pos()));
+        const QWidget* shows = nullptr;
+        const QString tip =
+            under ? designToolTip(design_->childAt(*under), design_, shows) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            const QRect r(shows->mapTo(design_, QPoint()), shows->size());
+            QToolTip::showText(help->globalPos(), wrappedToolTip(tip), this, windowRectOf(r));
+        }
+        return true;
+    }
     // A key released while another window has the keyboard never reports its key-up; and a
     // game the player has turned away from waits for them.
     if (e->type() == QEvent::WindowDeactivate && g_.inGame != InGame::Menu && !watching_) {
@@ -956,6 +1022,7 @@ void MainWindow::shutDown() {
         s_.clientWidth = static_cast<int16_t>(std::clamp(client.width(), 0, 32767));
         s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
         s_.fullScreen = isFullScreen() ? 1 : 0;
+        if (soundOffForRun_) g_.muteOpt = 0;
         for (const QString& err :
              {writeSettings(g_, s_, places_), writeMoreSettings(s_, places_.settings)}) {
             if (err.isEmpty()) continue;
@@ -978,7 +1045,9 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::openControls() {
-    ControlsDialog d(g_, s_, this);
+    // Drawn at the design's scale, in the toolkit's pixels.
+    const int scale = std::max(1, static_cast<int>(placement().scale / devicePixelRatio()));
+    ControlsDialog d(g_, s_, this, scale);
     d.exec();
     updateDesign();
 }
@@ -986,6 +1055,8 @@ void MainWindow::openControls() {
 void MainWindow::openSettings() {
     SettingsDialog d(
         g_, s_, style_, places_, [this](bool on) { showDebug(on); }, this);
+    // The player's own choice of sound is kept, even in a run without a device.
+    connect(d.muteGroup(), &QButtonGroup::idClicked, this, [this] { soundOffForRun_ = false; });
     d.exec();
     updateDesign();
 }

@@ -80,8 +80,9 @@ class MainWindow : public QWidget {
 
     // Start-up: shows the window as "Loading~" with the busy pointer, reads the settings,
     // warns once (standard error and a message box) when they cannot be kept, lights the menu, sets
-    // up the sound (a fatal failure terminates with status 1 without writing the settings) and ends
-    // with the caption "Zembrik". False after a fatal failure.
+    // up the sound (a fatal failure terminates with status 1 without writing the settings; no
+    // output device is said and the run goes on quiet, the saved sound choice kept for the next)
+    // and ends with the caption "Zembrik". False after a fatal failure.
     bool startUp();
     // Starts a game and runs its frame loop; returns when the game has ended. Asked for while
     // a frame loop is already running, the start waits until that loop has returned.
@@ -272,6 +273,7 @@ class MainWindow : public QWidget {
     int watchSpeed_ = 1;                   // steps of the replay per step of the clock: 1, 2, 4
     std::unique_ptr<Game> beforeWatching_; // the record as watching found it, put back after
     bool settingsKept_ = true;             // the settings folder can be written
+    bool soundOffForRun_ = false;          // no output device: muteOpt is 1 for this run only
 
     QWidget* design_ = nullptr;
     QImage designImg_;                  // the design composed at 1x, for enlarging

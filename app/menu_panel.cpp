@@ -33,6 +33,8 @@ struct SquarePlace {
     int y;
     int x[3];
 };
+// A row's band of the options picture: its name and its squares, a little above and below them.
+constexpr int kRowAbove = 6, kRowHeight = 20;
 constexpr SquarePlace kSquares[] = {
     {Selector::Hold, 2, 192, {72, 104, 0}},   {Selector::Qua, 3, 212, {72, 96, 120}},
     {Selector::Ghost, 2, 232, {72, 104, 0}},  {Selector::Next, 2, 252, {72, 104, 0}},
@@ -59,7 +61,21 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
     connect(image3_, &ClickLabel::clicked, this, &MenuPanel::controlsClicked);
     connect(image5_, &ClickLabel::clicked, this, &MenuPanel::settingsClicked);
     connect(image4_, &ClickLabel::pressed, this, &MenuPanel::aboutPressed);
+    image1_->setToolTip(tr("Start a game at the chosen level with these options. The start key "
+                           "(Enter unless you change it in Controls) does the same."));
+    image3_->setToolTip(tr("Choose the keys that move, turn, drop and hold the pieces, and the "
+                           "key that starts a game."));
+    image5_->setToolTip(tr("Choose the shape set and the look of the blocks, sound on or off, "
+                           "and how the game fills its window."));
+    image4_->setToolTip(tr("The version of the game and who made it."));
 
+    // The heading over the level bar, and each option row's name, explain themselves when the
+    // pointer rests on them; these areas draw nothing, the picture under them shows.
+    addExplainedArea(QRect(0, 32, 192, 88),
+                     tr("The start level: click a face below to choose it. H0 to H9: the pieces "
+                        "fall, faster at each level. M0 to M9: each piece lands on the stack at "
+                        "once and waits less at each level before it locks. After M9 comes the "
+                        "last level, ?!, where the stack is hidden; a game never leaves it."));
     label1_ = new QLabel(this);
     label1_->setGeometry(80, 72, 16, 24);
     label1_->setAlignment(Qt::AlignCenter);
@@ -70,12 +86,14 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
     pal.setColor(QPalette::WindowText, QColor(192, 192, 192));
     label1_->setPalette(pal);
     label1_->setFocusPolicy(Qt::NoFocus);
+    label1_->setToolTip(tr("The level a new game starts at."));
 
     auto* picture1 = new QWidget(this);
     picture1->setGeometry(0, 120, 193, 33);
     picture1->setAutoFillBackground(true);
     fill(picture1, 0x000000);
     picture1->setFocusPolicy(Qt::NoFocus);
+    picture1->setToolTip(tr("The start level: top row H0 to H9, bottom row M0 to M9."));
     for (int i = 0; i < 20; ++i) {
         auto* b = new ClickLabel(picture1);
         b->setGeometry(i < 10 ? 19 * i : 19 * (i - 10), i < 10 ? 0 : 18, 18, 15);
@@ -85,16 +103,19 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
                 [this, i] { shplvl_Click(static_cast<int16_t>(i)); });
         levelButtons_[static_cast<size_t>(i)] = b;
         levelColours_[static_cast<size_t>(i)] = kLevelGroup[i / 5];
+        b->setToolTip(levelToolTip(i));
         paintLevelButton(i);
     }
 
     for (const SquarePlace& p : kSquares) {
+        addExplainedArea(QRect(0, p.y - kRowAbove, 192, kRowHeight), rowToolTip(p.s));
         for (int k = 0; k < p.count; ++k) {
             auto* sq = new ClickLabel(this);
             sq->setGeometry(p.x[k], p.y, 9, 9);
             sq->setAutoFillBackground(true);
             sq->setCursor(Qt::UpArrowCursor);
             squares_[idx(p.s)][static_cast<size_t>(k)] = sq;
+            sq->setToolTip(choiceToolTip(p.s, k));
             setSquare(p.s, k, false);
             const Selector s = p.s;
             connect(sq, &ClickLabel::clicked, this, [this, s, k] {
@@ -118,6 +139,67 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
             });
         }
     }
+}
+
+void MenuPanel::addExplainedArea(const QRect& r, const QString& text) {
+    auto* area = new QWidget(this);
+    area->setGeometry(r);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setToolTip(text);
+}
+
+QString MenuPanel::levelToolTip(int i) {
+    if (i < 10)
+        return tr("Start at H%1: the pieces fall by themselves, faster at each level.").arg(i);
+    return tr("Start at M%1: each piece lands on the stack at once; you have a moment to move "
+              "and turn it before it locks, shorter at each level.")
+        .arg(i - 10);
+}
+
+QString MenuPanel::rowToolTip(Selector s) {
+    switch (s) {
+    case Selector::Hold:
+        return tr("Holding: whether the hold key may put the falling piece aside, once for each "
+                  "piece, and bring back the one kept there.");
+    case Selector::Qua:
+        return tr("Gravity: what the blocks above do once rows are cleared. ~ they move down to "
+                  "close the gap; \u2713 loose groups fall as far as they can and may clear "
+                  "more rows; ! they stay where they are, leaving the gap.");
+    case Selector::Ghost:
+        return tr("Shadow: whether an outline shows where the falling piece would land.");
+    case Selector::Next:
+        return tr("# of Next: how many of the coming pieces are shown, one or three.");
+    case Selector::Climb:
+        return tr("Climbing: how many rows a turn may lift a piece above the lowest row it has "
+                  "reached: 0, 1 or 3. More lets a piece turn its way up out of a tight spot.");
+    }
+    return {};
+}
+
+QString MenuPanel::choiceToolTip(Selector s, int k) {
+    switch (s) {
+    case Selector::Hold:
+        return k == 0 ? tr("No hold.")
+                      : tr("Hold allowed: the hold key swaps the falling piece "
+                           "with the one kept aside, once for each piece.");
+    case Selector::Qua:
+        return k == 0   ? tr("~ After a clear the rows above move down to close the gap.")
+               : k == 1 ? tr("\u2713 After a clear loose groups of blocks fall as far as they "
+                             "can, and may clear more rows.")
+                        : tr("! After a clear the blocks above stay where they are.");
+    case Selector::Ghost:
+        return k == 0 ? tr("No shadow.")
+                      : tr("Shadow: an outline shows where the falling piece would land.");
+    case Selector::Next:
+        return k == 0 ? tr("Show the next piece.") : tr("Show the next three pieces.");
+    case Selector::Climb:
+        return k == 0   ? tr("A turn never lifts a piece above the lowest row it has reached.")
+               : k == 1 ? tr("A turn may lift a piece one row above the lowest row it has "
+                             "reached.")
+                        : tr("A turn may lift a piece up to three rows above the lowest row it "
+                             "has reached.");
+    }
+    return {};
 }
 
 ClickLabel* MenuPanel::addPicture(const QString& resource, int x, int y, int w, int h) {
@@ -225,6 +307,22 @@ QWidget* MenuPanel::aboutButton() const {
 }
 QString MenuPanel::levelText() const {
     return label1_->text();
+}
+
+QString bestKindText(int16_t startLevel, int16_t holdOpt, int16_t quaOpt, int16_t nextOpt,
+                     int16_t clbOpt, const QString& shapes) {
+    QStringList parts{QString::fromStdString(levelstr(startLevel)),
+                      holdOpt != 0 ? MenuPanel::tr("hold") : MenuPanel::tr("no hold"),
+                      quaOpt == 1   ? MenuPanel::tr("cascade")
+                      : quaOpt == 2 ? MenuPanel::tr("gaps stay")
+                                    : MenuPanel::tr("rows close"),
+                      nextOpt != 0 ? MenuPanel::tr("3 next") : MenuPanel::tr("1 next"),
+                      MenuPanel::tr("climb %1").arg(clbOpt >= 2 ? 3 : clbOpt)};
+    if (!shapes.isEmpty()) parts << shapes;
+    // A line may wrap between the parts, never inside one ("3 next").
+    for (QString& part : parts)
+        part.replace(QLatin1Char(' '), QChar(0x00A0));
+    return MenuPanel::tr("Best for %1").arg(parts.join(QStringLiteral(" \u00B7 ")));
 }
 
 QString aboutText() {

@@ -69,6 +69,12 @@ class MenuPanel : public QWidget {
     void paintLevelButton(int i);
     void setSquare(Selector s, int k, bool white);
     ClickLabel* addPicture(const QString& resource, int x, int y, int w, int h);
+    // An area of the panel (panel pixels) that draws nothing and shows `text` as its tooltip.
+    void addExplainedArea(const QRect& r, const QString& text);
+    // The tooltips of a level button, an option row and a row's square k.
+    static QString levelToolTip(int i);
+    static QString rowToolTip(Selector s);
+    static QString choiceToolTip(Selector s, int k);
 
     Game& g_;
     std::array<uint32_t, 20> levelColours_{};
@@ -85,5 +91,10 @@ class MenuPanel : public QWidget {
 
 // The eight lines of the About box, joined by CR LF.
 QString aboutText();
+
+// What a best is the best of, in the menu's words: "Best for H3 · hold · rows close · 3 next ·
+// climb 1", with `shapes` (the shape set's name) at the end unless it is empty.
+QString bestKindText(int16_t startLevel, int16_t holdOpt, int16_t quaOpt, int16_t nextOpt,
+                     int16_t clbOpt, const QString& shapes);
 
 } // namespace zembrik

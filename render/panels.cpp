@@ -60,6 +60,15 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
         p.setFont(panelFont(17));
         p.drawText(QRect(left, y + 2, width, 24), Qt::AlignRight | Qt::AlignVCenter, text.mark);
     }
+    if (!text.markNote.isEmpty()) {
+        p.setPen(kMark);
+        p.setFont(panelFont(13, false));
+        const QRect room(left, y + 26, width, 60);
+        const int flags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
+        const QRect used = p.boundingRect(room, flags, text.markNote);
+        p.drawText(room, flags, text.markNote);
+        y += used.height() + 2;
+    }
     y += 34;
     p.setPen(kLabel);
     p.setFont(labelFont);

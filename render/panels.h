@@ -24,11 +24,13 @@ struct SummaryLine {
 };
 
 // The game-over summary: a heading, rows of figures, a mark under the rows (e.g. "New best!";
-// none when empty) and notes under that (e.g. keys to press).
+// none when empty) with a smaller line under it that may wrap (e.g. what the best is the best
+// of; none when empty), and notes under that (e.g. keys to press).
 struct SummaryText {
     QString heading;
     std::vector<SummaryLine> rows;
     QString mark;
+    QString markNote;
     QStringList notes;
 };
 

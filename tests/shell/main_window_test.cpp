@@ -23,6 +23,7 @@
 #include "store/records.h"
 #include "store/replay_files.h"
 #include "store/replay_player.h"
+#include "tests/audio/fake_bass.h"
 
 namespace zembrik {
 namespace {
@@ -203,6 +204,32 @@ TEST_F(MainWindowTest, FatalSoundFailureEndsWithoutWritingSettings) {
     EXPECT_EQ(exits, std::vector<int>{1});
     EXPECT_EQ(readFile(data("option_game.000")), before);
     EXPECT_NE(w->windowTitle(), "Zembrik");
+}
+
+TEST_F(MainWindowTest, NoOutputDeviceStartsQuietAndKeepsTheSavedChoice) {
+    // Sound on in the saved options; the module loads but finds no device.
+    writeFile(data("option_game.000"), " 5 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n");
+    writeFile(dir.path() + "/libbass.so", "");
+    testing::FakeBassLog log;
+    log.initResult = 0;
+    log.errorCode = 3;
+    w = std::make_unique<MainWindow>(
+        dir.path(),
+        ShellServices{alerts, clock, seeds,
+                      std::make_unique<Sound>(std::make_unique<testing::FakeBassLoader>(log)),
+                      [this](int status) { exits.push_back(status); }});
+    ASSERT_TRUE(w->startUp());
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(std::get<2>(alerts.shown[0]),
+              "Couldn't Initialize Digital Output\r\n(error code: 3)");
+    expectMenu();
+    EXPECT_EQ(g().muteOpt, 1) << "quiet for this run";
+    EXPECT_TRUE(exits.empty());
+    w->close();
+    EXPECT_EQ(exits, std::vector<int>{0});
+    EXPECT_TRUE(readFile(data("option_game.000")).endsWith(" 0 \r\n 1 \r\n"))
+        << "sound still on for the next run: " << readFile(data("option_game.000")).toStdString();
+    w.reset(); // before the fake module's log goes
 }
 
 TEST_F(MainWindowTest, ClosedBeforeTheSettingsAreReadWritesNothing) {
