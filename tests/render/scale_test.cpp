@@ -142,4 +142,65 @@ TEST(Scale, PartOfTheSourceAndDestinationEdgesStayInside) {
     scaleUp(src, src.rect(), 2, mono, QPoint());
 }
 
+// Fill: every device pixel of the design's area shows the design pixel a click there maps to,
+// at fractional factors, and rectangles map both ways.
+TEST(Scale, FillDrawsAndMapsClicksByOneRuleAtAnyFactor) {
+    struct Case {
+        QSize client, fill;
+        QPoint offset;
+    };
+    const Case cases[] = {
+        {{1366, 768}, {1024, 768}, {171, 0}}, // a laptop: 1.6x
+        {{1000, 1000}, {1000, 750}, {0, 125}},
+        {{1365, 767}, {1022, 767}, {171, 0}},
+        {{1280, 960}, {}, {0, 0}}, // a whole factor is Sharp's placement
+    };
+    QImage design(kDesign, QImage::Format_RGB32);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            design.setPixel(x, y, static_cast<QRgb>(0xFF000000u | (x << 12) | y));
+    for (const Case& c : cases) {
+        const DesignPlacement at = fillDesign(c.client, kDesign);
+        ASSERT_EQ(at.fill, c.fill) << c.client.width();
+        ASSERT_EQ(at.offset, c.offset) << c.client.width();
+        if (c.fill.isEmpty()) {
+            EXPECT_EQ(at, placeDesign(c.client, kDesign));
+            continue;
+        }
+        EXPECT_EQ(at.scale, 1);
+        QImage shown(c.client, QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        // Drawn in two parts that meet mid-row, as separate repaints would.
+        const QRect area = at.area(kDesign);
+        scaleToFill(design, area.adjusted(0, 0, -area.width() / 2, 0), at, shown, QPoint());
+        scaleToFill(design, area.adjusted(area.width() - area.width() / 2, 0, 0, 0), at, shown,
+                    QPoint());
+        for (int y = 0; y < c.client.height(); ++y)
+            for (int x = 0; x < c.client.width(); ++x) {
+                const std::optional<QPoint> p =
+                    designPointAt(QPointF(x + 0.7, y + 0.2), at, kDesign);
+                if (!area.contains(x, y)) {
+                    ASSERT_EQ(p, std::nullopt) << x << "," << y;
+                    continue;
+                }
+                ASSERT_TRUE(p) << x << "," << y;
+                const QRgb v = shown.pixel(x, y);
+                ASSERT_EQ(*p,
+                          QPoint(static_cast<int>((v >> 12) & 0x3FF), static_cast<int>(v & 0x3FF)))
+                    << x << "," << y;
+            }
+        // A design rectangle's device pixels are exactly those showing it.
+        for (const QRect d : {QRect(216, 16, 192, 457), QRect(0, 0, 1, 1), QRect(639, 479, 1, 1),
+                              QRect(5, 7, 3, 2)}) {
+            const QRect r = clientRectOf(d, at, kDesign);
+            EXPECT_EQ(designRectOf(r, at, kDesign), d);
+            EXPECT_EQ(designPointAt(QPointF(r.topLeft()), at, kDesign), d.topLeft());
+            EXPECT_EQ(designPointAt(QPointF(r.bottomRight()), at, kDesign), d.bottomRight());
+            EXPECT_NE(designPointAt(QPointF(r.left() - 1, r.top()), at, kDesign), d.topLeft());
+            EXPECT_NE(designPointAt(QPointF(r.right() + 1, r.bottom()), at, kDesign),
+                      d.bottomRight());
+        }
+    }
+}
+
 } // namespace
