@@ -440,8 +440,9 @@ std::string MainWindow::recordsPath() const {
 
 void MainWindow::recordFinishedGame(int64_t endTime) {
     const std::string path = recordsPath();
-    const RecordsOutcome o = addRecord(
-        path, recordOf(g_, s_.shapeFile, static_cast<std::time_t>(endTime)), g_.stepsPlayed);
+    const RecordsOutcome o =
+        addRecord(path, recordOf(g_, s_.shapeFile, static_cast<std::time_t>(endTime)),
+                  g_.stepsPlayed, g_.keysPressed);
     // Neither a damaged nor an unwritable records file stops the game: the player is told on
     // standard error and the summary still shows this game.
     if (o.unreadable > 0)

@@ -53,9 +53,14 @@ inline int16_t linedelay(int32_t level) {
     return level >= 10 ? int16_t{5} : int16_t{15};
 }
 
-// Sets the auto-repeat delay for the level and restarts both repeat counters.
+// Sets the auto-repeat delay for the level and restarts both repeat counters. Custom handling
+// has one delay at every level: its steps from the first move to the repeat, plus the step of
+// that first move.
 inline void changemovedl(Game& g, int32_t level) {
-    g.moveDelay = level < 10 ? 10 : (level < 15 ? 6 : 3);
+    if (g.handling.custom == 1)
+        g.moveDelay = static_cast<int16_t>(g.handling.delay + 1);
+    else
+        g.moveDelay = level < 10 ? 10 : (level < 15 ? 6 : 3);
     g.mlCount = 0;
     g.mrCount = 0;
 }

@@ -5,6 +5,9 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+
+#include "core/options.h"
 
 namespace zembrik {
 
@@ -66,6 +69,8 @@ struct Game {
     // Options, as the index of the chosen selector square.
     int16_t holdOpt = 0, quaOpt = 0, ghostOpt = 0, nextOpt = 0, clbOpt = 0, muteOpt = 0;
     int16_t debugOpt = 0; // never saved
+    Mode mode = Mode::Classic;
+    Handling handling;
 
     // Key assignments: virtual-key codes 0..255.
     int16_t keyMl = 0, keyMr = 0, keyMd = 0, keyRl = 0, keyRr = 0, keyRo = 0, keyFd = 0, keyHd = 0,
@@ -84,7 +89,13 @@ struct Game {
     int16_t startLevel = 0;          // curLevel when the game started
     int32_t stepsPlayed = 0;         // steps run since the game started
     int32_t piecesPlaced = 0;        // pieces locked into the well
+    int32_t keysPressed = 0;         // presses of the eight game keys (not repeats of a held one)
     std::array<int32_t, 4> clears{}; // clears of 1, 2, 3 and 4 or more rows at once
+    int16_t finished = 0;            // 1: the rules ended the game at its mode's goal
+
+    // Custom handling: steps until a charged move key's next repeated move (never read by
+    // classic handling).
+    int16_t repeatWait = 0;
 
     // The well: -1 empty, any other value occupied (low four bits are join flags:
     // 1 up, 2 down, 4 left, 8 right). All 0 (solid) until the first game empties it.
@@ -106,6 +117,13 @@ struct Game {
         return const_cast<Game*>(this)->shapes(blox, mode, cell);
     }
 };
+
+// Puts a game's options into the record: curLevel is the start level, the climb limit follows
+// the climb option. The shape set is loaded by the caller (it is a file).
+void applyOptions(Game& g, const GameOptions& o);
+
+// The options of the game that runs or ran on g (its startLevel), played with shapeFile.
+GameOptions optionsOf(const Game& g, std::string shapeFile);
 
 // Empties columns 0..9 of rows -5..21; walls and floor keep their 0.
 void emptyWell(Game& g);

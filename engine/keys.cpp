@@ -51,7 +51,10 @@ void keyDown(Game& g, Host& host, int code) {
         if (code >= kKeyDigit1 && code <= kKeyDigit7)
             g.nextBlox[0] = static_cast<int16_t>(code - kKeyDigit1 + 1);
     }
-    if (const KeySlot* slot = firstMatch(g, code)) g.*slot->held = 1;
+    if (const KeySlot* slot = firstMatch(g, code)) {
+        if (g.*slot->held == 0) ++g.keysPressed;
+        g.*slot->held = 1;
+    }
 }
 
 bool isGameActionKey(const Game& g, int code) {

@@ -19,6 +19,7 @@ namespace {
 // step; the other direction is suspended. Left gets the priority when its counter is idle.
 void chargeRepeat(Game& g) {
     const int16_t d = g.moveDelay;
+    g.repeatWait = 0;
     if (g.keyMlDown == 1 && (g.mlCount == 0 || g.keyMrDown == 0)) {
         g.mlCount = d;
         g.mrCount = static_cast<int16_t>(d + 1);
@@ -28,7 +29,8 @@ void chargeRepeat(Game& g) {
     }
 }
 
-void topOut(Game& g, Host& host) {
+// The end of a game by the rules: a top-out, or the mode's goal reached (finished).
+void endGame(Game& g, Host& host) {
     g.inGame = InGame::Menu;
     g.gameState = GameState::Entry;
     host.shplvl_Click(g.curLevel);
@@ -48,7 +50,7 @@ bool spawn(Game& g, Rules& rules, int16_t& nocurr) {
     g.climbLimit = climb;
     makenext(g, rules.rng);
     if (!IsOK(g, g.curBlox, g.curMode, 3, 0)) {
-        topOut(g, rules.host);
+        endGame(g, rules.host);
         return false;
     }
     if (g.levelCount != 99) g.levelCount = static_cast<int16_t>(g.levelCount + 1);
@@ -83,8 +85,24 @@ void steer(Game& g, Rules& rules) {
     Rotateb(g, push, 0);
 }
 
+// True when the step just run reached the mode's goal: its lines cleared or its time run.
+bool reachedGoal(const Game& g) {
+    const ModeRule& rule = modeRule(g.mode);
+    return (rule.lineGoal > 0 && g.lines >= rule.lineGoal) ||
+           (rule.stepLimit > 0 && g.stepsPlayed >= rule.stepLimit);
+}
+
 void falling(Game& g, Rules& rules) {
-    if (g.keyMdDown == 1 && g.mdCmd == Latch::Idle) g.waitTicks = 1;
+    if (g.keyMdDown == 1 && g.mdCmd == Latch::Idle) {
+        // Soft drop: a row every step, or with custom handling every handling.softDrop steps
+        // (gravity stays when it is faster), or with 0 down to the floor at once.
+        const int16_t every = g.handling.custom == 1 ? g.handling.softDrop : int16_t{1};
+        if (every == 0) {
+            dropb(g, rules.host, 20);
+            return;
+        }
+        if (g.waitTicks > every || g.handling.custom == 0) g.waitTicks = every;
+    }
     if (g.keyFdDown == 1 && g.fdCmd == Latch::Idle) {
         dropb(g, rules.host, 20);
         g.fdCmd = Latch::UsedUp;
@@ -203,6 +221,11 @@ void tick(Game& g, Rules& rules, int32_t steps) {
     for (int32_t i = 0; i < count; ++i) {
         ++g.stepsPlayed;
         if (!step(g, rules, nocurr)) break;
+        if (reachedGoal(g)) {
+            g.finished = 1;
+            endGame(g, rules.host);
+            break;
+        }
     }
     rules.host.rend(nocurr);
 }
@@ -216,7 +239,10 @@ void newGame(Game& g, Host& host, Random& rng) {
     g.startLevel = g.curLevel;
     g.stepsPlayed = 0;
     g.piecesPlaced = 0;
+    g.keysPressed = 0;
     g.clears = {};
+    g.finished = 0;
+    g.repeatWait = 0;
     g.waitTicks = 120;
     g.holdBlox = 0;
     g.curBlox = 0;

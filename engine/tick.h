@@ -45,7 +45,9 @@ inline constexpr int32_t kMaxTickSteps = 32767;
 
 // Runs `steps` steps (at most kMaxTickSteps) of the state machine, then draws one frame with
 // host.rend. 0 steps (or fewer) does nothing, not even the frame. The random source is
-// re-seeded once per call. A top-out ends the call after its step, frame still drawn.
+// re-seeded once per call. A top-out ends the call after its step, frame still drawn, and so
+// does the step that reaches the mode's goal (modeRule: its lines cleared, or its game time,
+// stepsPlayed, run), which ends the game finished (g.finished 1) the way a top-out does.
 void tick(Game& g, Rules& rules, int32_t steps);
 
 // One step of the state machine. nocurr is the render flag the steps of one call share: the
@@ -54,10 +56,10 @@ void tick(Game& g, Rules& rules, int32_t steps);
 bool step(Game& g, Rules& rules, int16_t& nocurr);
 
 // The record part of starting a game, in the game's order: Playing, empty well, score,
-// levelCount, lines and the game's figures (steps, pieces, clears) 0, startLevel = curLevel,
-// a first entry delay of 120 steps, empty hold slot and piece, the next queue filled, every
-// key released, Entry, the sound "stt" and the auto-repeat delay of curLevel. The caller
-// seeds rng from its clock first.
+// levelCount, lines and the game's figures (steps, pieces, clears, finished) 0,
+// startLevel = curLevel, a first entry delay of 120 steps, empty hold slot and piece, the next
+// queue filled, every key released, Entry, the sound "stt" and the auto-repeat delay of
+// curLevel (or of the custom handling). The caller seeds rng from its clock first.
 void newGame(Game& g, Host& host, Random& rng);
 
 // The record part of abandoning a running game: Menu, empty well, score, levelCount and

@@ -11,6 +11,23 @@ namespace zembrik {
 
 namespace {
 
+// A charged move key under custom handling: one column every handling.interval steps, or
+// with an interval of 0 as far as the piece goes. Returns true when the piece moved.
+bool repeatMove(Game& g, int16_t step) {
+    if (g.repeatWait > 0) {
+        g.repeatWait = static_cast<int16_t>(g.repeatWait - 1);
+        return false;
+    }
+    g.repeatWait = static_cast<int16_t>(g.handling.interval - 1);
+    bool moved = false;
+    while (IsOK(g, g.curBlox, g.curMode, static_cast<int16_t>(g.curX + step), g.curY)) {
+        g.curX = static_cast<int16_t>(g.curX + step);
+        moved = true;
+        if (g.handling.interval > 0) break;
+    }
+    return moved;
+}
+
 // One side of moveb. own/other are the held flags and repeat counters of this direction and
 // the opposite one; step is -1 or 1. Returns true when the piece moved.
 bool moveSide(Game& g, int16_t ownDown, int16_t& ownCount, int16_t otherDown, int16_t& otherCount,
@@ -22,21 +39,26 @@ bool moveSide(Game& g, int16_t ownDown, int16_t& ownCount, int16_t otherDown, in
     }
     if (ownCount == 0) { // a new press: count it, suspend the opposite key, move next step
         ownCount = 1;
+        g.repeatWait = 0;
         if (otherDown == 1) otherCount = static_cast<int16_t>(d + 1);
         return false;
     }
     if (ownCount == d + 1 && otherDown == 0) { // the opposite key was let go: resume
         ownCount = d;
+        g.repeatWait = 0;
         return false;
     }
     const int16_t c = ownCount;
     bool moved = false;
-    if ((c == 1 || c == d) &&
-        IsOK(g, g.curBlox, g.curMode, static_cast<int16_t>(g.curX + step), g.curY)) {
+    if (g.handling.custom == 1 && c == d) {
+        moved = repeatMove(g, step);
+    } else if ((c == 1 || c == d) &&
+               IsOK(g, g.curBlox, g.curMode, static_cast<int16_t>(g.curX + step), g.curY)) {
         g.curX = static_cast<int16_t>(g.curX + step);
         moved = true;
     }
     ownCount = c >= d ? c : static_cast<int16_t>(c + 1);
+    if (ownCount == d && c != d) g.repeatWait = 0; // charged: the first repeat comes next step
     return moved;
 }
 

@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <map>
-#include <tuple>
 
 #include "core/levels.h"
 #include "store/safe_file.h"
@@ -78,7 +76,7 @@ std::string utcStamp(std::time_t t) {
 GameRecord recordOf(const Game& g, const std::string& shapeFile, std::time_t ended) {
     GameRecord r;
     r.ended = utcStamp(ended);
-    r.startLevel = g.startLevel;
+    r.options = optionsOf(g, shapeFile);
     r.levelReached = g.curLevel;
     // The score is a float: its whole part, kept inside what the line's number can hold.
     const double whole = std::floor(static_cast<double>(g.score));
@@ -89,34 +87,69 @@ GameRecord recordOf(const Game& g, const std::string& shapeFile, std::time_t end
     r.pieces = g.piecesPlaced;
     r.milliseconds = static_cast<int64_t>(g.stepsPlayed) * 1000 / 60;
     r.clears = g.clears;
-    r.holdOpt = g.holdOpt;
-    r.quaOpt = g.quaOpt;
-    r.ghostOpt = g.ghostOpt;
-    r.nextOpt = g.nextOpt;
-    r.clbOpt = g.clbOpt;
-    r.shapeFile = shapeFile;
+    r.finished = g.mode == Mode::Classic || g.finished == 1;
     return r;
 }
 
 std::string recordLine(const GameRecord& r) {
+    const GameOptions& o = r.options;
     std::string s = r.ended;
     for (int64_t v :
-         {int64_t{r.startLevel}, int64_t{r.levelReached}, r.score, int64_t{r.lines},
+         {int64_t{o.startLevel}, int64_t{r.levelReached}, r.score, int64_t{r.lines},
           int64_t{r.pieces}, r.milliseconds, int64_t{r.clears[0]}, int64_t{r.clears[1]},
-          int64_t{r.clears[2]}, int64_t{r.clears[3]}, int64_t{r.holdOpt}, int64_t{r.quaOpt},
-          int64_t{r.ghostOpt}, int64_t{r.nextOpt}, int64_t{r.clbOpt}}) {
+          int64_t{r.clears[2]}, int64_t{r.clears[3]}, int64_t{o.holdOpt}, int64_t{o.quaOpt},
+          int64_t{o.ghostOpt}, int64_t{o.nextOpt}, int64_t{o.clbOpt}}) {
         s += ' ';
         s += number(v);
     }
     s += ' ';
-    // A line end inside the name would split the record: control bytes never reach the file.
-    for (char c : r.shapeFile)
+    // A line end inside the name would split the record, a tab would start the fields after
+    // it: control bytes never reach the file.
+    for (char c : o.shapeFile)
         s += static_cast<unsigned char>(c) < 32 ? '?' : c;
+    s += '\t';
+    s += number(static_cast<int64_t>(o.mode));
+    for (int64_t v :
+         {int64_t{o.handling.custom}, int64_t{o.handling.delay}, int64_t{o.handling.interval},
+          int64_t{o.handling.softDrop}, int64_t{r.finished ? 1 : 0}}) {
+        s += ' ';
+        s += number(v);
+    }
     return s;
 }
 
+namespace {
+
+// The fields after the tab: mode, handling (custom, delay, interval, soft drop), finished.
+bool parseTail(std::string_view tail, GameRecord& r) {
+    constexpr std::array<int64_t, 6> kMax{static_cast<int64_t>(kModes.size()) - 1,
+                                          1,
+                                          kMaxRepeatDelay,
+                                          kMaxRepeatInterval,
+                                          kMaxSoftDropInterval,
+                                          1};
+    std::array<int64_t, 6> v{};
+    for (size_t i = 0; i < v.size(); ++i) {
+        const size_t blank = tail.find(' ');
+        const bool last = i + 1 == v.size();
+        if (last != (blank == std::string_view::npos)) return false;
+        const auto n = wholeNumber(tail.substr(0, blank));
+        if (!n || *n > kMax[i]) return false;
+        v[i] = *n;
+        tail = last ? std::string_view{} : tail.substr(blank + 1);
+    }
+    r.options.mode = *modeOf(v[0]);
+    r.options.handling = {static_cast<int16_t>(v[1]), static_cast<int16_t>(v[2]),
+                          static_cast<int16_t>(v[3]), static_cast<int16_t>(v[4])};
+    r.finished = v[5] == 1;
+    return true;
+}
+
+} // namespace
+
 std::optional<GameRecord> parseRecordLine(std::string_view line) {
-    // The time, fifteen numbers, then the shape-set name: the rest of the line.
+    // The time, fifteen numbers, then the shape-set name up to a tab (or the end of the line)
+    // and the fields after it.
     std::array<std::string_view, 16> f;
     size_t at = 0;
     for (std::string_view& field : f) {
@@ -125,7 +158,11 @@ std::optional<GameRecord> parseRecordLine(std::string_view line) {
         field = line.substr(at, blank - at);
         at = blank + 1;
     }
-    const std::string_view name = line.substr(at);
+    std::string_view name = line.substr(at);
+    const size_t tab = name.find('\t');
+    const std::string_view tail =
+        tab == std::string_view::npos ? std::string_view{} : name.substr(tab + 1);
+    name = name.substr(0, tab);
     if (name.empty() || !validStamp(f[0])) return std::nullopt;
     for (char c : name)
         if (static_cast<unsigned char>(c) < 32) return std::nullopt;
@@ -145,7 +182,8 @@ std::optional<GameRecord> parseRecordLine(std::string_view line) {
 
     GameRecord r;
     r.ended = std::string(f[0]);
-    r.startLevel = static_cast<int16_t>(v[0]);
+    GameOptions& o = r.options;
+    o.startLevel = static_cast<int16_t>(v[0]);
     r.levelReached = static_cast<int16_t>(v[1]);
     r.score = v[2];
     r.lines = static_cast<int32_t>(v[3]);
@@ -153,18 +191,36 @@ std::optional<GameRecord> parseRecordLine(std::string_view line) {
     r.milliseconds = v[5];
     for (size_t i = 0; i < 4; ++i)
         r.clears[i] = static_cast<int32_t>(v[6 + i]);
-    r.holdOpt = static_cast<int16_t>(v[10]);
-    r.quaOpt = static_cast<int16_t>(v[11]);
-    r.ghostOpt = static_cast<int16_t>(v[12]);
-    r.nextOpt = static_cast<int16_t>(v[13]);
-    r.clbOpt = static_cast<int16_t>(v[14]);
-    r.shapeFile = std::string(name);
+    o.holdOpt = static_cast<int16_t>(v[10]);
+    o.quaOpt = static_cast<int16_t>(v[11]);
+    o.ghostOpt = static_cast<int16_t>(v[12]);
+    o.nextOpt = static_cast<int16_t>(v[13]);
+    o.clbOpt = static_cast<int16_t>(v[14]);
+    o.shapeFile = std::string(name);
+    if (tab != std::string_view::npos && !parseTail(tail, r)) return std::nullopt;
     return r;
 }
 
 bool sameBestKind(const GameRecord& a, const GameRecord& b) {
-    return a.startLevel == b.startLevel && a.holdOpt == b.holdOpt && a.quaOpt == b.quaOpt &&
-           a.nextOpt == b.nextOpt && a.clbOpt == b.clbOpt && a.shapeFile == b.shapeFile;
+    const GameOptions &x = a.options, &y = b.options;
+    const bool sameHandling = x.handling.custom == y.handling.custom &&
+                              (x.handling.custom == 0 || x.handling == y.handling);
+    return x.mode == y.mode && x.startLevel == y.startLevel && x.holdOpt == y.holdOpt &&
+           x.quaOpt == y.quaOpt && x.nextOpt == y.nextOpt && x.clbOpt == y.clbOpt &&
+           x.shapeFile == y.shapeFile && sameHandling;
+}
+
+bool betterResult(const GameRecord& a, const GameRecord& b) {
+    switch (a.options.mode) {
+    case Mode::Sprint:
+        return a.milliseconds < b.milliseconds ||
+               (a.milliseconds == b.milliseconds && a.pieces < b.pieces);
+    case Mode::Ultra:
+        return a.score > b.score || (a.score == b.score && a.lines > b.lines);
+    case Mode::Classic:
+        break;
+    }
+    return a.score > b.score;
 }
 
 RecordsFile readRecords(const std::string& path) {
@@ -218,23 +274,27 @@ RecordsFile readRecords(const std::string& path) {
     return out;
 }
 
-std::optional<int64_t> bestScore(const std::vector<GameRecord>& records, const GameRecord& like) {
-    std::optional<int64_t> best;
+std::optional<GameRecord> bestOf(const std::vector<GameRecord>& records, const GameRecord& like) {
+    std::optional<GameRecord> best;
     for (const GameRecord& r : records)
-        if (sameBestKind(r, like) && (!best || r.score > *best)) best = r.score;
+        if (r.finished && sameBestKind(r, like) && (!best || betterResult(r, *best))) best = r;
     return best;
 }
 
 std::vector<std::string> bestSettingTimes(const std::vector<GameRecord>& records) {
-    // The best so far of each kind, keyed as sameBestKind compares.
-    using Kind = std::tuple<int16_t, int16_t, int16_t, int16_t, int16_t, std::string>;
-    std::map<Kind, int64_t> best;
+    // The best so far of each kind seen, one entry a kind.
+    std::vector<const GameRecord*> best;
     std::vector<std::string> times;
     for (const GameRecord& r : records) {
-        const Kind kind{r.startLevel, r.holdOpt, r.quaOpt, r.nextOpt, r.clbOpt, r.shapeFile};
-        const auto [at, first] = best.try_emplace(kind, r.score);
-        if (!first && r.score <= at->second) continue;
-        at->second = r.score;
+        if (!r.finished) continue;
+        const auto at = std::find_if(best.begin(), best.end(),
+                                     [&r](const GameRecord* b) { return sameBestKind(*b, r); });
+        if (at == best.end())
+            best.push_back(&r);
+        else if (betterResult(r, **at))
+            *at = &r;
+        else
+            continue;
         times.push_back(r.ended);
     }
     return times;
@@ -260,15 +320,18 @@ std::string recordsText(const std::vector<std::string>& old, const std::string& 
     return out;
 }
 
-RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t steps) {
+RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t steps,
+                         int32_t keys) {
     RecordsOutcome out;
     out.game.record = r;
     out.game.steps = steps;
+    out.game.keys = keys;
     const RecordsFile file = readRecords(path);
     out.unreadable = file.unreadable;
-    const std::optional<int64_t> before = bestScore(file.records, r);
-    out.game.newBest = !before || r.score > *before;
-    out.game.best = before ? std::max(*before, r.score) : r.score;
+    const std::optional<GameRecord> before = bestOf(file.records, r);
+    out.game.newBest = r.finished && (!before || betterResult(r, *before));
+    out.game.hasBest = before || r.finished;
+    out.game.best = out.game.newBest || !before ? r : *before;
     if (!file.error.empty()) {
         out.error = file.error + "; the game was not added to it";
         return out;
@@ -296,21 +359,71 @@ std::string piecesPerSecond(int64_t pieces, int64_t steps) {
     return out;
 }
 
+std::string clockTimeMs(int64_t milliseconds) {
+    const int64_t cs = milliseconds > 0 ? milliseconds / 10 : 0;
+    char out[48];
+    std::snprintf(out, sizeof out, "%lld:%02lld.%02lld", static_cast<long long>(cs / 6000),
+                  static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100));
+    return out;
+}
+
+std::string clockTime(int64_t steps) {
+    // Hundredths straight from the steps: 1/60 s is 5/3 hundredths.
+    return clockTimeMs(steps > 0 ? steps * 100 / 60 * 10 : 0);
+}
+
+std::string keysPerPiece(int64_t keys, int64_t pieces) {
+    const double rate = pieces > 0 ? static_cast<double>(keys) / static_cast<double>(pieces) : 0.0;
+    char out[32];
+    std::snprintf(out, sizeof out, "%.2f", rate);
+    return out;
+}
+
 std::vector<SummaryRow> summaryRows(const FinishedGame& f) {
     const GameRecord& r = f.record;
-    return {
-        {"Score", number(r.score)},
-        {"Lines", number(r.lines)},
-        {"Level", levelstr(r.levelReached)},
-        {"Pieces", number(r.pieces)},
-        {"Time", playTime(f.steps)},
-        {"Pieces/s", piecesPerSecond(r.pieces, f.steps)},
-        {"1-row clears", number(r.clears[0])},
-        {"2-row clears", number(r.clears[1])},
-        {"3-row clears", number(r.clears[2])},
-        {"4+ row clears", number(r.clears[3])},
-        {"Best from " + levelstr(r.startLevel), number(f.best)},
+    const GameOptions& o = r.options;
+    const std::string clears[4] = {number(r.clears[0]), number(r.clears[1]), number(r.clears[2]),
+                                   number(r.clears[3])};
+    if (o.mode == Mode::Classic && o.handling.custom == 0)
+        return {
+            {"Score", number(r.score)},
+            {"Lines", number(r.lines)},
+            {"Level", levelstr(r.levelReached)},
+            {"Pieces", number(r.pieces)},
+            {"Time", playTime(f.steps)},
+            {"Pieces/s", piecesPerSecond(r.pieces, f.steps)},
+            {"1-row clears", clears[0]},
+            {"2-row clears", clears[1]},
+            {"3-row clears", clears[2]},
+            {"4+ row clears", clears[3]},
+            {"Best from " + levelstr(o.startLevel), number(f.best.score)},
+        };
+    const bool sprint = o.mode == Mode::Sprint;
+    // A mode's result: the time of a Sprint, the score of an Ultra or a Classic game.
+    const auto result = [sprint](const GameRecord& g) {
+        return sprint ? clockTimeMs(g.milliseconds) : number(g.score);
     };
+    const std::string title = modeRule(o.mode).title;
+    std::vector<SummaryRow> rows{
+        {title, r.finished ? result(r) : "unfinished"},
+        {"Lines", number(r.lines)},
+        {sprint ? "Score" : "Level", sprint ? number(r.score) : levelstr(r.levelReached)},
+        {"Time", clockTime(f.steps)},
+        {"Pieces", number(r.pieces)},
+        {"Pieces/s", piecesPerSecond(r.pieces, f.steps)},
+        {"Keys/piece", keysPerPiece(f.keys, r.pieces)},
+    };
+    if (o.handling.custom == 1)
+        rows.push_back({"Handling", "custom " + number(o.handling.delay) + "/" +
+                                        number(o.handling.interval) + "/" +
+                                        number(o.handling.softDrop)});
+    rows.push_back({"1-row clears", clears[0]});
+    rows.push_back({"2-row clears", clears[1]});
+    rows.push_back({"3-row clears", clears[2]});
+    rows.push_back({"4+ row clears", clears[3]});
+    rows.push_back(
+        {"Best " + title + " from " + levelstr(o.startLevel), f.hasBest ? result(f.best) : "none"});
+    return rows;
 }
 
 } // namespace zembrik

@@ -119,8 +119,9 @@ class In {
 };
 
 void writeStart(Out& o, const ReplayStart& s) {
-    for (int16_t v : {s.level, s.lines, s.holdOpt, s.quaOpt, s.clbOpt, s.climbLimit, s.ghostOpt,
-                      s.nextOpt, s.debugOpt})
+    const GameOptions& g = s.options;
+    for (int16_t v : {g.startLevel, s.lines, g.holdOpt, g.quaOpt, g.clbOpt, s.climbLimit,
+                      g.ghostOpt, g.nextOpt, s.debugOpt})
         o.u(static_cast<uint64_t>(v));
     for (int16_t k : s.keys)
         o.u(static_cast<uint64_t>(k));
@@ -128,22 +129,28 @@ void writeStart(Out& o, const ReplayStart& s) {
         o.u(static_cast<uint64_t>(n));
     o.u(static_cast<uint64_t>(s.holdUsed));
     o.fixed(s.gameSeed, 8);
-    o.u(s.shapeName.size());
-    o.bytes += s.shapeName;
+    o.u(g.shapeFile.size());
+    o.bytes += g.shapeFile;
     for (int16_t v : s.shapes)
         o.s(v);
+    o.u(static_cast<uint64_t>(g.mode));
+    for (int16_t v :
+         {g.handling.custom, g.handling.delay, g.handling.interval, g.handling.softDrop})
+        o.u(static_cast<uint64_t>(v));
 }
 
-ReplayStart readStart(In& in) {
+// The start of a replay of format `version`.
+ReplayStart readStart(In& in, uint64_t version) {
     ReplayStart s;
-    s.level = in.small("start level", 20);
+    GameOptions& g = s.options;
+    g.startLevel = in.small("start level", 20);
     s.lines = in.small("start lines", 32767);
-    s.holdOpt = in.small("hold option", 1);
-    s.quaOpt = in.small("clear option", 2);
-    s.clbOpt = in.small("climb option", 2);
+    g.holdOpt = in.small("hold option", 1);
+    g.quaOpt = in.small("clear option", 2);
+    g.clbOpt = in.small("climb option", 2);
     s.climbLimit = in.small("climb limit", 3);
-    s.ghostOpt = in.small("ghost option", 1);
-    s.nextOpt = in.small("next option", 1);
+    g.ghostOpt = in.small("ghost option", 1);
+    g.nextOpt = in.small("next option", 1);
     s.debugOpt = in.small("debug option", 1);
     if (in.ok() && s.climbLimit == 2) in.fail("climb limit", "is out of range");
     for (int16_t& k : s.keys)
@@ -156,9 +163,15 @@ ReplayStart readStart(In& in) {
         if (in.ok() && !empty && n == 0) in.fail("next queue", "is half empty");
     s.holdUsed = in.small("hold used", 1);
     s.gameSeed = in.fixed("game seed", 8);
-    s.shapeName = in.text("shape set name", 255);
+    g.shapeFile = in.text("shape set name", 255);
     for (int16_t& v : s.shapes)
         v = static_cast<int16_t>(in.s("shape number", -32768, 32767));
+    if (version < 2) return s; // a Classic game with classic handling
+    g.mode = static_cast<Mode>(in.small("mode", kModes.size() - 1));
+    g.handling.custom = in.small("handling", 1);
+    g.handling.delay = in.small("repeat delay", kMaxRepeatDelay);
+    g.handling.interval = in.small("repeat interval", kMaxRepeatInterval);
+    g.handling.softDrop = in.small("soft-drop interval", kMaxSoftDropInterval);
     return s;
 }
 
@@ -232,35 +245,25 @@ ReplayCheck checkOf(const Game& g, int64_t step) {
 
 ReplayStart startOf(const Game& g, uint64_t gameSeed, std::string shapeName) {
     ReplayStart s;
-    s.level = g.curLevel;
+    if (shapeName.size() > 255) shapeName.resize(255);
+    s.options = optionsOf(g, std::move(shapeName));
+    s.options.startLevel = g.curLevel; // the game has not begun: its start level is curLevel
     s.lines = g.lines;
-    s.holdOpt = g.holdOpt;
-    s.quaOpt = g.quaOpt;
-    s.clbOpt = g.clbOpt;
     s.climbLimit = g.climbLimit;
-    s.ghostOpt = g.ghostOpt;
-    s.nextOpt = g.nextOpt;
     s.debugOpt = g.debugOpt;
     s.keys = {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr, g.keyRo, g.keyFd, g.keyHd, g.keySt};
     s.nextBlox = g.nextBlox;
     s.holdUsed = g.holdUsed;
     s.gameSeed = gameSeed;
-    s.shapeName = std::move(shapeName);
-    if (s.shapeName.size() > 255) s.shapeName.resize(255);
     for (int k = 0; k < 448; ++k)
         s.shapes[static_cast<size_t>(k)] = g.shapes(1 + k / 64, (k / 16) % 4, k % 16);
     return s;
 }
 
 void applyStart(Game& g, const ReplayStart& s) {
-    g.curLevel = s.level;
+    applyOptions(g, s.options);
     g.lines = s.lines;
-    g.holdOpt = s.holdOpt;
-    g.quaOpt = s.quaOpt;
-    g.clbOpt = s.clbOpt;
     g.climbLimit = s.climbLimit;
-    g.ghostOpt = s.ghostOpt;
-    g.nextOpt = s.nextOpt;
     g.debugOpt = s.debugOpt;
     g.keyMl = s.keys[0];
     g.keyMr = s.keys[1];
@@ -334,9 +337,9 @@ ReplayRead decodeReplay(std::string_view bytes) {
     In header(bytes.substr(sizeof kMagic, kHeaderBytes - sizeof kMagic));
     const auto version = header.fixed("version", 2);
     const auto length = header.fixed("length", 4);
-    if (version != kReplayVersion) {
-        out.error = "is a replay of format " + std::to_string(version) + ", this program reads " +
-                    std::to_string(kReplayVersion);
+    if (version < 1 || version > kReplayVersion) {
+        out.error = "is a replay of format " + std::to_string(version) +
+                    ", this program reads 1 to " + std::to_string(kReplayVersion);
         return out;
     }
     if (length > kReplayMaxBodyBytes) {
@@ -348,7 +351,7 @@ ReplayRead decodeReplay(std::string_view bytes) {
 
     In in(body);
     Replay& r = out.replay;
-    r.start = readStart(in);
+    r.start = readStart(in, version);
     int64_t step = 1; // the first step of the next call
     while (in.ok()) {
         const auto tag = in.u("entry", kCheck);

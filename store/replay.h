@@ -8,12 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/options.h"
 #include "core/record.h"
 
 namespace zembrik {
 
-// The format version this program writes; it reads this one only.
-inline constexpr uint16_t kReplayVersion = 1;
+// The format version this program writes. It reads this one and every earlier one: version 1
+// has no mode and handling (a Classic game with classic handling).
+inline constexpr uint16_t kReplayVersion = 2;
 // A replay checks the record every this many steps (ten seconds of play) besides at the end.
 inline constexpr int64_t kReplayCheckEvery = 600;
 // Limits that keep a hostile file from taking the memory: far above a day of play.
@@ -31,16 +33,17 @@ enum class GameEnd : uint8_t {
 
 // The record as the game started from it: everything a new game does not reset itself.
 struct ReplayStart {
-    int16_t level = 0; // the start level, 0..20
+    // The game's options: start level, option switches, mode, handling and the shape set's
+    // file name (for people only: the shapes themselves are below).
+    GameOptions options;
     int16_t lines = 0; // the line count the game started with
-    int16_t holdOpt = 0, quaOpt = 0, clbOpt = 0, ghostOpt = 0, nextOpt = 0, debugOpt = 0;
+    int16_t debugOpt = 0;
     int16_t climbLimit = 0; // 0, 1 or 3
     // The key assignment: keyMl, keyMr, keyMd, keyRl, keyRr, keyRo, keyFd, keyHd, keySt.
     std::array<int16_t, 9> keys{};
     std::array<int16_t, 3> nextBlox{}; // the queue a new game advances (all 0: filled afresh)
     int16_t holdUsed = 0;
     uint64_t gameSeed = 0;             // the random source's seed when the game started
-    std::string shapeName;             // the shape set's file name, for people only
     std::array<int16_t, 448> shapes{}; // shapes 1..7, in the shape-set file's order
     bool operator==(const ReplayStart&) const = default;
 };

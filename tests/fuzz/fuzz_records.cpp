@@ -1,6 +1,7 @@
 // Fuzzes the records reader and the rewrite after a game: whatever records.000 holds, every
 // line is kept as it was (newest 1000), a readable line reads back the same after it is
-// written again, and the best counts only readable lines of the same kind.
+// written again, and the best counts only readable, finished lines of the same kind, hostile
+// mode and handling fields included.
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -28,6 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zembrik::Game g;
     g.score = 1234.5f;
     g.stepsPlayed = 600;
+    // The game's mode and handling come from the input, so its best is looked up among lines
+    // of every mode and handling the input holds.
+    if (size > 0) g.mode = *zembrik::modeOf(data[0] % zembrik::kModes.size());
+    if (size > 1) g.handling = {1, static_cast<int16_t>(data[1] % 21), 0, 1};
+    g.finished = 1;
     const zembrik::GameRecord mine = zembrik::recordOf(g, "centre.kblox", 0);
     const std::string text = zembrik::recordsText(f.lines, zembrik::recordLine(mine));
     if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) std::abort();
@@ -40,8 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i + 1 < after.lines.size(); ++i)
         if (after.lines[i] != f.lines[i + dropped]) std::abort();
     if (after.lines.back() != zembrik::recordLine(mine)) std::abort();
-    const auto before = zembrik::bestScore(f.records, mine);
-    const auto now = zembrik::bestScore(after.records, mine);
-    if (!now || *now < mine.score || (before && *now < *before && dropped == 0)) std::abort();
+    // The game is finished: a best of its kind exists and is no worse than it, nor than the
+    // best before when no line was dropped.
+    const auto before = zembrik::bestOf(f.records, mine);
+    const auto now = zembrik::bestOf(after.records, mine);
+    if (!now || !now->finished || !zembrik::sameBestKind(*now, mine)) std::abort();
+    if (zembrik::betterResult(mine, *now)) std::abort();
+    if (before && dropped == 0 && zembrik::betterResult(*before, *now)) std::abort();
     return 0;
 }

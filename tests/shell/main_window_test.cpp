@@ -358,8 +358,8 @@ TEST_F(MainWindowTest, EveryGameThatPlacedAPieceLeavesAReplayThatRerunsToItsEnd)
     ASSERT_EQ(read.error, "");
     const Replay& r = read.replay;
     EXPECT_EQ(r.end, GameEnd::TopOut);
-    EXPECT_EQ(r.start.level, 5);
-    EXPECT_EQ(r.start.shapeName, "centre.kblox");
+    EXPECT_EQ(r.start.options.startLevel, 5);
+    EXPECT_EQ(r.start.options.shapeFile, "centre.kblox");
     EXPECT_EQ(r.final, checkOf(g(), r.final.step));
     EXPECT_TRUE(std::any_of(r.entries.begin(), r.entries.end(),
                             [](const ReplayEntry& e) { return e.count >= 180; }));
@@ -1145,15 +1145,15 @@ TEST_F(MainWindowTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
     ASSERT_TRUE(w->lastGame());
     const FinishedGame& f = *w->lastGame();
     EXPECT_TRUE(f.newBest);
-    EXPECT_EQ(f.best, 1234);
-    EXPECT_EQ(f.record.startLevel, 5);
+    EXPECT_EQ(f.best.score, 1234);
+    EXPECT_EQ(f.record.options.startLevel, 5);
     EXPECT_EQ(f.record.levelReached, 8);
-    EXPECT_EQ(f.record.shapeFile, "centre.kblox");
+    EXPECT_EQ(f.record.options.shapeFile, "centre.kblox");
     const QByteArray text = readFile(data("records.000"));
     EXPECT_EQ(text, QByteArray::fromStdString(recordLine(f.record) + "\r\n"));
     EXPECT_TRUE(
         QRegularExpression(
-            R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ 5 8 1234 0 0 \d+ 0 0 0 0 1 0 1 1 1 centre.kblox\r\n$)")
+            R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ 5 8 1234 0 0 \d+ 0 0 0 0 1 0 1 1 1 centre.kblox\t0 0 10 2 1 1\r\n$)")
             .match(QString::fromLatin1(text))
             .hasMatch())
         << text.toStdString();
@@ -1168,7 +1168,7 @@ TEST_F(MainWindowTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
     g().curLevel = 5;
     topOutGame([&] { g().score = 100; });
     EXPECT_FALSE(w->lastGame()->newBest);
-    EXPECT_EQ(w->lastGame()->best, 1234);
+    EXPECT_EQ(w->lastGame()->best.score, 1234);
     EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 2);
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tick.h"
+#include "placing_bot.h"
 #include "simulator.h"
 #include "store/records.h"
 #include "well_builder.h"
@@ -239,11 +241,93 @@ TEST(SimFigures, AScriptedGameCountsItsStepsPiecesAndClears) {
 
     const GameRecord r = recordOf(g, "centre.kblox", 0);
     EXPECT_EQ(r.milliseconds, steps * 1000 / 60);
-    EXPECT_EQ(r.startLevel, 0);
+    EXPECT_EQ(r.options.startLevel, 0);
     EXPECT_EQ(r.levelReached, g.curLevel);
     EXPECT_EQ(r.score, static_cast<int64_t>(g.score));
     EXPECT_EQ(recordLine(r), "1970-01-01T00:00:00Z 0 " + std::to_string(g.curLevel) + " " +
                                  std::to_string(r.score) + " 2 " + std::to_string(locks) + " " +
                                  std::to_string(steps * 1000 / 60) +
-                                 " 0 1 0 0 1 0 1 1 0 centre.kblox");
+                                 " 0 1 0 0 1 0 1 1 0 centre.kblox\t0 0 10 2 1 1");
+}
+
+namespace {
+
+// The script of a game the placing bot plays with the simulator's options, keys and seeds.
+std::vector<Event> botScript(const SimOptions& o) {
+    Game g;
+    EXPECT_EQ(prepareGame(g, o, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
+    NullHost host;
+    XorShiftRandom rng(CountedSeeds::mix(o.seed, 0));
+    CountedSeeds seeds(o.seed);
+    Rules rules{host, rng, seeds};
+    newGame(g, host, rng);
+    test::PlacingBot bot;
+    std::vector<Event> events;
+    for (int64_t step = 1; g.inGame == InGame::Playing && step < 20000;) {
+        const test::BotAction a = bot.next(g);
+        if (a.code != 0) {
+            events.push_back({step, EventKind::Press, a.code, {}});
+            keyDown(g, host, a.code);
+        }
+        for (int i = 0; i < a.steps && g.inGame == InGame::Playing; ++i, ++step)
+            tick(g, rules, 1);
+        if (a.code != 0) {
+            events.push_back({step, EventKind::Release, a.code, {}});
+            keyUp(g, a.code);
+        }
+    }
+    return events;
+}
+
+std::string endLine(const SimOptions& o, const std::vector<Event>& events) {
+    Game g;
+    EXPECT_EQ(prepareGame(g, o, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
+    std::ostringstream out;
+    runScript(g, o, events, out);
+    const std::string text = out.str();
+    const size_t last = text.rfind('\n', text.size() - 2);
+    return text.substr(last == std::string::npos ? 0 : last + 1);
+}
+
+} // namespace
+
+TEST(SimModes, EndLinesOfSprintAndUltraSayWhetherTheyFinishedAndTheirGameSteps) {
+    SimOptions sprint;
+    sprint.mode = Mode::Sprint;
+    sprint.handling = {1, 6, 1, 2};
+    const std::string won = endLine(sprint, botScript(sprint));
+    const size_t at = won.find(",\"finished\":true,\"gameSteps\":");
+    ASSERT_NE(at, std::string::npos) << won;
+    // The game time is the step of the 40th line: the run's last step.
+    const std::string steps = won.substr(at + 29, won.find(',', at + 29) - at - 29);
+    EXPECT_EQ(won.rfind("{\"step\":" + steps + ",", 0), 0u) << won;
+    EXPECT_GE(std::stoi(won.substr(won.find("\"lines\":") + 8)), 40);
+
+    SimOptions ultra;
+    ultra.mode = Mode::Ultra;
+    ultra.steps = 9000;
+    EXPECT_NE(endLine(ultra, {}).find(",\"finished\":true,\"gameSteps\":7200,\"end\":true}"),
+              std::string::npos);
+    ultra.level = 9; // no keys at level 9: the stack tops out long before the time
+    const std::string lost = endLine(ultra, {});
+    EXPECT_NE(lost.find(",\"finished\":false,\"gameSteps\":"), std::string::npos) << lost;
+    SimOptions classic;
+    classic.steps = 100;
+    EXPECT_EQ(endLine(classic, {}).find("finished"), std::string::npos);
+}
+
+TEST(SimOptions, ModeAndHandling) {
+    const ParsedOptions p = parse({"--mode", "ultra", "--repeat-delay=0", "--soft-drop", "10"});
+    EXPECT_EQ(p.error, "");
+    EXPECT_EQ(p.options.mode, Mode::Ultra);
+    EXPECT_EQ(p.options.handling, (Handling{1, 0, 2, 10}));
+    EXPECT_EQ(parse({"--handling", "custom"}).options.handling, (Handling{1, 10, 2, 1}));
+    EXPECT_NE(parse({"--mode", "marathon"}).error.find("--mode"), std::string::npos);
+    EXPECT_NE(parse({"--repeat-delay", "21"}).error, "");
+    EXPECT_NE(parse({"--repeat-interval", "11"}).error, "");
+    EXPECT_NE(parse({"--soft-drop", "-1"}).error, "");
+    EXPECT_NE(parse({"--handling", "fast"}).error, "");
+    for (const char* name :
+         {"--mode", "--handling", "--repeat-delay", "--repeat-interval", "--soft-drop"})
+        EXPECT_NE(helpText().find(name), std::string::npos) << name;
 }

@@ -48,7 +48,8 @@ class RecordsFileTest : public test::TempDirTest {
 TEST(RecordLine, FieldsInOrderSeparatedBySingleBlanks) {
     const GameRecord r = sample();
     EXPECT_EQ(recordLine(r),
-              "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 my shapes.kblox");
+              "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 my shapes.kblox"
+              "\t0 0 10 2 1 1");
     // 1 x 5 + 2 x 3 + 3 x 4 = 23: the clears add up to the lines.
     const auto back = parseRecordLine(recordLine(r));
     ASSERT_TRUE(back.has_value());
@@ -81,11 +82,11 @@ TEST(RecordLine, LinesThatAreNotRecordsAreRefused) {
     const auto spaced = parseRecordLine(
         "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2  two  blanks ");
     ASSERT_TRUE(spaced);
-    EXPECT_EQ(spaced->shapeFile, " two  blanks ");
+    EXPECT_EQ(spaced->options.shapeFile, " two  blanks ");
     // A name with a line end cannot split the record.
     GameRecord odd = sample();
-    odd.shapeFile = "a\r\nb.kblox";
-    EXPECT_EQ(parseRecordLine(recordLine(odd))->shapeFile, "a??b.kblox");
+    odd.options.shapeFile = "a\r\nb.kblox";
+    EXPECT_EQ(parseRecordLine(recordLine(odd))->options.shapeFile, "a??b.kblox");
 }
 
 TEST_F(RecordsFileTest, EachGameAddsOneLineAndTheBestIsPerKind) {
@@ -93,26 +94,26 @@ TEST_F(RecordsFileTest, EachGameAddsOneLineAndTheBestIsPerKind) {
     RecordsOutcome o = addRecord(path(), first, 6001); // the folder is created
     EXPECT_EQ(o.error, "");
     EXPECT_TRUE(o.game.newBest);
-    EXPECT_EQ(o.game.best, 12345);
+    EXPECT_EQ(o.game.best.score, 12345);
     EXPECT_EQ(read(path()), recordLine(first) + "\r\n");
 
     GameRecord lower = first;
     lower.score = 9000;
-    lower.ghostOpt = 1; // the ghost is only a view: still the same kind
+    lower.options.ghostOpt = 1; // the ghost is only a view: still the same kind
     o = addRecord(path(), lower, 100);
     EXPECT_FALSE(o.game.newBest);
-    EXPECT_EQ(o.game.best, 12345);
+    EXPECT_EQ(o.game.best.score, 12345);
 
     GameRecord tie = first;
     o = addRecord(path(), tie, 100);
     EXPECT_FALSE(o.game.newBest) << "equalling the best does not set it";
 
     GameRecord otherShapes = first;
-    otherShapes.shapeFile = "top.kblox";
+    otherShapes.options.shapeFile = "top.kblox";
     otherShapes.score = 10;
     EXPECT_TRUE(addRecord(path(), otherShapes, 100).game.newBest);
     GameRecord otherStart = first;
-    otherStart.startLevel = 4;
+    otherStart.options.startLevel = 4;
     otherStart.score = 10;
     EXPECT_TRUE(addRecord(path(), otherStart, 100).game.newBest);
 
@@ -120,7 +121,7 @@ TEST_F(RecordsFileTest, EachGameAddsOneLineAndTheBestIsPerKind) {
     higher.score = 20000;
     o = addRecord(path(), higher, 100);
     EXPECT_TRUE(o.game.newBest);
-    EXPECT_EQ(o.game.best, 20000);
+    EXPECT_EQ(o.game.best.score, 20000);
 
     const RecordsFile f = readRecords(path());
     EXPECT_EQ(f.unreadable, 0);
@@ -143,7 +144,7 @@ TEST_F(RecordsFileTest, UnreadableLinesAreKeptAsTheyAreAndOnlyTheNewestThousandS
     EXPECT_EQ(o.error, "");
     EXPECT_EQ(o.unreadable, 2);
     EXPECT_FALSE(o.game.newBest);
-    EXPECT_EQ(o.game.best, 101199);
+    EXPECT_EQ(o.game.best.score, 101199);
 
     const RecordsFile f = readRecords(path());
     ASSERT_EQ(f.lines.size(), kMaxRecordLines);
@@ -184,7 +185,7 @@ TEST_F(RecordsFileTest, TheFileIsReplacedWholeAndOneThatCannotBeReadIsLeftAlone)
     const RecordsOutcome o = addRecord(path(), r, 1);
     EXPECT_NE(o.error.find("records.000"), std::string::npos) << o.error;
     EXPECT_TRUE(o.game.newBest);
-    EXPECT_EQ(o.game.best, r.score);
+    EXPECT_EQ(o.game.best.score, r.score);
     EXPECT_TRUE(fs::is_directory(path()));
 }
 
@@ -196,10 +197,125 @@ TEST(RecordBests, GamesThatSetABestOfTheirKind) {
         r[i].score = scores[i];
         r[i].ended = utcStamp(kEnded + static_cast<std::time_t>(i));
     }
-    r[4].shapeFile = "top.kblox"; // a kind of its own
+    r[4].options.shapeFile = "top.kblox"; // a kind of its own
     const std::vector<std::string> want{r[0].ended, r[3].ended, r[4].ended};
     EXPECT_EQ(bestSettingTimes(r), want);
     EXPECT_EQ(compactStamp(utcStamp(kEnded)), replayStem(kEnded));
+}
+
+TEST(RecordLine, ModeHandlingAndFinishedFollowATabAndOldLinesAreClassic) {
+    GameRecord r = sample();
+    r.options.mode = Mode::Sprint;
+    r.options.handling = {1, 0, 10, 0};
+    r.finished = false;
+    EXPECT_EQ(recordLine(r).substr(recordLine(r).find('\t')), "\t1 1 0 10 0 0");
+    EXPECT_EQ(parseRecordLine(recordLine(r)), r);
+    // A line written before games had modes: a finished Classic game, classic handling.
+    const auto old =
+        parseRecordLine("2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 a b.kblox");
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->options.mode, Mode::Classic);
+    EXPECT_EQ(old->options.handling, Handling{});
+    EXPECT_TRUE(old->finished);
+    EXPECT_EQ(old->options.shapeFile, "a b.kblox");
+    // Fields after the tab out of range, missing, extra or malformed: not a record.
+    const std::string head = "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 x\t";
+    for (const char* tail :
+         {"3 0 10 2 1 1", "1 2 10 2 1 1", "1 1 21 2 1 1", "1 1 10 11 1 1", "1 1 10 2 11 1",
+          "1 1 10 2 1 2", "1 0 10 2 1", "1 0 10 2 1 1 0", "1 0 10 2 1 1 ", "", "\t1 0 10 2 1 1",
+          "1  0 10 2 1 1", "-1 0 10 2 1 1"})
+        EXPECT_FALSE(parseRecordLine(head + tail)) << tail;
+}
+
+// The best of a kind: which records it is chosen from and in what order they rank.
+TEST(RecordBests, EachModeRanksItsOwnFinishedGames) {
+    const auto rec = [](Mode mode, int64_t ms, int32_t pieces, int64_t score, int32_t lines,
+                        bool finished = true) {
+        GameRecord r = sample();
+        r.options.mode = mode;
+        r.milliseconds = ms;
+        r.pieces = pieces;
+        r.score = score;
+        r.lines = lines;
+        r.finished = finished;
+        return r;
+    };
+    struct Case {
+        Mode mode;
+        std::vector<GameRecord> records;
+        size_t best;                 // index of the best
+        std::vector<size_t> setters; // indexes of the records that set a best as they came
+    };
+    const Case cases[] = {
+        // Sprint: the shortest time, then fewer pieces; a faster top-out is no result.
+        {Mode::Sprint,
+         {rec(Mode::Sprint, 50000, 100, 9, 40), rec(Mode::Sprint, 45000, 110, 9, 40),
+          rec(Mode::Sprint, 45000, 104, 1, 40), rec(Mode::Sprint, 2000, 5, 1, 1, false),
+          rec(Mode::Sprint, 45000, 104, 1, 41)},
+         2,
+         {0, 1, 2}},
+        // Ultra: the highest score, then more lines.
+        {Mode::Ultra,
+         {rec(Mode::Ultra, 120000, 9, 900, 10), rec(Mode::Ultra, 120000, 9, 900, 12),
+          rec(Mode::Ultra, 120000, 9, 800, 30), rec(Mode::Ultra, 90000, 9, 5000, 50, false),
+          rec(Mode::Ultra, 120000, 9, 900, 12)},
+         1,
+         {0, 1}},
+        // Classic: the highest score; lines and time do not count.
+        {Mode::Classic,
+         {rec(Mode::Classic, 1000, 9, 700, 10), rec(Mode::Classic, 1000, 9, 700, 90),
+          rec(Mode::Classic, 10, 9, 699, 10)},
+         0,
+         {0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        // Records of other modes and of custom handling are other kinds, however good.
+        std::vector<GameRecord> all{
+            rec(c.mode == Mode::Sprint ? Mode::Ultra : Mode::Sprint, 1, 1, 99999, 99)};
+        GameRecord custom = rec(c.mode, 1, 1, 99999, 99);
+        custom.options.handling.custom = 1;
+        all.push_back(custom);
+        all.insert(all.end(), c.records.begin(), c.records.end());
+        const auto best = bestOf(all, c.records.front());
+        ASSERT_TRUE(best);
+        EXPECT_EQ(*best, c.records[c.best]);
+        // The games that set a best as they came: the first of each kind, then each better.
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i].ended = utcStamp(kEnded + static_cast<std::time_t>(i));
+        std::vector<std::string> times{all[0].ended, all[1].ended};
+        for (size_t i : c.setters)
+            times.push_back(all[2 + i].ended);
+        EXPECT_EQ(bestSettingTimes(all), times);
+    }
+    // Custom handling counts its three numbers; classic handling ignores them.
+    GameRecord a = sample(), b = sample();
+    a.options.handling = {1, 10, 2, 1};
+    b.options.handling = {1, 10, 3, 1};
+    EXPECT_FALSE(sameBestKind(a, b));
+    a.options.handling = {0, 10, 2, 1};
+    b.options.handling = {0, 1, 3, 0};
+    EXPECT_TRUE(sameBestKind(a, b));
+}
+
+TEST_F(RecordsFileTest, AnUnfinishedGameIsRecordedButNeverABest) {
+    GameRecord sprint = sample();
+    sprint.options.mode = Mode::Sprint;
+    sprint.finished = false;
+    RecordsOutcome o = addRecord(path(), sprint, 600, 90);
+    EXPECT_EQ(o.error, "");
+    EXPECT_FALSE(o.game.newBest);
+    EXPECT_FALSE(o.game.hasBest);
+    sprint.finished = true;
+    sprint.milliseconds = 90000;
+    o = addRecord(path(), sprint, 5400, 90);
+    EXPECT_TRUE(o.game.newBest);
+    sprint.milliseconds = 80000;
+    sprint.finished = false;
+    o = addRecord(path(), sprint, 4800, 90);
+    EXPECT_FALSE(o.game.newBest);
+    EXPECT_EQ(o.game.best.milliseconds, 90000);
+    EXPECT_EQ(readRecords(path()).records.size(), 3u);
 }
 
 TEST(Summary, FiguresOfAFinishedGame) {
@@ -211,7 +327,8 @@ TEST(Summary, FiguresOfAFinishedGame) {
     EXPECT_EQ(piecesPerSecond(61, 6001), "0.6");
     EXPECT_EQ(piecesPerSecond(5, 120), "2.5");
 
-    FinishedGame f{sample(), 6001, 20000, false};
+    FinishedGame f{sample(), 6001, 0, sample(), true, false};
+    f.best.score = 20000;
     const std::vector<SummaryRow> rows = summaryRows(f);
     std::string text;
     for (const SummaryRow& row : rows)
@@ -219,6 +336,42 @@ TEST(Summary, FiguresOfAFinishedGame) {
     EXPECT_EQ(text, "Score=12345;Lines=23;Level=H7;Pieces=61;Time=1:40;Pieces/s=0.6;"
                     "1-row clears=5;2-row clears=3;3-row clears=4;4+ row clears=0;"
                     "Best from H3=20000;");
+}
+
+TEST(Summary, SprintAndUltraShowTheirResultRatesAndHandling) {
+    EXPECT_EQ(clockTime(0), "0:00.00");
+    EXPECT_EQ(clockTime(1), "0:00.01");
+    EXPECT_EQ(clockTime(7200), "2:00.00");
+    EXPECT_EQ(clockTime(60 * 61 + 59), "1:01.98");
+    EXPECT_EQ(clockTimeMs(61999), "1:01.99");
+    EXPECT_EQ(keysPerPiece(7, 3), "2.33");
+    EXPECT_EQ(keysPerPiece(7, 0), "0.00");
+
+    GameRecord r = sample();
+    r.options.mode = Mode::Sprint;
+    r.options.handling = {1, 8, 0, 2};
+    r.lines = 40;
+    r.milliseconds = 100016;
+    FinishedGame f{r, 6001, 122, r, true, true};
+    f.best.milliseconds = 95000;
+    const auto text = [](const FinishedGame& game) {
+        std::string t;
+        for (const SummaryRow& row : summaryRows(game))
+            t += row.label + "=" + row.value + ";";
+        return t;
+    };
+    EXPECT_EQ(text(f),
+              "Sprint=1:40.01;Lines=40;Score=12345;Time=1:40.01;Pieces=61;"
+              "Pieces/s=0.6;Keys/piece=2.00;Handling=custom 8/0/2;1-row clears=5;"
+              "2-row clears=3;3-row clears=4;4+ row clears=0;Best Sprint from H3=1:35.00;");
+    f.record.options.mode = Mode::Ultra;
+    f.record.finished = false;
+    f.record.options.handling.custom = 0;
+    f.best = f.record;
+    f.hasBest = false;
+    EXPECT_EQ(text(f), "Ultra=unfinished;Lines=40;Level=H7;Time=1:40.01;Pieces=61;Pieces/s=0.6;"
+                       "Keys/piece=2.00;1-row clears=5;2-row clears=3;3-row clears=4;"
+                       "4+ row clears=0;Best Ultra from H3=none;");
 }
 
 } // namespace

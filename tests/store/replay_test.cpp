@@ -13,6 +13,7 @@
 
 #include "engine/keys.h"
 #include "pieces/shape_file.h"
+#include "placing_bot.h"
 #include "store/records.h"
 #include "store/replay_files.h"
 #include "store/replay_keeper.h"
@@ -122,6 +123,52 @@ Played play(uint64_t dice, int16_t level, int16_t qua, int escapeAt = -1) {
     return p;
 }
 
+// A game in `mode` with `handling` played by the placing bot, one step per call, recorded; a
+// Classic game is left with Escape after 3000 steps.
+Played playBot(Mode mode, Handling handling, int16_t level) {
+    Played p;
+    p.g = menuRecord(level, 0);
+    Game& g = *p.g;
+    g.mode = mode;
+    g.handling = handling;
+    XorShiftRandom rng;
+    ClockLikeSeeds seeds;
+    ReplayRecorder rec(rng, seeds);
+    WindowLikeHost host;
+    host.g = &g;
+    host.rec = &rec;
+    Rules rules{host, rec.random(), rec.seeds()};
+    const uint64_t gameSeed = seeds.nextSeed();
+    rng.seed(gameSeed);
+    rec.begin(g, gameSeed, "centre.kblox");
+    newGame(g, host, rng);
+    test::PlacingBot bot;
+    while (g.inGame != InGame::Menu) {
+        if (g.stepsPlayed >= 30000 || (mode == Mode::Classic && g.stepsPlayed >= 3000)) {
+            rec.keyDown(kKeyEscape); // a Classic game has no end of its own: leave it
+            keyDown(g, host, kKeyEscape);
+            break;
+        }
+        const test::BotAction a = bot.next(g);
+        if (a.code != 0) {
+            rec.keyDown(a.code);
+            keyDown(g, host, a.code);
+        }
+        for (int i = 0; i < a.steps && g.inGame != InGame::Menu; ++i) {
+            rec.beforeCall(1);
+            tick(g, rules, 1);
+            rec.afterCall(g);
+        }
+        if (a.code != 0 && g.inGame != InGame::Menu) {
+            rec.keyUp(a.code);
+            keyUp(g, a.code);
+        }
+    }
+    EXPECT_TRUE(host.replay.has_value());
+    if (host.replay) p.replay = *host.replay;
+    return p;
+}
+
 struct Rerun {
     std::string divergence;
     std::unique_ptr<Game> g = std::make_unique<Game>();
@@ -168,6 +215,36 @@ TEST(ReplayRerun, GamesWithKeysAndStallsRerunToTheirEnd) {
             EXPECT_EQ(again.g->nextBlox, p.g->nextBlox);
             EXPECT_EQ(again.g->holdBlox, p.g->holdBlox);
             EXPECT_EQ(again.g->levelCount, p.g->levelCount);
+        }
+    }
+}
+
+TEST(ReplayRerun, GamesOfEachModeAndHandlingRerunToTheirEnd) {
+    struct Case {
+        Mode mode;
+        Handling handling;
+        int16_t level;
+    };
+    for (const Case& c : {Case{Mode::Sprint, {1, 6, 1, 2}, 0}, Case{Mode::Ultra, {}, 3},
+                          Case{Mode::Classic, {1, 3, 0, 0}, 9}}) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        const Played p = playBot(c.mode, c.handling, c.level);
+        const ReplayRead back = decodeReplay(encodeReplay(p.replay));
+        ASSERT_EQ(back.error, "");
+        EXPECT_EQ(back.replay.start.options.mode, c.mode);
+        EXPECT_EQ(back.replay.start.options.handling, c.handling);
+        const Rerun again = rerun(back.replay);
+        EXPECT_EQ(again.divergence, "");
+        EXPECT_EQ(again.g->finished, p.g->finished);
+        EXPECT_EQ(again.g->stepsPlayed, p.g->stepsPlayed);
+        EXPECT_EQ(again.g->lines, p.g->lines);
+        if (c.mode == Mode::Sprint) {
+            EXPECT_EQ(p.g->finished, 1);
+            EXPECT_GE(p.g->lines, 40);
+        }
+        if (c.mode == Mode::Ultra) {
+            EXPECT_EQ(p.g->finished, 1);
+            EXPECT_EQ(p.g->stepsPlayed, 7200);
         }
     }
 }
@@ -246,13 +323,13 @@ TEST(ReplayFile, RoundTripKeepsEverything) {
     }
     // Extreme values of every field survive too.
     Replay r;
-    r.start.level = 20;
+    r.start.options.startLevel = 20;
     r.start.lines = 32767;
     r.start.climbLimit = 3;
     r.start.keys.fill(255);
     r.start.nextBlox = {7, 1, 7};
     r.start.gameSeed = UINT64_MAX;
-    r.start.shapeName = std::string(255, '\xff');
+    r.start.options.shapeFile = std::string(255, '\xff');
     for (size_t i = 0; i < r.start.shapes.size(); ++i)
         r.start.shapes[i] = static_cast<int16_t>(i % 2 ? -32768 : 32767);
     ReplayEntry call;
@@ -299,8 +376,8 @@ TEST_F(BadReplay, RefusedWithAReasonNeverACrash) {
     EXPECT_EQ(error("7 5 0 1\r\n"), "is not a replay file");
     EXPECT_EQ(error("ZRPL\x01"), "is truncated");
     std::string newer = good;
-    newer[4] = 2;
-    EXPECT_EQ(error(newer), "is a replay of format 2, this program reads 1");
+    newer[4] = 3;
+    EXPECT_EQ(error(newer), "is a replay of format 3, this program reads 1 to 2");
     std::string huge = good;
     huge[9] = 0x7F;
     EXPECT_EQ(error(huge).rfind("is corrupt (its header gives a body of", 0), 0u);
@@ -327,7 +404,7 @@ TEST_F(BadReplay, ValuesOutOfRangeAreNamed) {
     Replay r = decodeReplay(good).replay;
     const auto reason = [](Replay bad) { return error(encodeReplay(bad)); };
     Replay level = r;
-    level.start.level = 21;
+    level.start.options.startLevel = 21;
     EXPECT_EQ(reason(level), "is corrupt (start level is out of range)");
     Replay climb = r;
     climb.start.climbLimit = 2;
@@ -475,9 +552,9 @@ TEST_F(ReplayFolder, TheBestsAreTheOnesRecordsSays) {
     const auto game = [&](int64_t t, int64_t score, const char* shapes) {
         GameRecord r;
         r.ended = utcStamp(static_cast<std::time_t>(t));
-        r.startLevel = 5;
+        r.options.startLevel = 5;
         r.score = score;
-        r.shapeFile = shapes;
+        r.options.shapeFile = shapes;
         records += recordLine(r) + "\r\n";
     };
     game(t0, 500, "centre.kblox");       // the first of its kind: a best

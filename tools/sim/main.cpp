@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
     const ParsedOptions parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) return bad(parsed.error);
     const SimOptions& o = parsed.options;
+    if (o.help) {
+        std::cout << helpText();
+        return finish(0);
+    }
 
     if (o.replay) {
         const zembrik::ReplayRead read = zembrik::readReplayFile(*o.replay);

@@ -15,6 +15,7 @@ struct OptionHandler {
     const char* name;
     bool takesValue;
     std::function<std::string(SimOptions&, const std::string&)> apply;
+    const char* help; // its value and what it does, for --help
 };
 
 // A handler storing a whole number in [lo, hi] into a 16-bit option.
@@ -47,18 +48,31 @@ auto path(std::optional<std::string> SimOptions::*field) {
     };
 }
 
+// A handler storing one of the custom handling's numbers in [0, hi]: it chooses custom
+// handling.
+auto handlingStep(int16_t Handling::*field, int hi) {
+    return [field, hi](SimOptions& o, const std::string& v) -> std::string {
+        const auto n = parseInteger(v, 0, hi);
+        if (!n) return "must be a whole number of steps from 0 to " + std::to_string(hi);
+        o.handling.*field = static_cast<int16_t>(*n);
+        o.handling.custom = 1;
+        return {};
+    };
+}
+
 const std::vector<OptionHandler>& optionTable() {
     static const std::vector<OptionHandler> table{
-        {"shapes", true, path(&SimOptions::shapes)},
-        {"level", true, small(&SimOptions::level, 0, 20)},
-        {"hold", true, small(&SimOptions::hold, 0, 1)},
-        {"qua", true, small(&SimOptions::qua, 0, 2)},
-        {"climb", true, small(&SimOptions::climb, 0, 2)},
+        {"shapes", true, path(&SimOptions::shapes), "PATH  the shape set"},
+        {"level", true, small(&SimOptions::level, 0, 20), "N  start level, 0-20"},
+        {"hold", true, small(&SimOptions::hold, 0, 1), "0|1  hold"},
+        {"qua", true, small(&SimOptions::qua, 0, 2), "0|1|2  close rows, cascade, leave gaps"},
+        {"climb", true, small(&SimOptions::climb, 0, 2), "0|1|2  climb limit 0, 1 or 3"},
         {"debug", false,
          [](SimOptions& o, const std::string&) -> std::string {
              o.debug = true;
              return {};
-         }},
+         },
+         "  debug mode (the digit keys act)"},
         {"seed", true,
          [](SimOptions& o, const std::string& v) -> std::string {
              uint64_t n = 0;
@@ -67,20 +81,50 @@ const std::vector<OptionHandler>& optionTable() {
                  return "must be a whole number of 0 or more";
              o.seed = n;
              return {};
-         }},
-        {"steps", true, count(&SimOptions::steps)},
-        {"soak", true, count(&SimOptions::soak)},
-        {"style", true, path(&SimOptions::style)},
-        {"ghost", true, small(&SimOptions::ghost, 0, 1)},
-        {"next", true, small(&SimOptions::next, 0, 1)},
-        {"replay", true, path(&SimOptions::replay)},
+         },
+         "N  the random seed"},
+        {"steps", true, count(&SimOptions::steps), "N  steps to run (default: the script's last)"},
+        {"soak", true, count(&SimOptions::soak),
+         "N  steps of random keys, games one after another"},
+        {"style", true, path(&SimOptions::style), "PATH  the .style file of shots"},
+        {"ghost", true, small(&SimOptions::ghost, 0, 1), "0|1  ghost piece"},
+        {"next", true, small(&SimOptions::next, 0, 1), "0|1  next previews"},
+        {"mode", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             const auto mode = modeNamed(v);
+             if (!mode) return "must be classic, sprint or ultra";
+             o.mode = *mode;
+             return {};
+         },
+         "classic|sprint|ultra  the game mode (sprint: 40 lines; ultra: 7200 steps)"},
+        {"handling", true,
+         [](SimOptions& o, const std::string& v) -> std::string {
+             if (v != "classic" && v != "custom") return "must be classic or custom";
+             o.handling.custom = v == "custom" ? 1 : 0;
+             return {};
+         },
+         "classic|custom  auto-repeat and soft drop (custom: the three numbers below)"},
+        {"repeat-delay", true, handlingStep(&Handling::delay, kMaxRepeatDelay),
+         "N  custom handling: steps from a move to its auto-repeat, 0-20 (default 10)"},
+        {"repeat-interval", true, handlingStep(&Handling::interval, kMaxRepeatInterval),
+         "N  custom handling: steps between repeated moves, 0-10, 0 to the wall (default 2)"},
+        {"soft-drop", true, handlingStep(&Handling::softDrop, kMaxSoftDropInterval),
+         "N  custom handling: steps per row of soft drop, 0-10, 0 to the floor (default 1)"},
+        {"replay", true, path(&SimOptions::replay), "FILE  rerun a replay instead of a script"},
         {"dump-every", true,
          [](SimOptions& o, const std::string& v) -> std::string {
              const auto n = parseInteger(v, 1, std::numeric_limits<int64_t>::max());
              if (!n) return "must be a whole number of 1 or more";
              o.dumpEvery = *n;
              return {};
-         }},
+         },
+         "N  with --replay: a dump line every N steps"},
+        {"help", false,
+         [](SimOptions& o, const std::string&) -> std::string {
+             o.help = true;
+             return {};
+         },
+         "  print these options"},
     };
     return table;
 }
@@ -95,6 +139,15 @@ std::optional<int64_t> parseInteger(const std::string& text, int64_t lo, int64_t
     const auto [end, ec] = std::from_chars(first, last, n);
     if (ec != std::errc() || end != last || n < lo || n > hi) return std::nullopt;
     return n;
+}
+
+std::string helpText() {
+    std::string text = "usage: zembrik-sim [OPTIONS] [SCRIPT]\n"
+                       "       zembrik-sim --replay FILE [--dump-every N]\n"
+                       "options (also --name=value):\n";
+    for (const OptionHandler& h : optionTable())
+        text += std::string("  --") + h.name + (h.takesValue ? " " : "") + h.help + "\n";
+    return text;
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -140,7 +193,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             out.error = "option --" + name + " needs a value";
             return out;
         }
-        if (gameOption.empty() && name != "replay" && name != "dump-every") gameOption = name;
+        if (gameOption.empty() && name != "replay" && name != "dump-every" && name != "help")
+            gameOption = name;
         const std::string problem = entry->apply(out.options, value);
         if (!problem.empty()) {
             out.error = "option --" + name + " " + problem + " (got '" + value + "')";

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/options.h"
+
 namespace zembrik::sim {
 
 // Everything the command line chooses. Defaults are those of a plain run.
@@ -25,7 +27,13 @@ struct SimOptions {
     std::string script = "-";          // "-" is standard input
     std::optional<std::string> replay; // a replay file to rerun instead of a script
     int64_t dumpEvery = 0;             // with a replay: a dump every this many steps (0: none)
+    Mode mode = Mode::Classic;
+    Handling handling; // custom once --handling custom or one of its numbers is given
+    bool help = false; // --help: print the options and run nothing
 };
+
+// The options the simulator takes, one a line, for --help.
+std::string helpText();
 
 // The options, or an error naming the problem (then the options are meaningless).
 struct ParsedOptions {

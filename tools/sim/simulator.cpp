@@ -93,14 +93,18 @@ std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::pat
     const std::string err = loadshapes(g, shapes.string());
     if (!err.empty()) return err;
     emptyShapeZero(g);
-    g.curLevel = o.level;
-    g.holdOpt = o.hold;
-    g.quaOpt = o.qua;
-    g.clbOpt = o.climb;
-    g.climbLimit = o.climb < 2 ? o.climb : int16_t{3};
+    GameOptions game;
+    game.startLevel = o.level;
+    game.holdOpt = o.hold;
+    game.quaOpt = o.qua;
+    game.clbOpt = o.climb;
+    game.ghostOpt = o.ghost;
+    game.nextOpt = o.next;
+    game.mode = o.mode;
+    game.handling = o.handling;
+    game.shapeFile = shapes.filename().string();
+    applyOptions(g, game);
     g.debugOpt = o.debug ? 1 : 0;
-    g.ghostOpt = o.ghost;
-    g.nextOpt = o.next;
     assignDefaultKeys(g);
     return {};
 }
@@ -157,6 +161,11 @@ std::string stateJson(const Game& g, int64_t step, const std::vector<std::string
         s += '"' + sounds[i] + '"';
     }
     s += ']';
+    // A game with a goal says at its end whether it reached it, and its game time.
+    if (end && g.mode != Mode::Classic) {
+        s += g.finished == 1 ? ",\"finished\":true" : ",\"finished\":false";
+        num("gameSteps", g.stepsPlayed);
+    }
     if (end) s += ",\"end\":true";
     s += '}';
     return s;
@@ -291,7 +300,9 @@ const char* brokenInvariant(const Game& g) {
     if (g.lines < 0) return "lines out of range";
     if (!(g.score >= 0) || !std::isfinite(g.score)) return "score out of range";
     if (!within(g.holdUsed, 0, 1)) return "holdUsed out of range";
-    if (g.moveDelay != 3 && g.moveDelay != 6 && g.moveDelay != 10) return "moveDelay out of range";
+    if (g.handling.custom == 1 ? g.moveDelay != g.handling.delay + 1
+                               : g.moveDelay != 3 && g.moveDelay != 6 && g.moveDelay != 10)
+        return "moveDelay out of range";
     if (!within(g.mlCount, 0, g.moveDelay + 1) || !within(g.mrCount, 0, g.moveDelay + 1))
         return "repeat counter out of range";
     for (Latch latch : {g.rlCmd, g.rrCmd, g.roCmd, g.mdCmd, g.fdCmd, g.holdCmd})
