@@ -163,7 +163,9 @@ waitfor 10 menu_back || fail "the game did not end with the stack at the top"
 waitfor 5 summary_up || fail "no summary after the game ended"
 [ -f "$data/records.000" ] || fail "no records.000 after the game ended"
 stamp='[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z'
-fields='10 10( [0-9]+){8} 1 0 0 1 0 centre\.kblox'
+# A Classic game with classic handling, finished: after the tab, mode 0, handling 0 with its
+# default numbers, finished 1.
+fields='10 10( [0-9]+){8} 1 0 0 1 0 centre\.kblox'$'\t''0 0 10 2 1 1'
 grep -qaE "^$stamp $fields"$'\r'"\$" "$data/records.000" ||
   fail "records.000 is not the game's line: $(od -c "$data/records.000" | head -5)"
 [ "$(wc -l <"$data/records.000")" = 1 ] || fail "records.000 has more than one line"
