@@ -722,10 +722,10 @@ SummaryText MainWindow::summaryText() const {
     if (lastGame_->newBest) {
         t.mark = QStringLiteral("New best!");
         // A best is kept per start level, options and shape set: say which.
-        const GameRecord& r = lastGame_->record;
+        const GameOptions& o = lastGame_->record.options;
         t.markNote = bestKindText(
-            r.startLevel, r.holdOpt, r.quaOpt, r.nextOpt, r.clbOpt,
-            r.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, r.shapeFile));
+            o.startLevel, o.holdOpt, o.quaOpt, o.nextOpt, o.clbOpt,
+            o.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, o.shapeFile));
     }
     if (lastGameReplay_) t.notes << QStringLiteral("W: watch this game");
     return t;
