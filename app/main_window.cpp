@@ -418,6 +418,10 @@ void MainWindow::gotomenu() {
         return;
     }
     keepReplay(GameEnd::Escape, static_cast<int64_t>(std::time(nullptr)));
+    // The summary belongs to the last finished game: beside the read-outs of a game left
+    // unfinished it would be taken for this one's.
+    lastGame_.reset();
+    lastGameReplay_ = false;
     paused_ = false;
     abandonGame(g_);
     p1_->showLevelText();
@@ -888,8 +892,11 @@ void MainWindow::forwardMouse(QMouseEvent* e) {
         const QCursor c = designCursor(hit, design_);
         if (c.shape() != cursor().shape()) setCursor(c);
     }
+    // A press with no other button down starts afresh: a grab left from a press whose release
+    // never came (a modal box opened by the press took it) must not keep the mouse.
+    if (e->type() == QEvent::MouseButtonPress && (!mouseGrab_ || e->buttons() == e->button()))
+        mouseGrab_ = hit;
     QWidget* target = mouseGrab_ ? mouseGrab_.data() : hit;
-    if (e->type() == QEvent::MouseButtonPress && !mouseGrab_) mouseGrab_ = hit;
     if (e->type() == QEvent::MouseButtonRelease && e->buttons() == Qt::NoButton)
         mouseGrab_ = nullptr;
     e->accept();
@@ -969,6 +976,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 }
 
 bool MainWindow::event(QEvent* e) {
+    // A modal box (About, a dialog) takes the mouse: no button is held for a design widget.
+    if (e->type() == QEvent::WindowBlocked) mouseGrab_ = nullptr;
     if (e->type() == QEvent::ToolTip) {
         // The design's widgets are never on screen themselves: their tooltips are shown here.
         auto* help = static_cast<QHelpEvent*>(e);

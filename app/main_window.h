@@ -161,7 +161,9 @@ class MainWindow : public QWidget {
     // The 640 x 480 parent of every widget in the design; never shown itself.
     QWidget* designSurface() const { return design_; }
     // The last game that ended in a top-out in this run (its records line, steps, best and
-    // whether it set the best); nothing before the first. Games left by Esc or R are not kept.
+    // whether it set the best); nothing before the first, nor once a game has been left by Esc
+    // (its summary would stand beside that game's read-outs). Games left by Esc or R are not
+    // kept.
     const std::optional<FinishedGame>& lastGame() const { return lastGame_; }
     // The summary offers "W: watch this game": its replay is the newest kept.
     bool summaryOffersWatching() const { return lastGame_ && lastGameReplay_; }

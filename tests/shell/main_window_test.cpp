@@ -621,7 +621,7 @@ TEST_F(MainWindowTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) {
              if (n == 4) post(QEvent::KeyPress, Qt::Key_Escape);
          });
     EXPECT_TRUE(panel) << "a paused game hides its well";
-    EXPECT_TRUE(w->summaryOffersWatching()) << "nothing was placed: the summary's game is newest";
+    EXPECT_FALSE(w->summaryOffersWatching()) << "a game left by Esc takes the summary with it";
 }
 
 TEST_F(MainWindowTest, HeldKeysFollowPressesReleasesAndFocusLoss) {
@@ -811,6 +811,18 @@ TEST_F(ScaledWindowTest, ClicksReachTheWidgetUnderThemAtEveryScale) {
     EXPECT_EQ(w->cursor().shape(), Qt::SizeAllCursor);
     QTest::mouseMove(w.get(), QPoint(2, 2));
     EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The press that opens the About box never sees its release (the box takes it); the next
+// click lands where it is made, not on About again.
+TEST_F(ScaledWindowTest, AfterAboutAClickLandsWhereItIsMade) {
+    startUp();
+    w->resize(1280, 960);
+    QTest::mousePress(w.get(), Qt::LeftButton, {}, windowPoint(centreOf(w->menu()->aboutButton())));
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    click(w->menu()->levelButton(12));
+    EXPECT_EQ(alerts.shown.size(), 1u) << "About opened again";
+    EXPECT_EQ(g().curLevel, 12);
 }
 
 TEST_F(ScaledWindowTest, ADoubledFrameIsTheSameFrameWithEveryPixelDoubled) {
@@ -1165,6 +1177,8 @@ TEST_F(MainWindowTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
              if (n == 2) post(QEvent::KeyPress, Qt::Key_Escape);
          });
     EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 1);
+    EXPECT_FALSE(w->lastGame()) << "the summary went with the game left";
+    EXPECT_EQ(lit(), 0);
     g().curLevel = 5;
     topOutGame([&] { g().score = 100; });
     EXPECT_FALSE(w->lastGame()->newBest);
