@@ -250,10 +250,15 @@ bool MainWindow::startUp() {
         move(avail.center() - rect().center());
     }
     normalSize_ = size();
-    if (s_.fullScreen != 0)
+    if (s_.fullScreen != 0) {
+        // Out of full screen it comes back maximised when it was.
+        if (s_.maximized != 0) beforeFullScreen_ = Qt::WindowMaximized;
         showFullScreen();
-    else
+    } else if (s_.maximized != 0) {
+        showMaximized();
+    } else {
         show();
+    }
     QCoreApplication::processEvents();
 
     QStringList notes = loadfile(g_, s_, style_, places_);
@@ -632,6 +637,12 @@ void MainWindow::repaintDesign(const QRegion& r) {
     repaint(w);
 }
 
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        normalSize_ = size();
+}
+
 void MainWindow::toggleFullScreen() {
     if (!isFullScreen()) {
         if (!isMaximized()) normalSize_ = size();
@@ -725,11 +736,10 @@ SummaryText MainWindow::summaryText() const {
         t.rows.push_back({QString::fromStdString(row.label), QString::fromStdString(row.value)});
     if (lastGame_->newBest) {
         t.mark = QStringLiteral("New best!");
-        // A best is kept per start level, options and shape set: say which.
+        // A best is kept per mode, start level, options, handling and shape set: say which.
         const GameOptions& o = lastGame_->record.options;
         t.markNote = bestKindText(
-            o.startLevel, o.holdOpt, o.quaOpt, o.nextOpt, o.clbOpt,
-            o.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, o.shapeFile));
+            o, o.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, o.shapeFile));
     }
     if (lastGameReplay_) t.notes << QStringLiteral("W: watch this game");
     return t;
@@ -1027,8 +1037,12 @@ void MainWindow::shutDown() {
     // Settings that start-up said cannot be kept are not tried again: the player has been
     // told once, and the files that are there stay as they are.
     if (settingsLoaded_ && settingsKept_) {
-        // Out of full screen the window comes back at the size it had before.
-        const QSize client = isFullScreen() ? normalSize_ : size();
+        // Maximised or full screen, the size kept is the one under that state; the state
+        // itself is kept too.
+        const bool maximized =
+            isMaximized() || (isFullScreen() && (beforeFullScreen_ & Qt::WindowMaximized));
+        const QSize client = isFullScreen() || isMaximized() ? normalSize_ : size();
+        s_.maximized = maximized ? 1 : 0;
         s_.clientWidth = static_cast<int16_t>(std::clamp(client.width(), 0, 32767));
         s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
         s_.fullScreen = isFullScreen() ? 1 : 0;

@@ -179,6 +179,8 @@ class MainWindow : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Keeps the size the window has out of the maximised and full-screen states.
+    void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
     bool focusNextPrevChild(bool) override { return false; } // Tab is a game key
 

@@ -309,15 +309,18 @@ QString MenuPanel::levelText() const {
     return label1_->text();
 }
 
-QString bestKindText(int16_t startLevel, int16_t holdOpt, int16_t quaOpt, int16_t nextOpt,
-                     int16_t clbOpt, const QString& shapes) {
-    QStringList parts{QString::fromStdString(levelstr(startLevel)),
-                      holdOpt != 0 ? MenuPanel::tr("hold") : MenuPanel::tr("no hold"),
-                      quaOpt == 1   ? MenuPanel::tr("cascade")
-                      : quaOpt == 2 ? MenuPanel::tr("gaps stay")
-                                    : MenuPanel::tr("rows close"),
-                      nextOpt != 0 ? MenuPanel::tr("3 next") : MenuPanel::tr("1 next"),
-                      MenuPanel::tr("climb %1").arg(clbOpt >= 2 ? 3 : clbOpt)};
+QString bestKindText(const GameOptions& o, const QString& shapes) {
+    QStringList parts;
+    if (o.mode == Mode::Sprint) parts << MenuPanel::tr("Sprint");
+    if (o.mode == Mode::Ultra) parts << MenuPanel::tr("Ultra");
+    parts << QString::fromStdString(levelstr(o.startLevel))
+          << (o.holdOpt != 0 ? MenuPanel::tr("hold") : MenuPanel::tr("no hold"))
+          << (o.quaOpt == 1   ? MenuPanel::tr("cascade")
+              : o.quaOpt == 2 ? MenuPanel::tr("gaps stay")
+                              : MenuPanel::tr("rows close"))
+          << (o.nextOpt != 0 ? MenuPanel::tr("3 next") : MenuPanel::tr("1 next"))
+          << MenuPanel::tr("climb %1").arg(o.clbOpt >= 2 ? 3 : o.clbOpt);
+    if (o.handling.custom != 0) parts << MenuPanel::tr("custom handling");
     if (!shapes.isEmpty()) parts << shapes;
     // A line may wrap between the parts, never inside one ("3 next").
     for (QString& part : parts)

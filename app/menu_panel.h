@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/options.h"
 #include "core/record.h"
 
 class QLabel;
@@ -93,8 +94,8 @@ class MenuPanel : public QWidget {
 QString aboutText();
 
 // What a best is the best of, in the menu's words: "Best for H3 · hold · rows close · 3 next ·
-// climb 1", with `shapes` (the shape set's name) at the end unless it is empty.
-QString bestKindText(int16_t startLevel, int16_t holdOpt, int16_t quaOpt, int16_t nextOpt,
-                     int16_t clbOpt, const QString& shapes);
+// climb 1", led by the mode unless it is Classic, followed by "custom handling" when it is, and
+// by `shapes` (the shape set's name) unless that is empty.
+QString bestKindText(const GameOptions& o, const QString& shapes);
 
 } // namespace zembrik

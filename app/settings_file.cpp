@@ -56,11 +56,19 @@ constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
 
 // option_more.000, in file order: what the classic files had no place for. New lines go at
 // the end; a file written before they existed simply lacks them and they take their default.
-constexpr std::array<IntSlot<Settings>, 4> kMoreSlots{{
+constexpr std::array<IntSlot<Settings>, 12> kMoreSlots{{
     {&Settings::pauseOnFocusLoss, "pause on focus loss", 0, 1, 1},
     {&Settings::clientWidth, "window width", 0, 32767, 0},
     {&Settings::clientHeight, "window height", 0, 32767, 0},
     {&Settings::fullScreen, "full screen", 0, 1, 0},
+    {&Settings::modeLine, "game mode", 0, 2, 0},
+    {&Settings::handlingLine, "handling", 0, 1, 0},
+    {&Settings::repeatDelayLine, "auto-repeat delay", 0, 20, 10},
+    {&Settings::repeatIntervalLine, "auto-repeat interval", 0, 10, 2},
+    {&Settings::softDropLine, "soft-drop interval", 0, 10, 1},
+    {&Settings::languageLine, "language", 0, 32767, 0},
+    {&Settings::maximized, "maximised", 0, 1, 0},
+    {&Settings::scaling, "scaling", 0, 1, 0},
 }};
 
 // What reading a settings file gave: its text, or why there is none.

@@ -393,12 +393,19 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     out.clientWidth = 1280;
     out.clientHeight = 32767;
     out.fullScreen = 1;
+    out.repeatDelayLine = 20; // a line this version only keeps
+    out.maximized = 1;
+    out.scaling = 1;
     ASSERT_EQ(writeMoreSettings(out, folder), QString());
-    EXPECT_EQ(readData("option_more.000"), QByteArray(" 0 \r\n 1280 \r\n 32767 \r\n 1 \r\n"));
+    EXPECT_EQ(
+        readData("option_more.000"),
+        QByteArray(" 0 \r\n 1280 \r\n 32767 \r\n 1 \r\n 0 \r\n 0 \r\n 20 \r\n 2 \r\n 1 \r\n 0 "
+                   "\r\n 1 \r\n 1 \r\n"));
     s.pauseOnFocusLoss = 1;
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 0);
     EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(1280, 32767, 1));
+    EXPECT_EQ(std::tuple(s.repeatDelayLine, s.maximized, s.scaling), std::tuple(20, 1, 1));
 
     // No file (a player coming from an older version) or an empty one: defaults, no note.
     QFile::remove(dataPath("option_more.000"));
@@ -411,7 +418,7 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     EXPECT_EQ(s.pauseOnFocusLoss, 1);
 
     // The reading rules of option_game.000: any separator; later unknown lines are ignored.
-    writeData("option_more.000", "0,640 480\n1\n99\n");
+    writeData("option_more.000", "0,640 480\n1\n0 0 10 2 1 0 0 0\n99\n");
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 0);
     EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(640, 480, 1));

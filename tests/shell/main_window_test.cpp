@@ -858,14 +858,47 @@ TEST_F(ScaledWindowTest, ADoubledFrameIsTheSameFrameWithEveryPixelDoubled) {
     EXPECT_TRUE(compared);
 }
 
-TEST_F(ScaledWindowTest, TheSizeAndFullScreenAreKeptBetweenRuns) {
+TEST_F(ScaledWindowTest, TheSizeFullScreenAndMaximisedAreKeptBetweenRuns) {
+    // option_more.000 as written: the size, full screen and maximised; the other lines as
+    // shipped.
+    const auto more = [](int width, int height, int fullScreen, int maximized) {
+        return QStringLiteral(
+                   " 1 \r\n %1 \r\n %2 \r\n %3 \r\n 0 \r\n 0 \r\n 10 \r\n 2 \r\n 1 \r\n 0 "
+                   "\r\n %4 \r\n 0 \r\n")
+            .arg(width)
+            .arg(height)
+            .arg(fullScreen)
+            .arg(maximized)
+            .toLatin1();
+    };
     // No saved size: the offscreen screen (800 x 600) has room for 1x only.
     QFile::remove(data("option_more.000"));
     startUp();
     EXPECT_EQ(w->size(), QSize(640, 480));
     w->resize(777, 555);
     w->close();
-    EXPECT_EQ(readFile(data("option_more.000")), " 1 \r\n 777 \r\n 555 \r\n 0 \r\n");
+    EXPECT_EQ(readFile(data("option_more.000")), more(777, 555, 0, 0));
+
+    // Maximised: kept as such, with the size under it.
+    startUp();
+    w->showMaximized();
+    QCoreApplication::processEvents();
+    ASSERT_NE(w->size(), QSize(777, 555));
+    w->close();
+    EXPECT_EQ(readFile(data("option_more.000")), more(777, 555, 0, 1));
+    startUp();
+    EXPECT_TRUE(w->isMaximized());
+    QTest::keyClick(w->menu(), Qt::Key_F11); // full screen from maximised
+    w->close();
+    EXPECT_EQ(readFile(data("option_more.000")), more(777, 555, 1, 1));
+    startUp();
+    EXPECT_TRUE(w->isFullScreen());
+    QTest::keyClick(w->menu(), Qt::Key_F11);
+    EXPECT_TRUE(w->isMaximized()) << "back to maximised out of full screen";
+    w->showNormal();
+    w->resize(777, 555);
+    w->close();
+    EXPECT_EQ(readFile(data("option_more.000")), more(777, 555, 0, 0));
 
     startUp();
     EXPECT_EQ(w->size(), QSize(777, 555));
@@ -873,7 +906,7 @@ TEST_F(ScaledWindowTest, TheSizeAndFullScreenAreKeptBetweenRuns) {
     QTest::keyClick(w->menu(), Qt::Key_F11);
     w->close();
     // Full screen keeps the size the window had before it.
-    EXPECT_EQ(readFile(data("option_more.000")), " 1 \r\n 777 \r\n 555 \r\n 1 \r\n");
+    EXPECT_EQ(readFile(data("option_more.000")), more(777, 555, 1, 0));
 
     startUp();
     EXPECT_TRUE(w->isFullScreen());
