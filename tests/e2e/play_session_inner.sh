@@ -12,7 +12,7 @@ shot=$work/shot
 printf ' 10 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n' >"$data/option_game.000"
 printf 'centre.kblox\r\nclassic.style\r\n' >"$data/option_style.000"
 printf ' 37 \r\n 39 \r\n 40 \r\n 90 \r\n 38 \r\n 65 \r\n 32 \r\n 67 \r\n 13 \r\n' >"$data/option_key.000"
-printf ' 1 \r\n 640 \r\n 480 \r\n 0 \r\n' >"$data/option_more.000"
+printf ' 1 \r\n 640 \r\n 480 \r\n 0 \r\n 0 \r\n 0 \r\n 10 \r\n 2 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n' >"$data/option_more.000"
 rm -f "$data/records.000"
 for f in option_game option_style option_key option_more; do
   cp "$data/$f.000" "$work/$f.want"
