@@ -58,7 +58,6 @@ bool moveSide(Game& g, int16_t ownDown, int16_t& ownCount, int16_t otherDown, in
         moved = true;
     }
     ownCount = c >= d ? c : static_cast<int16_t>(c + 1);
-    if (ownCount == d && c != d) g.repeatWait = 0; // charged: the first repeat comes next step
     return moved;
 }
 
