@@ -409,6 +409,17 @@ TEST_F(BadReplay, ValuesOutOfRangeAreNamed) {
     Replay climb = r;
     climb.start.climbLimit = 2;
     EXPECT_EQ(reason(climb), "is corrupt (climb limit is out of range)");
+    Replay mode = r;
+    mode.start.options.mode = static_cast<Mode>(kModes.size());
+    EXPECT_EQ(reason(mode), "is corrupt (mode is out of range)");
+    for (const auto& [h, name] : {std::pair{Handling{2, 10, 2, 1}, "handling"},
+                                  {Handling{1, 21, 2, 1}, "repeat delay"},
+                                  {Handling{1, 10, 11, 1}, "repeat interval"},
+                                  {Handling{1, 10, 2, 11}, "soft-drop interval"}}) {
+        Replay handling = r;
+        handling.start.options.handling = h;
+        EXPECT_EQ(reason(handling), std::string("is corrupt (") + name + " is out of range)");
+    }
     Replay queue = r;
     queue.start.nextBlox = {3, 0, 2};
     EXPECT_EQ(reason(queue), "is corrupt (next queue is half empty)");
