@@ -116,3 +116,13 @@ TEST_F(Cascade, FromLevelTenTheChainDelayIsFive) {
         EXPECT_EQ(g.waitTicks, 5) << level;
     }
 }
+
+TEST_F(Cascade, LinksAlongTheTopRowHoldAGroupUp) {
+    for (int y = 1; y < kWellH; ++y)
+        g.field(0, y) = 0; // a column from the floor to row 1
+    g.field(0, 0) = 8;     // on top of it, linked right
+    g.field(1, 0) = 4;     // held up only by that link
+    const std::string before = wellText(g, 0, false);
+    EXPECT_FALSE(cascadePass(g, host));
+    EXPECT_EQ(wellText(g, 0, false), before);
+}

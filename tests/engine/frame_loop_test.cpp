@@ -23,7 +23,8 @@ struct FakeClock : Clock {
     uint32_t msAtStart = 5000;
     int64_t late = 0, early = 0;
     int sleeps = 0;
-    int64_t frequency() const override { return 10'000'000; }
+    int64_t freq = 10'000'000;
+    int64_t frequency() const override { return freq; }
     int64_t counter() override { return counts; }
     uint32_t milliseconds() override {
         return msAtStart + static_cast<uint32_t>((counts - kStart) / 10'000);
@@ -246,4 +247,22 @@ TEST_F(Loop, MessagesRunBeforeTheTickAndCanEndTheGame) {
     loop.run();
     EXPECT_EQ(order,
               (std::vector<std::string>{"messages", "tick", "messages", "tick", "messages"}));
+}
+
+TEST_F(Loop, TheFirstStepIsDueAtTheStepLengthRoundedUp) {
+    // 6000 counts a second make a step of exactly 100 counts; 6001 and 6059 just over 100.
+    for (const auto& [freq, due] :
+         {std::pair{6000, 100}, std::pair{6001, 101}, std::pair{6059, 101}}) {
+        clock.freq = freq;
+        g.qpcFreq = 0; // read again by the loop
+        calls.clear();
+        clock.sleeps = 0;
+        FrameLoop loop = make();
+        const int64_t start = clock.counts;
+        EXPECT_EQ(loop.nextStepDue(), start + due) << freq;
+        loop.pass();
+        EXPECT_EQ(calls, std::vector<int32_t>{1}) << freq;
+        EXPECT_EQ(clock.counts, start + due) << freq;
+        EXPECT_EQ(clock.sleeps, 1) << freq;
+    }
 }
