@@ -76,6 +76,7 @@ TEST_F(Tables, EveryLevelsGravityDelaysAndBand) {
             EXPECT_EQ(g.curY, 20);
         } else {
             ASSERT_EQ(g.gameState, GameState::Falling);
+            EXPECT_EQ(g.waitTicks, want.fall); // the countdown the delay bar shows
             int steps = 0;
             while (g.curY == 0 && steps < 100) {
                 run(1);

@@ -230,11 +230,11 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
 
     // The header's body length: 16 MiB is read (and found short), one byte more is refused.
     std::string header = encodeReplay(base);
-    for (size_t length : {kReplayMaxBodyBytes, kReplayMaxBodyBytes + 1}) {
+    for (const size_t length : {size_t{16} << 20, (size_t{16} << 20) + 1}) {
         for (int i = 0; i < 4; ++i)
             header[static_cast<size_t>(6 + i)] = static_cast<char>((length >> (8 * i)) & 0xFF);
         EXPECT_EQ(decodeReplay(header).error.find("header gives a body of") != std::string::npos,
-                  length > kReplayMaxBodyBytes);
+                  length > size_t{16} << 20);
     }
 }
 
