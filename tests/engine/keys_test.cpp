@@ -154,3 +154,15 @@ TEST_F(Keys, OneRegistrationPerStepLeftFirst) {
     EXPECT_EQ(g.rrCmd, Latch::UsedUp);
     EXPECT_EQ(g.roCmd, Latch::Pending);
 }
+
+TEST_F(Keys, ClearedTapsHoldNothingBack) {
+    TapKeeper taps;
+    const int ml = kDefaultKeys.ml;
+    keyDown(g, host, ml);
+    taps.pressed(g, ml);
+    EXPECT_TRUE(taps.holdsBack(ml));
+    EXPECT_EQ(taps.clear(), std::vector<int>{ml});
+    EXPECT_TRUE(taps.clear().empty());
+    EXPECT_FALSE(taps.holdsBack(ml)); // nothing pending: a release passes at once
+    EXPECT_TRUE(taps.stepsRan(5).empty());
+}

@@ -2,12 +2,10 @@
 // block turns, the cell it took is walled up, and it turns again, until no offset is left.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <utility>
 #include <vector>
 
 #include "pieces/move.h"
-#include "pieces/shape_file.h"
 #include "well_builder.h"
 
 using namespace zembrik;
@@ -57,14 +55,4 @@ TEST(KickLists, InOrderForBothDirections) {
     EXPECT_EQ(kicksTried(-1, -1), mirrored(kToward));
     EXPECT_EQ(kicksTried(1, -1), kAway);
     EXPECT_EQ(kicksTried(-1, 1), mirrored(kAway));
-}
-
-// A file that opens but whose reading fails (here: memory at address 0, which /proc/self/mem
-// cannot give) is reported as not read, and the table stays as it was.
-TEST(Loadshapes, AFileThatCannotBeReadIsReportedSo) {
-    if (!std::ifstream("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
-    Game g = newRecord();
-    const auto before = g.shapeCells;
-    EXPECT_EQ(loadshapes(g, "/proc/self/mem"), "/proc/self/mem: cannot be read");
-    EXPECT_EQ(g.shapeCells, before);
 }

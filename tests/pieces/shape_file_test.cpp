@@ -184,3 +184,26 @@ TEST(ShippedShapeSets, AreWellFormed) {
     }
     EXPECT_GE(sets, 2);
 }
+
+// A file that opens but whose reading fails (here: memory at address 0, which /proc/self/mem
+// cannot give) is reported as not read, and the table stays as it was.
+TEST(Loadshapes, AFileThatCannotBeReadIsReportedSo) {
+    if (!std::ifstream("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
+    Game g = newRecord();
+    const auto before = g.shapeCells;
+    EXPECT_EQ(loadshapes(g, "/proc/self/mem"), "/proc/self/mem: cannot be read");
+    EXPECT_EQ(g.shapeCells, before);
+}
+
+TEST(Loadshapes, NumbersAtTheEdgesOfTheirRange) {
+    for (const char* edge : {"32767", "-32768", "+32767"}) {
+        Game g = sentinelGame();
+        EXPECT_EQ(loadshapesFromText(g, std::string(edge) + "," + numbersText(447, ","), "f"), "");
+        EXPECT_EQ(g.shapes(1, 0, 0), std::stoi(edge)) << edge;
+    }
+    for (const char* over : {"32768", "-32769"}) {
+        Game g = sentinelGame();
+        EXPECT_EQ(loadshapesFromText(g, std::string(over) + "," + numbersText(447, ","), "f"),
+                  std::string("f: line 1: '") + over + "' is out of range");
+    }
+}

@@ -82,6 +82,20 @@ TEST_F(RecordsEdges, AnEmptyFileIsReadAndWrittenTo) {
     EXPECT_EQ(read(path), std::string(kGoodLine) + "\r\n");
 }
 
+// Only the newest 4 MiB of a larger file are read; a line cut by that edge is dropped whole.
+TEST_F(RecordsEdges, TheNewestFourMegabytesAreRead) {
+    const std::string path = dir_ + "/records.000";
+    const size_t kRead = size_t{4} << 20;
+    for (const size_t size : {kRead, kRead + 1}) {
+        std::ofstream(path, std::ios::binary) << "first\r\n"
+                                              << std::string(size - 9, 'y') << "\r\n";
+        const RecordsFile file = readRecords(path);
+        ASSERT_EQ(file.error, "");
+        ASSERT_FALSE(file.lines.empty());
+        EXPECT_EQ(file.lines.front() == "first", size == kRead) << size;
+    }
+}
+
 // The replay body with `from` replaced by `to` once (both as the body's bytes): for values
 // the record's types cannot hold.
 std::string patchedBody(const std::string& file, const std::string& from, const std::string& to) {

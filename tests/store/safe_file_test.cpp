@@ -1,4 +1,5 @@
 // The safe writer: the old file survives every failure, links are followed only to plain files.
+#include "store/file_jobs.h"
 #include "store/safe_file.h"
 
 #include <cstdlib>
@@ -145,6 +146,18 @@ TEST_F(SafeFileTest, FullFileSystemKeepsTheOldFileWhole) {
     EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
     EXPECT_EQ(read(p), " 5 \r\n");
     EXPECT_EQ(entries(path("small")), disk.mounted() ? 2u : 1u) << "no temporary file is left";
+}
+
+TEST(FileJobs, RunInOrderAndAreWaitedFor) {
+    FileJobs jobs;
+    std::vector<int> done; // only the jobs touch it until wait() returns
+    for (int i = 0; i < 3; ++i)
+        jobs.post([&done, i] { done.push_back(i); });
+    jobs.wait();
+    EXPECT_EQ(done, (std::vector<int>{0, 1, 2}));
+    jobs.post([&done] { done.push_back(3); });
+    jobs.wait(); // a second wait returns too: the first job's end was noted
+    EXPECT_EQ(done.size(), 4u);
 }
 
 } // namespace
