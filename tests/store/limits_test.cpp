@@ -8,6 +8,8 @@
 
 #include "store/records.h"
 #include "store/replay.h"
+#include "store/replay_recorder.h"
+#include "store/text_file.h"
 #include "temp_dir.h"
 
 namespace zembrik {
@@ -250,6 +252,31 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
         EXPECT_EQ(decodeReplay(header).error.find("header gives a body of") != std::string::npos,
                   length > size_t{16} << 20);
     }
+}
+
+// Key codes 0..255 are recorded; any other changes nothing in the rules and is left out.
+TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
+    Game g;
+    XorShiftRandom rng;
+    CountedSeeds seeds{1};
+    ReplayRecorder rec(rng, seeds);
+    rec.begin(g, 1, "x.kblox");
+    for (const int code : {-1, 0, 255, 256})
+        rec.keyDown(code);
+    const std::optional<Replay> r = rec.finish(g, GameEnd::Escape, 0);
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->entries.size(), 2u);
+    EXPECT_EQ(r->entries[0].code, 0);
+    EXPECT_EQ(r->entries[1].code, 255);
+}
+
+// A file without a byte-order mark is taken for UTF-16 by its first 64 bytes only.
+TEST(TextLimits, Utf16IsJudgedByTheFirst64Bytes) {
+    std::string text;
+    for (int i = 0; i < 32; ++i)
+        text += std::string{'a', '\0'};
+    EXPECT_TRUE(isUtf16(text + std::string{'\0', '\1'})); // byte 64 breaks the pattern
+    EXPECT_FALSE(isUtf16(text.substr(0, 62) + std::string{'\0', 'a'}));
 }
 
 } // namespace

@@ -529,6 +529,25 @@ TEST_F(ReplayFolder, NamesFollowTheEndOfTheGame) {
     ::chmod(sub.c_str(), 0700);
 }
 
+// A game that scored is kept, in memory at once and as a file once the jobs are done; one that
+// placed no piece (no points) is not.
+TEST_F(ReplayFolder, TheKeeperKeepsGamesThatScored) {
+    XorShiftRandom rng;
+    CountedSeeds seeds{1};
+    ReplayKeeper keeper(rng, seeds, dir + "/replays");
+    Game g;
+    keeper.recorder().begin(g, 1, "x.kblox");
+    EXPECT_EQ(keeper.gameEnded(g, GameEnd::Escape, 1796710517), "");
+    EXPECT_EQ(keeper.lastKept(), nullptr);
+    keeper.recorder().begin(g, 1, "x.kblox");
+    g.score = 1;
+    EXPECT_EQ(keeper.gameEnded(g, GameEnd::Escape, 1796710517), "20261208T061517Z");
+    ASSERT_NE(keeper.lastKept(), nullptr);
+    EXPECT_EQ(keeper.lastKept()->end, GameEnd::Escape);
+    keeper.flush();
+    EXPECT_EQ(listReplays(dir + "/replays"), std::vector<std::string>{"20261208T061517Z.zrp"});
+}
+
 TEST_F(ReplayFolder, KeepsTheNewestAndEveryBest) {
     // 130 games over two days, some in the same second; every tenth set a best.
     std::vector<std::string> all;

@@ -148,6 +148,13 @@ TEST_F(SafeFileTest, FullFileSystemKeepsTheOldFileWhole) {
     EXPECT_EQ(entries(path("small")), disk.mounted() ? 2u : 1u) << "no temporary file is left";
 }
 
+TEST_F(SafeFileTest, AMissingPathIsSaidToBeMissing) {
+    EXPECT_EQ(describePath(path("none")), "is missing");
+    std::ofstream(path("file")) << "x";
+    EXPECT_EQ(describePath(path("file") + "/below"), "is missing"); // ENOTDIR
+    EXPECT_EQ(describePath(path("file")), "is a plain file");
+}
+
 TEST(FileJobs, RunInOrderAndAreWaitedFor) {
     FileJobs jobs;
     std::vector<int> done; // only the jobs touch it until wait() returns
