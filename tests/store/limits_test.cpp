@@ -237,7 +237,8 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
     }
 }
 
-// Key codes 0..255 are recorded; any other changes nothing in the rules and is left out.
+// Key codes 0..255 are recorded; any other changes nothing in the rules and is left out. A
+// call counts the steps the tick runs.
 TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
     Game g;
     XorShiftRandom rng;
@@ -246,9 +247,12 @@ TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
     rec.begin(g, 1, "x.kblox");
     for (const int code : {-1, 0, 255, 256})
         rec.keyDown(code);
+    EXPECT_EQ(rec.steps(), 0);
+    rec.beforeCall(40000); // the tick runs at most 32767
+    EXPECT_EQ(rec.steps(), 32767);
     const std::optional<Replay> r = rec.finish(g, GameEnd::Escape, 0);
     ASSERT_TRUE(r);
-    ASSERT_EQ(r->entries.size(), 2u);
+    ASSERT_EQ(r->entries.size(), 3u);
     EXPECT_EQ(r->entries[0].code, 0);
     EXPECT_EQ(r->entries[1].code, 255);
 }

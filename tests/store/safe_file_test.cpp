@@ -148,11 +148,17 @@ TEST_F(SafeFileTest, FullFileSystemKeepsTheOldFileWhole) {
     EXPECT_EQ(entries(path("small")), disk.mounted() ? 2u : 1u) << "no temporary file is left";
 }
 
-TEST_F(SafeFileTest, AMissingPathIsSaidToBeMissing) {
+TEST_F(SafeFileTest, WhatIsAtAPathIsSaidPlainly) {
     EXPECT_EQ(describePath(path("none")), "is missing");
     std::ofstream(path("file")) << "x";
     EXPECT_EQ(describePath(path("file") + "/below"), "is missing"); // ENOTDIR
     EXPECT_EQ(describePath(path("file")), "is a plain file");
+    fs::create_symlink(path("file"), path("link"));
+    EXPECT_EQ(describePath(path("link")), "is a link to a plain file");
+    fs::create_symlink(path("none"), path("dangling"));
+    EXPECT_EQ(describePath(path("dangling")), "is a link to nothing");
+    // Any other failure is no "missing": here a name longer than a folder allows.
+    EXPECT_EQ(describePath(path(std::string(300, 'n'))).rfind("cannot be looked at (", 0), 0u);
 }
 
 TEST(FileJobs, RunInOrderAndAreWaitedFor) {
