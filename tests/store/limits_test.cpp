@@ -255,6 +255,10 @@ TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
     ASSERT_EQ(r->entries.size(), 3u);
     EXPECT_EQ(r->entries[0].code, 0);
     EXPECT_EQ(r->entries[1].code, 255);
+    rec.beforeCall(5); // a call the recording was cancelled in is not the next game's
+    rec.cancel();
+    rec.begin(g, 1, "x.kblox");
+    EXPECT_TRUE(rec.finish(g, GameEnd::Escape, 0)->entries.empty());
 }
 
 // A file without a byte-order mark is taken for UTF-16 by its first 64 bytes only.
