@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "pieces/shape_file.h"
 #include "well_builder.h"
@@ -30,7 +31,8 @@ Game sentinelGame() {
 // Writes bytes to the file `name` in the temporary folder and expects loadshapes to read it as
 // the 448 numbers of numbersText; the file is removed afterwards.
 void expectFileLoadsTheNumbers(const std::string& name, const std::string& bytes) {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    // The process number keeps test runs side by side (other build folders) apart.
+    const auto path = std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + name);
     std::ofstream(path, std::ios::binary) << bytes;
     Game a = sentinelGame(), b = sentinelGame();
     EXPECT_EQ(loadshapes(a, path.string()), "");
@@ -100,7 +102,8 @@ TEST(Loadshapes, ReadsAFileFromDisk) {
 
 // Hostile files: a refusal always keeps the table and says why in one short line.
 TEST(Loadshapes, HostileFilesAreRefusedWithAShortReason) {
-    const auto dir = std::filesystem::temp_directory_path() / "zembrik shapes 'odd' \xc3\xa9";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zembrik shapes 'odd' \xc3\xa9 " + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "a folder.kblox");
     const auto write = [&](const std::string& name, const std::string& bytes) {

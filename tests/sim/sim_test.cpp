@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -150,7 +151,8 @@ TEST(SimInvariants, CatchBrokenRecords) {
 }
 
 TEST(SimShapes, DefaultComesFromTheStyleSettings) {
-    const auto dir = std::filesystem::temp_directory_path() / "zembrik_sim_default_shapes";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zembrik_sim_default_shapes" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "data");
     EXPECT_EQ(defaultShapes(dir), dir / "data" / "centre.kblox");
