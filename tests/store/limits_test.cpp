@@ -16,7 +16,7 @@ namespace zembrik {
 namespace {
 
 constexpr const char* kGoodLine =
-    "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 x.kblox";
+    "2024-03-05T07:08:09Z 3 7 12345 23 61 100016 5 3 4 0 1 2 0 1 2 x.kblox\t0 0 10 2 1 1";
 
 // kGoodLine with its field `index` (0 the time, 1-15 the numbers, 16 the name) replaced.
 std::string withField(int index, const std::string& value) {
@@ -24,7 +24,7 @@ std::string withField(int index, const std::string& value) {
     size_t start = 0;
     for (int i = 0; i < index; ++i)
         start = line.find(' ', start) + 1;
-    const size_t end = index == 16 ? line.size() : line.find(' ', start);
+    const size_t end = line.find(index == 16 ? '\t' : ' ', start);
     return line.replace(start, end - start, value);
 }
 
@@ -139,14 +139,14 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
     };
     const auto i16 = [](int64_t v) { return static_cast<int16_t>(v); };
     const Edge kEdges[] = {
-        {"start level", [&](Replay& r, int64_t v) { r.start.level = i16(v); }, 20, 21},
-        {"hold option", [&](Replay& r, int64_t v) { r.start.holdOpt = i16(v); }, 1, 2},
-        {"clear option", [&](Replay& r, int64_t v) { r.start.quaOpt = i16(v); }, 2, 3},
-        {"climb option", [&](Replay& r, int64_t v) { r.start.clbOpt = i16(v); }, 2, 3},
+        {"start level", [&](Replay& r, int64_t v) { r.start.options.startLevel = i16(v); }, 20, 21},
+        {"hold option", [&](Replay& r, int64_t v) { r.start.options.holdOpt = i16(v); }, 1, 2},
+        {"clear option", [&](Replay& r, int64_t v) { r.start.options.quaOpt = i16(v); }, 2, 3},
+        {"climb option", [&](Replay& r, int64_t v) { r.start.options.clbOpt = i16(v); }, 2, 3},
         {"climb limit", [&](Replay& r, int64_t v) { r.start.climbLimit = i16(v); }, 3, 4},
         {"climb limit", [&](Replay& r, int64_t v) { r.start.climbLimit = i16(v); }, 1, 2},
-        {"ghost option", [&](Replay& r, int64_t v) { r.start.ghostOpt = i16(v); }, 1, 2},
-        {"next option", [&](Replay& r, int64_t v) { r.start.nextOpt = i16(v); }, 1, 2},
+        {"ghost option", [&](Replay& r, int64_t v) { r.start.options.ghostOpt = i16(v); }, 1, 2},
+        {"next option", [&](Replay& r, int64_t v) { r.start.options.nextOpt = i16(v); }, 1, 2},
         {"debug option", [&](Replay& r, int64_t v) { r.start.debugOpt = i16(v); }, 1, 2},
         {"key code", [&](Replay& r, int64_t v) { r.start.keys[8] = i16(v); }, 255, 256},
         {"next piece",
@@ -156,7 +156,7 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
          7, 8},
         {"hold used", [&](Replay& r, int64_t v) { r.start.holdUsed = i16(v); }, 1, 2},
         {"shape set name",
-         [&](Replay& r, int64_t v) { r.start.shapeName.assign(static_cast<size_t>(v), 'n'); }, 255,
+         [&](Replay& r, int64_t v) { r.start.options.shapeFile.assign(static_cast<size_t>(v), 'n'); }, 255,
          256},
         {"call count",
          [&](Replay& r, int64_t v) {
