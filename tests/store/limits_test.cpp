@@ -255,6 +255,7 @@ TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
     ASSERT_EQ(r->entries.size(), 3u);
     EXPECT_EQ(r->entries[0].code, 0);
     EXPECT_EQ(r->entries[1].code, 255);
+    rec.begin(g, 1, "x.kblox");
     rec.beforeCall(5); // a call the recording was cancelled in is not the next game's
     rec.cancel();
     rec.begin(g, 1, "x.kblox");
