@@ -156,8 +156,10 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
          7, 8},
         {"hold used", [&](Replay& r, int64_t v) { r.start.holdUsed = i16(v); }, 1, 2},
         {"shape set name",
-         [&](Replay& r, int64_t v) { r.start.options.shapeFile.assign(static_cast<size_t>(v), 'n'); }, 255,
-         256},
+         [&](Replay& r, int64_t v) {
+             r.start.options.shapeFile.assign(static_cast<size_t>(v), 'n');
+         },
+         255, 256},
         {"call count",
          [&](Replay& r, int64_t v) {
              calls(r, ReplayEntry::Kind::Calls).count = static_cast<int32_t>(v);
