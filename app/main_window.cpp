@@ -245,8 +245,12 @@ bool MainWindow::startUp() {
     const QStringList moreNotes = readMoreSettings(s_, places_.settings);
     if (QScreen* sc = screen()) {
         const QRect avail = sc->availableGeometry();
-        resize(openingClientSize(QSize(s_.clientWidth, s_.clientHeight), avail.size(), kDesign,
-                                 kDecoration));
+        const QSize saved(s_.clientWidth, s_.clientHeight);
+        QSize opening = openingClientSize(saved, avail.size(), kDesign, kDecoration);
+        // Fill, with no saved size that fits, opens as large as the screen allows.
+        if (s_.scaling != 0 && opening != saved)
+            opening = fillDesign(avail.size() - kDecoration, kDesign).area(kDesign).size();
+        resize(opening);
         move(avail.center() - rect().center());
     }
     normalSize_ = size();
@@ -604,7 +608,8 @@ void MainWindow::showDebug(bool on) {
 
 DesignPlacement MainWindow::placement() const {
     const qreal dpr = devicePixelRatio();
-    return placeDesign(toDevice(rect(), dpr).size(), kDesign);
+    const QSize client = toDevice(rect(), dpr).size();
+    return s_.scaling != 0 ? fillDesign(client, kDesign) : placeDesign(client, kDesign);
 }
 
 std::optional<QPoint> MainWindow::designPointAt(QPointF pos) const {
@@ -759,6 +764,13 @@ void MainWindow::paintDesignImage(const QRect& d, const QRegion& widgets) {
 void MainWindow::paintDesignInto(QImage& image, QPoint origin, const DesignPlacement& at,
                                  const QRect& d, const QRegion& widgets,
                                  const std::function<QPainter&()>& painter) {
+    if (!at.fill.isEmpty()) {
+        // Fill, at any factor: composed at 1x, then each device pixel takes the design pixel
+        // it shows.
+        paintDesignImage(d, widgets);
+        scaleToFill(designImg_, clientRectOf(d, at), at, image, origin);
+        return;
+    }
     const PanelsOver over = panelsOver(d);
     const bool overlaid = over.pause || over.summary || widgets.intersects(d);
     if (at.scale != 1 && overlaid) {
@@ -864,6 +876,17 @@ void MainWindow::paintEvent(QPaintEvent* e) {
     for (const QRect& r : region.intersected(area)) {
         const QRect d = designRectOf(r, at, kDesign);
         if (d.isEmpty()) continue;
+        if (!at.fill.isEmpty()) {
+            paintDesignImage(d, widgets);
+            if (direct) {
+                scaleToFill(designImg_, r, at, *direct, directOrigin);
+                continue;
+            }
+            if (scaled_.size() != area.size()) scaled_ = QImage(area.size(), QImage::Format_RGB32);
+            scaleToFill(designImg_, r, at, scaled_, -at.offset);
+            p.drawImage(r.topLeft(), scaled_, r.translated(-at.offset));
+            continue;
+        }
         if (dpr == 1.0 && direct) {
             paintDesignInto(*direct, directOrigin, at, d, widgets,
                             [&p]() -> QPainter& { return p; });
@@ -893,10 +916,13 @@ void MainWindow::paintEvent(QPaintEvent* e) {
 void MainWindow::forwardMouse(QMouseEvent* e) {
     const DesignPlacement at = placement();
     const QPointF dev = e->position() * devicePixelRatio();
-    // Widgets see the whole design pixel the pointer is in, as on a 1x window.
-    const QPointF designPos(std::floor((dev.x() - at.offset.x()) / at.scale),
-                            std::floor((dev.y() - at.offset.y()) / at.scale));
     const std::optional<QPoint> under = zembrik::designPointAt(dev, at, kDesign);
+    // Widgets see the whole design pixel the pointer is in, as on a 1x window; under Fill the
+    // one drawn under it.
+    const QPointF designPos = !at.fill.isEmpty() && under
+                                  ? QPointF(*under)
+                                  : QPointF(std::floor((dev.x() - at.offset.x()) / at.scale),
+                                            std::floor((dev.y() - at.offset.y()) / at.scale));
     QWidget* hit = under ? design_->childAt(*under) : nullptr;
     if (e->type() == QEvent::MouseMove && e->buttons() == Qt::NoButton) {
         const QCursor c = designCursor(hit, design_);
@@ -1081,6 +1107,8 @@ void MainWindow::openSettings() {
         g_, s_, style_, places_, [this](bool on) { showDebug(on); }, this);
     // The player's own choice of sound is kept, even in a run without a device.
     connect(d.muteGroup(), &QButtonGroup::idClicked, this, [this] { soundOffForRun_ = false; });
+    // Sharp or Fill places the design anew: the whole window, border included, is repainted.
+    connect(d.scalingGroup(), &QButtonGroup::idClicked, this, [this] { update(); });
     d.exec();
     updateDesign();
 }

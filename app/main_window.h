@@ -50,7 +50,9 @@ struct ShellServices {
 // draws.
 //
 // Everything the player sees is laid out in one 640 x 480 design, and the window shows that
-// design at the largest whole scale its client area allows, centred on black (render/scale.h).
+// design at the largest whole scale its client area allows, centred on black (render/scale.h);
+// with Fill scaling chosen, at the largest size that fits at any factor, each device pixel the
+// design pixel a click there maps to.
 // The design is two layers, composed afresh for every paint: the frame images (frame_.window,
 // the well p2 at (216, 16), the delay bar at (216, 472)), and on top of them the widgets that are
 // children of designSurface(): the title, the menu panel, the read-outs, the debug read-out.

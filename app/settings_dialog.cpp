@@ -110,8 +110,8 @@ void markChosen(QAbstractButton* b, bool chosen) {
 
 // A pair of switches on a dark grey panel. Each button is as large as its text needs in bold,
 // so choosing one never makes its text run out of its box.
-QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const char* first,
-                     const char* second) {
+QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const QString& first,
+                     const QString& second) {
     auto* panel = new QWidget(parent);
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, kDarkGrey);
@@ -119,10 +119,10 @@ QWidget* optionPanel(QWidget* parent, int x, int y, QButtonGroup* group, const c
     pal.setColor(QPalette::ButtonText, Qt::white);
     panel->setPalette(pal);
     panel->setAutoFillBackground(true);
-    const char* texts[2] = {first, second};
+    const QString texts[2] = {first, second};
     QSize need(57, 17);
     for (int k = 0; k < 2; ++k) {
-        auto* b = new QRadioButton(QLatin1String(texts[k]), panel);
+        auto* b = new QRadioButton(texts[k], panel);
         QFont f = consoleFont(9);
         f.setBold(true);
         b->setFont(f);
@@ -212,11 +212,13 @@ void SettingsDialog::build() {
 
     optMut_ = new QButtonGroup(this);
     optMut_->setObjectName(QStringLiteral("optMut"));
-    QWidget* picture2 = optionPanel(this, 0, 0, optMut_, "NOISY", "quiet");
+    QWidget* picture2 =
+        optionPanel(this, 0, 0, optMut_, QStringLiteral("NOISY"), QStringLiteral("quiet"));
     picture2->setObjectName(QStringLiteral("Picture2"));
     optdbg_ = new QButtonGroup(this);
     optdbg_->setObjectName(QStringLiteral("optdbg"));
-    QWidget* picture1 = optionPanel(this, 0, 0, optdbg_, "ENJOY", "debug");
+    QWidget* picture1 =
+        optionPanel(this, 0, 0, optdbg_, QStringLiteral("ENJOY"), QStringLiteral("debug"));
     picture1->setObjectName(QStringLiteral("Picture1"));
     if (auto* b = optMut_->button(g_.muteOpt != 0 ? 1 : 0)) b->setChecked(true);
     if (auto* b = optdbg_->button(g_.debugOpt != 0 ? 1 : 0)) b->setChecked(true);
@@ -226,6 +228,24 @@ void SettingsDialog::build() {
         g_.debugOpt = static_cast<int16_t>(k);
         if (showDebug_) showDebug_(k != 0);
     });
+
+    optScale_ = new QButtonGroup(this);
+    optScale_->setObjectName(QStringLiteral("optScale"));
+    QWidget* picture4 = optionPanel(this, 0, 0, optScale_, tr("Sharp"), tr("Fill"));
+    picture4->setObjectName(QStringLiteral("Picture4"));
+    const QString scalingTip =
+        tr("How the game fills its window. Sharp: in whole steps (2x, 3x ...), every pixel a "
+           "sharp square, with black around. Fill: as large as the window allows, at any size.");
+    picture4->setToolTip(scalingTip);
+    if (auto* b = optScale_->button(s_.scaling != 0 ? 1 : 0)) b->setChecked(true);
+    connect(optScale_, &QButtonGroup::idClicked, this,
+            [this](int k) { s_.scaling = static_cast<int16_t>(k); });
+    auto* scalingLabel = new QLabel(tr("window\nscaling"), this);
+    scalingLabel->setObjectName(QStringLiteral("lblScale"));
+    scalingLabel->setFont(consoleFont(8.25));
+    scalingLabel->setPalette(white);
+    scalingLabel->setToolTip(scalingTip);
+    scalingLabel->resize(scalingLabel->sizeHint());
 
     // Below the note, in two lines: the dialog is narrow.
     pauseOnFocusLoss_ = new QCheckBox(QStringLiteral("Pause when the window\nloses focus"), this);
@@ -263,6 +283,9 @@ void SettingsDialog::build() {
     picture2->move(16, y);
     picture1->move(std::max(104, picture2->geometry().right() + 23), y);
     y += std::max(picture1->height(), picture2->height()) + 7;
+    picture4->move(16, y);
+    scalingLabel->move(picture1->x(), y + (picture4->height() - scalingLabel->height()) / 2);
+    y += std::max(picture4->height(), scalingLabel->height()) + 7;
 
     // The note keeps the plain label look: black text on light grey, in the largest size of
     // the default font that fits its box.

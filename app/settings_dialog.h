@@ -57,6 +57,7 @@ class SettingsDialog : public QDialog {
     QLabel* styleLabel() const { return lblsty_; }
     QButtonGroup* muteGroup() const { return optMut_; }
     QButtonGroup* debugGroup() const { return optdbg_; }
+    QButtonGroup* scalingGroup() const { return optScale_; }
     QPushButton* okButton() const { return Command1_; }
     QCheckBox* pauseOnFocusLossBox() const { return pauseOnFocusLoss_; }
 
@@ -83,6 +84,7 @@ class SettingsDialog : public QDialog {
     QListWidget* File2_ = nullptr;          // the block styles (*.style) of the data folder
     QButtonGroup* optMut_ = nullptr;        // sound on / quiet (muteOpt)
     QButtonGroup* optdbg_ = nullptr;        // debug mode off / on (debugOpt)
+    QButtonGroup* optScale_ = nullptr;      // Sharp / Fill (option_more.000 line 12)
     QCheckBox* pauseOnFocusLoss_ = nullptr; // option_more.000 line 1
     QPushButton* Command1_ = nullptr;       // Command1: "OK", closes the dialog
     bool selectedByPress_ = false;          // the last mouse press changed a list's selection

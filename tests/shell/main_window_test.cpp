@@ -825,6 +825,34 @@ TEST_F(ScaledWindowTest, AfterAboutAClickLandsWhereItIsMade) {
     EXPECT_EQ(g().curLevel, 12);
 }
 
+// Fill at a fractional factor: every pixel of the window shows the design pixel a click
+// there reaches, and a click reaches the widget drawn under it.
+TEST_F(ScaledWindowTest, FillShowsAndClicksTheSameDesignPixel) {
+    startUp();
+    w->resize(640, 480);
+    const QImage design = screen();
+    w->settings().scaling = 1;
+    w->resize(1000, 700);
+    const DesignPlacement at = w->placement();
+    ASSERT_EQ(at.fill, QSize(933, 700));
+    const QImage shot = screen();
+    for (int y = 0; y < 700; ++y)
+        for (int x = 0; x < 1000; ++x) {
+            const std::optional<QPoint> p = w->designPointAt(QPointF(x + 0.5, y + 0.5));
+            if (!p) {
+                ASSERT_EQ(shot.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+                continue;
+            }
+            ASSERT_EQ(shot.pixel(x, y), design.pixel(*p)) << x << "," << y;
+        }
+    for (const int level : {3, 12, 19}) {
+        const QWidget* b = w->menu()->levelButton(level);
+        const QRect d(b->mapTo(w->designSurface(), QPoint()), b->size());
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, clientRectOf(d, at).center());
+        EXPECT_EQ(g().curLevel, level);
+    }
+}
+
 TEST_F(ScaledWindowTest, ADoubledFrameIsTheSameFrameWithEveryPixelDoubled) {
     startUp();
     w->showDebug(true);
