@@ -156,9 +156,10 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
 
 MainWindow::MainWindow(const Places& places, ShellServices services)
     : places_(places), services_(std::move(services)),
-      replays_(rnd_, services_.seeds,
-               QFile::encodeName(QDir(places_.playerData).filePath("replays")).toStdString()),
-      rules_{host_, replays_.recorder().random(), replays_.recorder().seeds()} {
+      replays_(rnd_, services_.seeds, places_.replaysFolder()), rules_{
+                                                                    host_,
+                                                                    replays_.recorder().random(),
+                                                                    replays_.recorder().seeds()} {
     setMinimumSize(kDesign);
     resize(kDesign);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -447,8 +448,7 @@ void MainWindow::topOut() {
 }
 
 std::string MainWindow::recordsPath() const {
-    return QFile::encodeName(QDir(places_.playerData).filePath(QStringLiteral("records.000")))
-        .toStdString();
+    return places_.recordsFile();
 }
 
 void MainWindow::recordFinishedGame(int64_t endTime) {
@@ -458,9 +458,7 @@ void MainWindow::recordFinishedGame(int64_t endTime) {
                   g_.stepsPlayed, g_.keysPressed);
     // Neither a damaged nor an unwritable records file stops the game: the player is told on
     // standard error and the summary still shows this game.
-    if (o.unreadable > 0)
-        std::fprintf(stderr, "zembrik: %s: %d line(s) could not be read; kept as they are\n",
-                     path.c_str(), o.unreadable);
+    if (!o.notice.empty()) std::fprintf(stderr, "zembrik: %s\n", o.notice.c_str());
     if (!o.error.empty()) std::fprintf(stderr, "zembrik: %s\n", o.error.c_str());
     lastGame_ = o.game;
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -17,6 +19,8 @@ namespace zembrik {
 namespace {
 
 constexpr std::streamoff kMaxReadBytes = 4 << 20;
+// Far longer than any line this program writes (fifteen numbers, a time and a file name).
+constexpr size_t kMaxRecordLineBytes = 4096;
 
 // A field of digits only, at most 18 of them, as a number; nothing otherwise.
 std::optional<int64_t> wholeNumber(std::string_view field) {
@@ -39,23 +43,6 @@ bool validStamp(std::string_view s) {
     const auto two = [&s](size_t at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); };
     return two(5) >= 1 && two(5) <= 12 && two(8) >= 1 && two(8) <= 31 && two(11) <= 23 &&
            two(14) <= 59 && two(17) <= 60;
-}
-
-// The lines of text with their line ends (CR LF, or a lone LF) taken off. A last line without
-// a line end is a line too.
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last) end = text.size();
-        size_t stop = end;
-        if (!last && stop > start && text[stop - 1] == '\r') --stop;
-        lines.emplace_back(text, start, stop - start);
-        start = last ? end : end + 1;
-    }
-    return lines;
 }
 
 std::string number(int64_t v) {
@@ -228,7 +215,7 @@ RecordsFile readRecords(const std::string& path) {
     const PathKind kind = pathKind(path);
     if (kind == PathKind::Missing) return out;
     if (kind == PathKind::Other) {
-        out.error = path + ": not a plain file";
+        out.error = path + ": " + describePath(path) + ", not a plain file";
         return out;
     }
     std::ifstream in(path, std::ios::binary);
@@ -236,37 +223,70 @@ RecordsFile readRecords(const std::string& path) {
         out.error = path + ": cannot be opened";
         return out;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) {
+    // The file is read whole, a piece at a time, keeping the newest lines that fit in
+    // kMaxReadBytes. A line longer than any record (NUL bytes written by a crash, a file
+    // copied over it) is left out and counted, so it can neither push the good lines out
+    // nor hide them.
+    std::deque<std::string> kept;
+    size_t keptBytes = 0;
+    std::string line;
+    bool tooLong = false, first = true;
+    const auto endLine = [&](bool withLineEnd) {
+        if (tooLong) {
+            ++out.damaged;
+        } else {
+            if (withLineEnd && !line.empty() && line.back() == '\r') line.pop_back();
+            if (first) {
+                // An editor may have put byte-order marks in front: they are not part of the
+                // first line. All of them go, or a second one would be written back as the
+                // line's start and then read as a mark the next time, changing a kept line.
+                std::string_view rest = line;
+                while (withoutByteOrderMark(rest).size() < rest.size())
+                    rest = withoutByteOrderMark(rest);
+                line.erase(0, line.size() - rest.size());
+            }
+            keptBytes += line.size() + 2;
+            kept.push_back(std::move(line));
+            while (keptBytes > static_cast<size_t>(kMaxReadBytes)) {
+                keptBytes -= kept.front().size() + 2;
+                kept.pop_front();
+            }
+        }
+        line.clear();
+        tooLong = false;
+        first = false;
+    };
+    std::vector<char> buffer(64 * 1024);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        const auto got = static_cast<size_t>(in.gcount());
+        for (size_t at = 0; at < got;) {
+            const void* nl = std::memchr(buffer.data() + at, '\n', got - at);
+            const size_t stop =
+                nl ? static_cast<size_t>(static_cast<const char*>(nl) - buffer.data()) : got;
+            if (!tooLong) {
+                line.append(buffer.data() + at, stop - at);
+                if (line.size() > kMaxRecordLineBytes + 1) {
+                    tooLong = true;
+                    line.clear();
+                    line.shrink_to_fit();
+                }
+            }
+            at = stop;
+            if (nl) {
+                endLine(true);
+                ++at;
+            }
+        }
+    }
+    if (in.bad()) {
         out.error = path + ": cannot be read";
         return out;
     }
-    const std::streamoff from = size > kMaxReadBytes ? size - kMaxReadBytes : 0;
-    in.seekg(from);
-    std::string text(static_cast<size_t>(size - from), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.gcount() != static_cast<std::streamsize>(text.size())) {
-        out.error = path + ": cannot be read";
-        return out;
-    }
-    // Started inside a line: that part of an old line is dropped with the older lines.
-    if (from > 0) {
-        const size_t nl = text.find('\n');
-        text.erase(0, nl == std::string::npos ? text.size() : nl + 1);
-    }
-    // An editor may have put byte-order marks in front: they are not part of the first line.
-    // All of them go, or a second one would be written back as the line's start and then
-    // read as a mark the next time, changing a kept line.
-    if (from == 0) {
-        std::string_view rest = text;
-        while (withoutByteOrderMark(rest).size() < rest.size())
-            rest = withoutByteOrderMark(rest);
-        text.erase(0, text.size() - rest.size());
-    }
-    out.lines = splitLines(text);
-    for (const std::string& line : out.lines) {
-        if (auto r = parseRecordLine(line))
+    if (!line.empty() || tooLong) endLine(false);
+    out.lines.assign(std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
+    for (const std::string& l : out.lines) {
+        if (auto r = parseRecordLine(l))
             out.records.push_back(std::move(*r));
         else
             ++out.unreadable;
@@ -320,13 +340,58 @@ std::string recordsText(const std::vector<std::string>& old, const std::string& 
     return out;
 }
 
+namespace {
+
+// What the rewrite did with the lines it could not read, in words; "" when there were none.
+std::string linesNotice(const std::string& path, const RecordsFile& file) {
+    std::string out;
+    if (file.unreadable > 0) {
+        // The rewrite keeps the newest lines, readable or not; count the unreadable ones left.
+        const size_t keep = kMaxRecordLines - 1;
+        const size_t first = file.lines.size() > keep ? file.lines.size() - keep : 0;
+        int stay = 0;
+        for (size_t i = first; i < file.lines.size(); ++i)
+            stay += parseRecordLine(file.lines[i]) ? 0 : 1;
+        out = std::to_string(file.unreadable) + " line(s) could not be read";
+        if (stay == file.unreadable)
+            out += "; kept as they are";
+        else
+            out += "; " + std::to_string(stay) + " kept as they are, " +
+                   std::to_string(file.unreadable - stay) + " left out with the oldest lines";
+    }
+    if (file.damaged > 0) {
+        if (!out.empty()) out += "; ";
+        out += std::to_string(file.damaged) + " damaged line(s) over " +
+               std::to_string(kMaxRecordLineBytes) + " bytes left out";
+    }
+    return out.empty() ? out : path + ": " + out;
+}
+
+} // namespace
+
 RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t steps,
                          int32_t keys) {
     RecordsOutcome out;
     out.game.record = r;
     out.game.steps = steps;
     out.game.keys = keys;
-    const RecordsFile file = readRecords(path);
+    if (path.empty()) {
+        out.game.newBest = r.finished;
+        out.game.hasBest = r.finished;
+        out.game.best = r;
+        out.error = "records.000 is not kept: there is no folder for the player's files (HOME "
+                    "is not set)";
+        return out;
+    }
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string made = makePlayerFolders(folder);
+    // Held until the new file is in place: another instance ending a game waits here, then
+    // reads the file with this game's line in it.
+    const FolderLock lock(made.empty() ? folder : std::string());
+    RecordsFile file = readRecords(path);
+    if (file.error.empty() && pathKind(path) == PathKind::LinkToPlainFile && file.records.empty() &&
+        (!file.lines.empty() || file.damaged > 0))
+        file.error = path + ": is a link to a file in which no line reads as a record";
     out.unreadable = file.unreadable;
     const std::optional<GameRecord> before = bestOf(file.records, r);
     out.game.newBest = r.finished && (!before || betterResult(r, *before));
@@ -336,10 +401,10 @@ RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t s
         out.error = file.error + "; the game was not added to it";
         return out;
     }
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    out.error = makePlayerFolders(folder);
+    out.error = made;
     if (out.error.empty())
         out.error = writeFileSafely(path, recordsText(file.lines, recordLine(r)));
+    if (out.error.empty()) out.notice = linesNotice(path, file);
     return out;
 }
 

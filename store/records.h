@@ -68,12 +68,13 @@ struct RecordsFile {
     std::vector<std::string> lines;
     std::vector<GameRecord> records; // the readable lines, oldest first
     int unreadable = 0;              // lines kept as they are but skipped
-    std::string error;               // the file is there but cannot be read: never rewrite it
+    int damaged = 0;   // lines longer than any record (NUL bytes, binary data): left out
+    std::string error; // the file is there but cannot be read: never rewrite it
 };
 
 // Reads records.000. A missing file is an empty one. Lines end in CR LF (a lone LF is taken
-// too); a byte-order mark in front is dropped. Only the newest 4 MiB of an oversized file are
-// read.
+// too); a byte-order mark in front is dropped. The whole file is read; lines over 4096 bytes
+// are left out and counted as damaged, and of the rest only the newest 4 MiB are kept.
 RecordsFile readRecords(const std::string& path);
 
 // The best finished record of the same kind as `like`; nothing when there is none.
@@ -104,15 +105,18 @@ struct FinishedGame {
 // What adding a finished game to records.000 did.
 struct RecordsOutcome {
     FinishedGame game;
-    int unreadable = 0; // lines of the file that could not be read (kept, skipped)
+    int unreadable = 0; // lines of the file that could not be read (skipped)
+    std::string notice; // what became of unreadable and damaged lines, for a message; or ""
     std::string error;  // why the file was not written; "" when it was
 };
 
 // Reads records.000 at path, works out the best of the game's kind, and rewrites the file
 // through the safe writer with the game's line added, creating the folder when it is missing.
-// A file that is there but cannot be read is left alone (rewriting it would lose it); the
-// best then counts this game only. `keys` is the game keys pressed, for the summary. Never
-// throws.
+// The folder's lock (FolderLock) is held from the read to the rename, so two games ending
+// together each add their line. A file that is there but cannot be read is left alone
+// (rewriting it would lose it), and so is a link to a file in which no line reads as a
+// record (a file of the player's own behind the link); the best then counts this game only.
+// `keys` is the game keys pressed, for the summary. Never throws.
 RecordsOutcome addRecord(const std::string& path, const GameRecord& r, int32_t steps,
                          int32_t keys = 0);
 

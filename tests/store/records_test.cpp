@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "temp_dir.h"
@@ -187,6 +189,118 @@ TEST_F(RecordsFileTest, TheFileIsReplacedWholeAndOneThatCannotBeReadIsLeftAlone)
     EXPECT_TRUE(o.game.newBest);
     EXPECT_EQ(o.game.best.score, r.score);
     EXPECT_TRUE(fs::is_directory(path()));
+}
+
+// A damaged tail (NUL bytes left by a crash, a long run of binary data) is left out; the good
+// lines before it, and after it, stay.
+TEST_F(RecordsFileTest, ADamagedTailLosesNoGoodLine) {
+    std::string good;
+    GameRecord r = sample();
+    for (int i = 0; i < 50; ++i) {
+        r.score = 1000 + i;
+        good += recordLine(r) + "\r\n";
+    }
+    const struct {
+        const char* what;
+        std::string tail;
+    } tails[] = {
+        {"4.5 MiB of NUL bytes", std::string(9u << 19, '\0')},
+        {"one 6 MiB line", std::string(6u << 20, 'x') + "\r\n"},
+        {"NUL bytes, then good lines", std::string(5u << 20, '\0') + "\n" + good},
+    };
+    for (const auto& t : tails) {
+        put(path(), good + t.tail);
+        r.score = 5;
+        const RecordsOutcome o = addRecord(path(), r, 1);
+        EXPECT_EQ(o.error, "") << t.what;
+        EXPECT_NE(o.notice.find("1 damaged line(s) over 4096 bytes left out"), std::string::npos)
+            << t.what << ": " << o.notice;
+        EXPECT_EQ(o.game.best, 1049) << t.what;
+        const RecordsFile f = readRecords(path());
+        const size_t goodLines = t.tail.find("\n2024") != std::string::npos ? 100 : 50;
+        EXPECT_EQ(f.records.size(), goodLines + 1) << t.what;
+        EXPECT_EQ(f.damaged, 0) << t.what;
+        EXPECT_EQ(f.records.front().score, 1000) << t.what;
+        EXPECT_EQ(f.records.back(), r) << t.what;
+    }
+}
+
+// The message after a game says how many unreadable lines stay and how many went with the
+// oldest lines, as the file shows afterwards.
+TEST_F(RecordsFileTest, TheNoticeSaysWhatHappenedToUnreadableLines) {
+    std::string old;
+    GameRecord r = sample();
+    for (int i = 0; i < 2000; ++i)
+        old += "note " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 10; ++i)
+        old += recordLine(r) + "\r\n";
+    put(path(), old);
+    const RecordsOutcome o = addRecord(path(), r, 1);
+    EXPECT_EQ(o.unreadable, 2000);
+    EXPECT_EQ(o.notice, path() + ": 2000 line(s) could not be read; 989 kept as they are, " +
+                            "1011 left out with the oldest lines");
+    EXPECT_EQ(readRecords(path()).unreadable, 989);
+    // All kept: the message says so.
+    put(path(), "note\r\n" + recordLine(r) + "\r\n");
+    EXPECT_EQ(addRecord(path(), r, 1).notice,
+              path() + ": 1 line(s) could not be read; kept as they are");
+    put(path(), recordLine(r) + "\r\n");
+    EXPECT_EQ(addRecord(path(), r, 1).notice, "");
+}
+
+// records.000 as a link: written through to a records file, never to a file of the player's
+// that does not read as one.
+TEST_F(RecordsFileTest, ALinkToAFileThatIsNotRecordsIsNeverRewritten) {
+    const GameRecord r = sample();
+    const std::string notes = dir_ + "/notes.txt";
+    put(notes, "shopping: eggs, milk\r\nphone the plumber\r\n");
+    fs::create_directories(fs::path(path()).parent_path());
+    fs::create_symlink(notes, path());
+    const RecordsOutcome o = addRecord(path(), r, 1);
+    EXPECT_NE(o.error.find("no line reads as a record"), std::string::npos) << o.error;
+    EXPECT_EQ(read(notes), "shopping: eggs, milk\r\nphone the plumber\r\n");
+    EXPECT_TRUE(o.game.newBest);
+    // A link to records (one damaged line among them) and a link to an empty file are records.
+    const std::string elsewhere = dir_ + "/kept.000";
+    for (const std::string& text : {recordLine(r) + "\r\nnote\r\n", std::string()}) {
+        put(elsewhere, text);
+        fs::remove(path());
+        fs::create_symlink(elsewhere, path());
+        EXPECT_EQ(addRecord(path(), r, 1).error, "");
+        EXPECT_EQ(read(elsewhere), text + recordLine(r) + "\r\n");
+        EXPECT_TRUE(fs::is_symlink(path()));
+    }
+}
+
+// Two instances ending games together: each reads, adds its line and writes; none is lost.
+TEST_F(RecordsFileTest, GamesEndingTogetherInTwoProgramsLoseNoLine) {
+    constexpr int kPrograms = 4, kGames = 25;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kPrograms; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            GameRecord r = sample();
+            int failed = 0;
+            for (int i = 0; i < kGames; ++i) {
+                r.score = p * 1000 + i;
+                failed += addRecord(path(), r, 1).error.empty() ? 0 : 1;
+            }
+            std::_Exit(failed);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const RecordsFile f = readRecords(path());
+    EXPECT_EQ(f.records.size(), static_cast<size_t>(kPrograms * kGames));
+    std::set<int64_t> scores;
+    for (const GameRecord& r : f.records)
+        scores.insert(r.score);
+    EXPECT_EQ(scores.size(), static_cast<size_t>(kPrograms * kGames));
 }
 
 // Replays of games that set a best are kept: which games those were, and their file stems.
