@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -84,12 +85,15 @@ SavedReplay saveReplayFile(const std::string& folder, const std::string& stem,
     SavedReplay out;
     out.error = makePlayerFolders(folder);
     if (!out.error.empty()) return out;
+    // Another instance may end a game in the same second: the lock orders the two, and each
+    // name is taken only where nothing is, so neither replaces the other's file.
+    const FolderLock lock(folder);
     // A thousand games in one second cannot happen; the bound only keeps the loop finite.
     for (int64_t n = 1; n <= 1000; ++n) {
         const std::string name = replayFileName({stem, n});
-        const std::string path = folder + "/" + name;
-        if (pathKind(path) != PathKind::Missing) continue;
-        out.error = writeFileSafely(path, bytes);
+        const NewFile made = writeNewFileSafely(folder + "/" + name, bytes);
+        if (made.taken) continue;
+        out.error = made.error;
         if (out.error.empty()) out.fileName = name;
         return out;
     }
@@ -98,14 +102,30 @@ SavedReplay saveReplayFile(const std::string& folder, const std::string& stem,
 }
 
 std::string pruneReplays(const std::string& folder, size_t keep,
-                         const std::function<bool(const std::string&)>& keepAlways) {
-    const std::vector<std::string> files = listReplays(folder);
-    if (files.size() <= keep) return {};
-    const size_t oldest = files.size() - keep; // files before this index are not the newest
+                         const std::function<bool(const std::string&)>& keepAlways,
+                         const std::string& justWritten) {
+    const FolderLock lock(folder);
+    // Oldest first by when each file was written, a time later than now counting as now,
+    // then by name: names from a clock that was ahead, or files copied from another
+    // machine, do not make the games played since look old.
+    const std::vector<std::string> names = listReplays(folder);
+    if (names.size() <= keep) return {};
+    const std::time_t now = std::time(nullptr);
+    std::vector<std::pair<std::time_t, size_t>> order;
+    order.reserve(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        struct stat st {};
+        const std::string path = folder + "/" + names[i];
+        const std::time_t written = ::stat(path.c_str(), &st) == 0 ? st.st_mtime : now;
+        order.emplace_back(std::min(written, now), i);
+    }
+    std::sort(order.begin(), order.end());
+    const size_t oldest = names.size() - keep; // files before this index are not the newest
     std::string error;
-    for (size_t i = 0; i < oldest; ++i) {
-        if (keepAlways && keepAlways(files[i])) continue;
-        const std::string path = folder + "/" + files[i];
+    for (size_t k = 0; k < oldest; ++k) {
+        const std::string& name = names[order[k].second];
+        if (name == justWritten || (keepAlways && keepAlways(name))) continue;
+        const std::string path = folder + "/" + name;
         if (::unlink(path.c_str()) != 0 && errno != ENOENT && error.empty())
             error = path + ": cannot be deleted (" + std::strerror(errno) + ")";
     }

@@ -32,7 +32,8 @@ std::string replayFileName(const ReplayName& n);
 std::vector<std::string> listReplays(const std::string& folder);
 
 // Writes a finished game's file into folder (made when missing) as stem.zrp, or stem-2.zrp,
-// stem-3.zrp ... when games ended in the same second. Returns the file name written, or an
+// stem-3.zrp ... when games ended in the same second, taking the first name free with the
+// folder locked; a file already there is never replaced. Returns the file name written, or an
 // error that names the file.
 struct SavedReplay {
     std::string fileName;
@@ -42,9 +43,11 @@ SavedReplay saveReplayFile(const std::string& folder, const std::string& stem,
                            const std::string& bytes);
 
 // Deletes replay files of folder, oldest first, until the `keep` newest remain besides those
-// for which keepAlways(file name) is true. Returns an error naming a file that could not be
-// deleted, empty when all went well.
+// for which keepAlways(file name) is true and the file justWritten (the game just played).
+// Age is the time the file was last written (a time later than now counts as now), then the
+// name. Returns an error naming a file that could not be deleted, empty when all went well.
 std::string pruneReplays(const std::string& folder, size_t keep,
-                         const std::function<bool(const std::string&)>& keepAlways);
+                         const std::function<bool(const std::string&)>& keepAlways,
+                         const std::string& justWritten = {});
 
 } // namespace zembrik

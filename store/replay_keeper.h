@@ -27,9 +27,10 @@ BestReplays bestsFromRecords(std::string recordsPath);
 class ReplayKeeper {
   public:
     // rng and seeds: the game's own (see ReplayRecorder). folder: the replays folder, made
-    // when the first replay is written.
-    ReplayKeeper(Random& rng, SeedSource& seeds, std::string folder)
-        : recorder_(rng, seeds), folder_(std::move(folder)) {}
+    // when the first replay is written; empty when there is no player's folder (nothing is
+    // written then). The file thread starts by removing the temporary files a killed program
+    // left in it and beside it (records.000's).
+    ReplayKeeper(Random& rng, SeedSource& seeds, std::string folder);
 
     ReplayRecorder& recorder() { return recorder_; }
     const std::string& folder() const { return folder_; }

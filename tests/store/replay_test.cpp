@@ -9,6 +9,8 @@
 #include <memory>
 #include <set>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "engine/keys.h"
@@ -614,6 +616,88 @@ TEST_F(ReplayFolder, TheBestsAreTheOnesRecordsSays) {
     EXPECT_EQ(pruneReplays(dir, 100, bestsFromRecords(dir + "/records.000")), "");
     EXPECT_EQ(names().size(), 100u);
     EXPECT_EQ(names().count(replayStem(t0 + 3600) + ".zrp"), 1u);
+}
+
+// records.000 there but unreadable cannot say which games set a best: every replay stays.
+TEST_F(ReplayFolder, UnreadableRecordsKeepEveryReplay) {
+    for (int i = 0; i < 130; ++i)
+        touch(replayStem(1796710517 + i) + ".zrp");
+    const std::string records = dir + "/records.000";
+    const auto kept = [&] {
+        EXPECT_EQ(pruneReplays(dir, 100, bestsFromRecords(records)), "");
+        size_t n = 0;
+        for (const std::string& name : names())
+            n += parseReplayName(name) ? 1 : 0;
+        return n;
+    };
+    fs::create_symlink(dir + "/nowhere/records.000", records); // a drive not mounted
+    EXPECT_EQ(kept(), 130u);
+    fs::remove(records);
+    fs::create_directory(records);
+    EXPECT_EQ(kept(), 130u);
+}
+
+// The game just played is never pruned, and age is when a file was written: names from a
+// clock that was ahead, or copied from another machine, do not push out the games since.
+TEST_F(ReplayFolder, PruningKeepsTheGameJustPlayedAndGoesByWhenFilesWereWritten) {
+    const std::time_t now = std::time(nullptr);
+    const auto at = [&](const std::string& name, std::time_t written) {
+        touch(name);
+        const struct timeval tv[2] = {{written, 0}, {written, 0}};
+        ASSERT_EQ(::utimes((dir + "/" + name).c_str(), tv), 0);
+    };
+    // 120 games copied in yesterday, named in 2030.
+    for (int i = 0; i < 120; ++i)
+        at(replayStem(1893456000 + i) + ".zrp", now - 86400 + i);
+    // Ten games played since, the last one just now; and one written "in the future".
+    for (int i = 0; i < 10; ++i)
+        at(replayStem(now - 600 + i * 60) + ".zrp", now - 600 + i * 60);
+    at(replayStem(1893457000) + ".zrp", now + 86400);
+    const std::string justPlayed = replayStem(now) + "-2.zrp";
+    at(justPlayed, now);
+    EXPECT_EQ(pruneReplays(dir, 20, {}, justPlayed), "");
+    const std::set<std::string> left = names();
+    EXPECT_EQ(left.size(), 20u);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(left.count(replayStem(now - 600 + i * 60) + ".zrp"), 1u) << i;
+    EXPECT_EQ(left.count(justPlayed), 1u);
+    EXPECT_EQ(left.count(replayStem(1893456000 + 119) + ".zrp"), 1u);
+    EXPECT_EQ(left.count(replayStem(1893456000) + ".zrp"), 0u);
+    // Even when it is the oldest by every measure, the game just played stays.
+    at(justPlayed, now - 10 * 86400);
+    EXPECT_EQ(pruneReplays(dir, 5, {}, justPlayed), "");
+    EXPECT_EQ(names().count(justPlayed), 1u);
+    EXPECT_EQ(names().size(), 6u);
+}
+
+// Two programs saving games that ended in the same second: every replay is kept whole.
+TEST_F(ReplayFolder, GamesSavedTogetherInTwoProgramsAreAllKept) {
+    constexpr int kPrograms = 4, kGames = 10;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kPrograms; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int failed = 0;
+            for (int i = 0; i < kGames; ++i) {
+                const std::string bytes(2000 + p * 100 + i, static_cast<char>('a' + p));
+                failed += saveReplayFile(dir, "20261208T061517Z", bytes).error.empty() ? 0 : 1;
+            }
+            std::_Exit(failed);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::set<std::string> contents;
+    for (const std::string& name : listReplays(dir))
+        contents.insert(read(dir + "/" + name));
+    EXPECT_EQ(listReplays(dir).size(), static_cast<size_t>(kPrograms * kGames));
+    EXPECT_EQ(contents.size(), static_cast<size_t>(kPrograms * kGames));
+    EXPECT_EQ(names().size(), static_cast<size_t>(kPrograms * kGames)) << "no temporary file";
 }
 
 } // namespace
