@@ -10,8 +10,11 @@
 #include "app/main_window.h"
 #include "app/message_alerts.h"
 #include "app/real_clock.h"
+#include "store/safe_file.h"
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a write fail, reported like a full disk, instead of ending us.
+    zembrik::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     // The desktop entry zembrik.desktop names this program; its icon is also built in, so a
     // portable folder shows it too.

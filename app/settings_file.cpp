@@ -21,6 +21,11 @@ namespace zembrik {
 
 namespace {
 
+// Without a settings folder (no home folder) nothing is written: never a relative path.
+QString noSettingsFolder() {
+    return QStringLiteral("the settings are not kept: there is no home folder (HOME is not set)");
+}
+
 constexpr qint64 kMaxFileBytes = 1 << 20; // settings files are a few dozen bytes
 
 // One integer of a settings file: where it lives, its name in notes, its range and default.
@@ -300,6 +305,15 @@ int16_t readSoundSetting(const Places& places) {
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places) {
     QStringList notes;
     std::vector<std::string> kept;
+    // A program ended between writing a settings file and renaming it leaves its temporary
+    // file: gone at the next start.
+    if (!places.settings.isEmpty())
+        removeStaleTemporaries(
+            QFile::encodeName(places.settings).toStdString(), [](std::string_view name) {
+                return name == "option_more.000" ||
+                       std::find(std::begin(kSettingsFiles), std::end(kSettingsFiles), name) !=
+                           std::end(kSettingsFiles);
+            });
 
     if (readInts(g, kKeySlots, places, "option_key.000", notes)) kept.push_back("option_key.000");
 
@@ -376,6 +390,7 @@ QByteArray keyFileText(const Game& g) {
 
 QString writeSettings(const Game& g, const Settings& s, const Places& places) {
     QStringList errors;
+    if (places.settings.isEmpty()) return noSettingsFolder();
     if (const QString err = makePlayerFolder(places.settings); !err.isEmpty()) return err;
     for (const auto& [name, bytes] : settingsFiles(g, s))
         if (const QString err = writeSettingsFile(places.settings, name, bytes, s); !err.isEmpty())
@@ -418,6 +433,7 @@ QByteArray moreFileText(const Settings& s) {
 }
 
 QString writeMoreSettings(const Settings& s, const QString& settingsDir) {
+    if (settingsDir.isEmpty()) return noSettingsFolder();
     if (const QString err = makePlayerFolder(settingsDir); !err.isEmpty()) return err;
     return writeSettingsFile(settingsDir, "option_more.000", moreFileText(s), s);
 }

@@ -1,13 +1,19 @@
 // The one safe writer of the player's files: temporary file, checked flush, rename.
 #include "store/safe_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -106,8 +112,16 @@ PathKind pathKind(const std::string& path) {
     return S_ISREG(st.st_mode) ? PathKind::LinkToPlainFile : PathKind::Other;
 }
 
-std::string writeFileSafely(const std::string& path, std::string_view bytes) {
+namespace {
+
+// The safe writer. With `fresh`, only a missing file is written, and the name is taken with
+// link(), which fails when another writer took it first (*taken is then set).
+std::string writeSafely(const std::string& path, std::string_view bytes, bool fresh, bool* taken) {
     if (path.empty()) return "a file without a name cannot be written";
+    if (fresh && pathKind(path) != PathKind::Missing) {
+        *taken = true;
+        return path + ": is there already";
+    }
     std::string target = path;
     mode_t mode = 0;
     struct stat old {};
@@ -157,7 +171,25 @@ std::string writeFileSafely(const std::string& path, std::string_view bytes) {
         return fail("cannot write");
     }
     if (::close(fd) != 0) return fail("cannot write");
-    if (::rename(tmp.c_str(), target.c_str()) != 0) return fail("cannot replace");
+    if (fresh) {
+        if (::link(tmp.c_str(), target.c_str()) == 0) {
+            ::unlink(tmp.c_str());
+        } else if (errno == EEXIST) {
+            *taken = true;
+            return fail("cannot be made");
+        } else {
+            // A file system without hard links: a rename, checked just before. The folder's
+            // lock, held by every writer of new names, keeps the two steps together there.
+            if (pathKind(target) != PathKind::Missing) {
+                *taken = true;
+                errno = EEXIST;
+                return fail("cannot be made");
+            }
+            if (::rename(tmp.c_str(), target.c_str()) != 0) return fail("cannot be made");
+        }
+    } else if (::rename(tmp.c_str(), target.c_str()) != 0) {
+        return fail("cannot replace");
+    }
 
     // Make the rename itself last across a power cut; the new file is complete either way.
     const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -166,6 +198,18 @@ std::string writeFileSafely(const std::string& path, std::string_view bytes) {
         ::close(dir);
     }
     return {};
+}
+
+} // namespace
+
+std::string writeFileSafely(const std::string& path, std::string_view bytes) {
+    return writeSafely(path, bytes, false, nullptr);
+}
+
+NewFile writeNewFileSafely(const std::string& path, std::string_view bytes) {
+    NewFile out;
+    out.error = writeSafely(path, bytes, true, &out.taken);
+    return out;
 }
 
 std::string makePlayerFolders(const std::string& folder) {
@@ -183,6 +227,57 @@ std::string makePlayerFolders(const std::string& folder) {
         if (!part.empty() && !S_ISDIR(st.st_mode)) return reason(part, "cannot be made", ENOTDIR);
         if (end == std::string::npos) return {};
     }
+}
+
+FolderLock::FolderLock(const std::string& folder) {
+    if (folder.empty()) return;
+    // The folder itself is locked, so no lock file is ever left in it.
+    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    int r;
+    while ((r = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (r != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) ::close(fd_); // closing lets the lock go
+}
+
+void ignoreFileSizeSignal() {
+    ::signal(SIGXFSZ, SIG_IGN);
+}
+
+int removeStaleTemporaries(const std::string& folder,
+                           const std::function<bool(std::string_view)>& ours) {
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) return 0;
+    const std::unique_ptr<DIR, int (*)(DIR*)> closer(d, &::closedir);
+    // Older than any write under way: the writer renames its file within moments.
+    const std::time_t before = std::time(nullptr) - 60;
+    std::vector<std::string> stale;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name = e->d_name;
+        // <file name>.XXXXXX, the six letters and digits mkostemp chose.
+        if (name.size() < 8 || name[name.size() - 7] != '.') continue;
+        const std::string_view suffix = name.substr(name.size() - 6);
+        if (!std::all_of(suffix.begin(), suffix.end(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+            continue;
+        if (!ours(name.substr(0, name.size() - 7))) continue;
+        struct stat st {};
+        const std::string path = folder + "/" + std::string(name);
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_mtime > before)
+            continue;
+        stale.push_back(path);
+    }
+    int removed = 0;
+    for (const std::string& path : stale)
+        removed += ::unlink(path.c_str()) == 0 ? 1 : 0;
+    return removed;
 }
 
 } // namespace zembrik

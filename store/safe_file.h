@@ -1,6 +1,7 @@
 // Writing and reading the player's files so that a failure never loses the file that was there.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,10 +39,50 @@ inline bool isReadableFile(const std::string& path) {
 // given) and says what failed.
 std::string writeFileSafely(const std::string& path, std::string_view bytes);
 
+// Writes a new file as writeFileSafely does, but only where nothing is: the finished temporary
+// file gets the name with link(), which fails when the name was taken meanwhile (by another
+// instance of the program), so an existing file is never replaced. `taken` says that the
+// name was in use.
+struct NewFile {
+    std::string error; // "" when the file was written
+    bool taken = false;
+};
+NewFile writeNewFileSafely(const std::string& path, std::string_view bytes);
+
 // Makes the folder and any missing parents, each readable only by the player (0700): the
 // player's folders hold their games and times. A folder already there is left as it is.
 // Returns "" when the folder is there afterwards, otherwise a reason naming the part that
 // could not be made.
 std::string makePlayerFolders(const std::string& folder);
+
+// Makes an exceeded file-size limit (ulimit -f) a failed write, EFBIG, instead of the end of
+// the process by SIGXFSZ: the safe writer then reports it and keeps the old file, as on a
+// full disk. Both programs call it first thing.
+void ignoreFileSizeSignal();
+
+// Removes the temporary files the safe writer left in folder when a program ended between
+// making one and renaming it: plain files named <name>.XXXXXX (six letters or digits) where
+// ours(name) is true, last written over a minute ago (a younger one may be another running
+// program's write under way). Returns how many were removed; a folder that cannot be read
+// has none.
+int removeStaleTemporaries(const std::string& folder,
+                           const std::function<bool(std::string_view)>& ours);
+
+// An exclusive lock on a folder of the player's, held while the object lives: the game, a
+// second instance of it and the simulator take it around every read-modify-write of a file
+// in that folder (records.000) and around choosing a new file's name. It waits for another
+// holder to let go. Where the folder cannot be locked (missing, or a file system without
+// locks) nothing is held and the work goes on as without it. An empty name locks nothing.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+  private:
+    int fd_ = -1;
+};
 
 } // namespace zembrik

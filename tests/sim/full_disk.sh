@@ -45,4 +45,14 @@ grep -qF "$expect" <<<"$err" || fail "stderr: $err"
 cmp -s "$disk/well.png" "$work/old.png" || fail "the old picture changed"
 left=$(ls -A "$disk" | grep -v '^filler$' | tr '\n' ' ')
 [ "$left" = "well.png " ] || fail "left in the folder: $left"
+# A file-size limit with the signal left at its default: the simulator ignores SIGXFSZ itself,
+# so the write fails and is reported, and the run is not killed (status 153).
+err=$(trap - XFSZ; ulimit -f 0; "$sim" --shapes "$shapes" --style "$style" \
+        "$work/shot.script" 2>&1 >/dev/null)
+rc=$?
+[ $rc -eq 2 ] || fail "shot over a file-size limit: status $rc ($err)"
+grep -qF "well.png: cannot write (File too large)" <<<"$err" || fail "stderr: $err"
+cmp -s "$disk/well.png" "$work/old.png" || fail "the old picture changed (size limit)"
+left=$(ls -A "$disk" | grep -v '^filler$' | tr '\n' ' ')
+[ "$left" = "well.png " ] || fail "left in the folder (size limit): $left"
 echo "ok (mounted=$mounted)"

@@ -40,6 +40,8 @@ int finish(int status) {
 
 int main(int argc, char** argv) {
     using namespace zembrik::sim;
+    // A file-size limit makes a write fail, reported like a full disk, instead of ending us.
+    zembrik::ignoreFileSizeSignal();
     const ParsedOptions parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) return bad(parsed.error);
     const SimOptions& o = parsed.options;
