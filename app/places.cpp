@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "store/safe_file.h"
@@ -26,6 +28,14 @@ std::string under(const QString& dir, const std::string& name) {
     return QFile::encodeName(dir).toStdString() + "/" + name;
 }
 
+// Something is at the path as the file system says, even a link that leads nowhere. A path
+// that cannot be looked at (a folder on the way that cannot be searched, a loop of links, a
+// name too long) counts as nothing there, so the shipped file is read instead.
+bool there(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 // Something is at the path, even a link that leads nowhere.
 bool present(const QString& path) {
     const QFileInfo fi(path);
@@ -43,17 +53,33 @@ QString reason(const QString& path, int err) {
 }
 
 // A base folder from the environment: only an absolute path counts, as the XDG rules say.
+// Without one and without HOME there is none (empty): the root folder is nobody's.
 QString baseFolder(const char* variable, const char* underHome) {
     const QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
-    return QDir::cleanPath(QDir::homePath() + QLatin1Char('/') + QLatin1String(underHome));
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home)) return {};
+    return QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(underHome));
+}
+
+// Why a path cannot name a file: longer than the system takes, or a part of it longer than a
+// file name may be; "" when it can.
+QString tooLong(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    bool partTooLong = false;
+    for (const QByteArray& part : bytes.split('/'))
+        partTooLong |= part.size() > NAME_MAX;
+    if (bytes.size() >= PATH_MAX || partTooLong) return reason(path, ENAMETOOLONG);
+    return {};
 }
 
 } // namespace
 
 std::string Places::settingsPath(const std::string& name) const {
-    const std::string own = under(settings, name);
-    if (pathKind(own) != PathKind::Missing) return own;
+    if (!settings.isEmpty()) {
+        const std::string own = under(settings, name);
+        if (there(own)) return own;
+    }
     return under(join(shipped, QStringLiteral("data")), name);
 }
 
@@ -62,15 +88,24 @@ std::string Places::dataPath(const std::string& name) const {
 }
 
 QString Places::dataRoot(const std::string& name) const {
-    if (pathKind(under(join(playerFiles, QStringLiteral("data")), name)) != PathKind::Missing)
+    if (!playerFiles.isEmpty() && there(under(join(playerFiles, QStringLiteral("data")), name)))
         return playerFiles;
     return shipped;
 }
 
 std::vector<std::string> Places::dataFolders() const {
-    std::vector<std::string> folders{under(playerFiles, "data")};
+    std::vector<std::string> folders;
+    if (!playerFiles.isEmpty()) folders.push_back(under(playerFiles, "data"));
     if (playerFiles != shipped) folders.push_back(under(shipped, "data"));
     return folders;
+}
+
+std::string Places::recordsFile() const {
+    return playerData.isEmpty() ? std::string() : under(playerData, "records.000");
+}
+
+std::string Places::replaysFolder() const {
+    return playerData.isEmpty() ? std::string() : under(playerData, "replays");
 }
 
 UserFolders userFolders() {
@@ -99,8 +134,9 @@ Places findPlaces(const QString& appDir, const UserFolders& user) {
         p.shipped = QDir::cleanPath(appDir + QStringLiteral("/../share/games/zembrik"));
         p.modules = QDir::cleanPath(appDir + QStringLiteral("/../lib/games/zembrik"));
     }
-    p.settings = join(user.configHome, kFolderName);
-    p.playerData = join(user.dataHome, kFolderName);
+    // Without a home folder nothing of the player's is kept: no folder is named.
+    if (!user.configHome.isEmpty()) p.settings = join(user.configHome, kFolderName);
+    if (!user.dataHome.isEmpty()) p.playerData = join(user.dataHome, kFolderName);
     p.playerFiles = p.playerData;
     p.portable = false;
     return p;
@@ -111,6 +147,10 @@ Places findPlaces(const QString& appDir) {
 }
 
 QString writeProblem(const QString& folder, const QStringList& files) {
+    if (folder.isEmpty()) return QStringLiteral("there is no home folder: HOME is not set");
+    if (QString why = tooLong(folder); !why.isEmpty()) return why;
+    for (const QString& name : files)
+        if (QString why = tooLong(join(folder, name)); !why.isEmpty()) return why;
     // The nearest part of the path that exists decides whether the rest can be created.
     QString existing = QDir::cleanPath(folder);
     while (!present(existing)) {

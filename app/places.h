@@ -10,8 +10,9 @@ namespace zembrik {
 
 // Every reader and writer of a file asks these folders; nothing else decides a path.
 struct Places {
-    QString shipped;      // holds data/, gfx/ and snd/ as shipped; never written at run time
-    QString modules;      // holds the audio module (libbass.so); never written at run time
+    QString shipped; // holds data/, gfx/ and snd/ as shipped; never written at run time
+    QString modules; // holds the audio module (libbass.so); never written at run time
+    // The player's folders are empty when there is none (no home folder): nothing is kept then.
     QString settings;     // option_game.000, option_key.000, option_style.000, option_more.000
     QString playerData;   // records.000 and replays/
     QString playerFiles;  // the player's own shape sets and styles in data/, images in gfx/
@@ -29,10 +30,15 @@ struct Places {
     // The folders listed for shape sets and styles: the player's data/, then the shipped one
     // (one folder in a portable folder), as the file system names them.
     std::vector<std::string> dataFolders() const;
+    // records.000 and the replays folder, as the file system names them; "" without a
+    // player's data folder.
+    std::string recordsFile() const;
+    std::string replaysFolder() const;
 };
 
 // The per-user base folders as the XDG base directory rules give them: $XDG_CONFIG_HOME and
-// $XDG_DATA_HOME when set to an absolute path, else ~/.config and ~/.local/share.
+// $XDG_DATA_HOME when set to an absolute path, else ~/.config and ~/.local/share; empty when
+// neither is there (HOME unset).
 struct UserFolders {
     QString configHome;
     QString dataHome;
@@ -53,8 +59,9 @@ Places findPlaces(const QString& appDir, const UserFolders& user);
 Places findPlaces(const QString& appDir);
 
 // Why the files named in `files` could not be written into `folder` (created as needed),
-// or "" when they can: the folder, or its nearest existing parent, must be a writable folder,
-// and every one of the files that exists must be writable. Creates and changes nothing.
+// or "" when they can: an empty folder (no home folder) and a path too long cannot be; the folder,
+// or its nearest existing parent, must be a writable folder, and every one of the files that exists
+// must be writable. Creates and changes nothing.
 QString writeProblem(const QString& folder, const QStringList& files);
 
 // Creates the folder and any missing parents, readable only by the player (0700), as the

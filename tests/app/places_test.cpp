@@ -213,6 +213,58 @@ TEST_F(PlacesTest, ThePlayersShapeSetsAndStylesStandBesideAndOverTheShippedOnes)
     EXPECT_EQ(other.shapeFile, "mine.kblox");
 }
 
+// A player's data folder that cannot be looked at (a loop of links, a path too long) is read
+// as a missing one: the shipped shape set and style, no note.
+TEST_F(PlacesTest, APlayersFolderThatCannotBeLookedAtFallsBackToTheShippedFiles) {
+    ASSERT_TRUE(QDir().mkpath(own("")));
+    ASSERT_TRUE(QFile::link(own("loop"), own("data")));
+    ASSERT_TRUE(QFile::link(own("data"), own("loop")));
+    UserFolders longUser = user;
+    longUser.dataHome = user.dataHome + "/" + QString(300, QLatin1Char('x'));
+    for (const Places& p : {installed(), findPlaces(appDir, longUser)}) {
+        Game fresh;
+        const QStringList notes = loadfile(fresh, s, style, p);
+        EXPECT_TRUE(notes.isEmpty()) << notes.join('\n').toStdString();
+        EXPECT_EQ(p.dataPath("centre.kblox"), (shipped + "/data/centre.kblox").toStdString());
+        Game centre;
+        ASSERT_EQ(loadshapes(centre, (shipped + "/data/centre.kblox").toStdString()), "");
+        emptyShapeZero(centre);
+        EXPECT_EQ(fresh.shapeCells, centre.shapeCells);
+        EXPECT_FALSE(style.picBlox.isNull());
+    }
+}
+
+// Without HOME there is no player's folder: the shipped files are read, writing the settings
+// is refused at start-up with the reason, and nothing is written anywhere (no relative path).
+TEST_F(PlacesTest, WithoutAHomeFolderNothingIsKeptAndNothingIsWritten) {
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const UserFolders none = userFolders();
+    qputenv("HOME", home);
+    EXPECT_EQ(none.configHome, QString());
+    EXPECT_EQ(none.dataHome, QString());
+    const Places p = findPlaces(appDir, none);
+    EXPECT_EQ(p.recordsFile(), "");
+    EXPECT_EQ(p.replaysFolder(), "");
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(tmp.path()));
+    const auto before = snapshot(tmp.path());
+    EXPECT_TRUE(loadfile(g, s, style, p).isEmpty());
+    EXPECT_EQ(g.keySt, 13);
+    EXPECT_TRUE(settingsWriteProblem(p).contains("HOME is not set"));
+    EXPECT_FALSE(writeSettings(g, s, p).isEmpty());
+    EXPECT_FALSE(writeMoreSettings(s, p.settings).isEmpty());
+    EXPECT_EQ(snapshot(tmp.path()), before);
+    QDir::setCurrent(cwd);
+
+    // A settings folder whose path is too long is reported before anything is written.
+    UserFolders longUser = user;
+    longUser.configHome = user.configHome + "/" + QString(300, QLatin1Char('c'));
+    EXPECT_TRUE(settingsWriteProblem(findPlaces(appDir, longUser)).contains("too long"));
+}
+
 TEST_F(PlacesTest, WriteProblemsAreFoundWithoutCreatingOrChangingAnything) {
     const QStringList names{"option_game.000", "option_key.000"};
     EXPECT_EQ(writeProblem(user.configHome + "/zembrik", names), QString())
