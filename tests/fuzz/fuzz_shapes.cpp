@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "fuzz_files.h"
+#include "pieces/fit.h"
+#include "pieces/move.h"
 #include "pieces/shape_file.h"
 
 namespace {
@@ -60,6 +62,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const long v = std::strtol(w[static_cast<size_t>(k)].c_str(), nullptr, 10);
             if (g->shapes(1 + k / 64, (k / 16) % 4, k % 16) != v) std::abort();
         }
+    }
+
+    // Any set read is played: every shape in every state at every column a box can hold on
+    // to, turned both ways with each push, so kicks take boxes past the walls.
+    if (err.empty()) {
+        zembrik::emptyWell(*g);
+        zembrik::emptyShapeZero(*g);
+        for (int16_t blox = 1; blox <= 7; ++blox)
+            for (int16_t mode = 0; mode < 4; ++mode)
+                for (int16_t x = -3; x <= 9; ++x) {
+                    if (!zembrik::IsOK(*g, blox, mode, x, 10)) continue;
+                    for (int16_t turn : {-1, 1})
+                        for (int16_t push : {-1, 0, 1}) {
+                            g->curBlox = blox;
+                            g->curMode = mode;
+                            g->curX = x;
+                            g->curY = 10;
+                            g->lowestY = 10;
+                            zembrik::Rotateb(*g, push, turn);
+                        }
+                }
     }
 
     // The file reader agrees with the text reader on the same bytes.
