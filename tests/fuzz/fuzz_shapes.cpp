@@ -67,20 +67,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Any set read is played: every shape in every state at every column a box can hold on
     // to, turned both ways with each push, so kicks take boxes past the walls.
     if (err.empty()) {
-        zembrik::emptyWell(*g);
-        zembrik::emptyShapeZero(*g);
+        auto play = std::make_unique<zembrik::Game>(*g);
+        zembrik::Game& p = *play;
+        zembrik::emptyWell(p);
+        zembrik::emptyShapeZero(p);
         for (int16_t blox = 1; blox <= 7; ++blox)
             for (int16_t mode = 0; mode < 4; ++mode)
                 for (int16_t x = -3; x <= 9; ++x) {
-                    if (!zembrik::IsOK(*g, blox, mode, x, 10)) continue;
+                    if (!zembrik::IsOK(p, blox, mode, x, 10)) continue;
                     for (int16_t turn : {-1, 1})
                         for (int16_t push : {-1, 0, 1}) {
-                            g->curBlox = blox;
-                            g->curMode = mode;
-                            g->curX = x;
-                            g->curY = 10;
-                            g->lowestY = 10;
-                            zembrik::Rotateb(*g, push, turn);
+                            p.curBlox = blox;
+                            p.curMode = mode;
+                            p.curX = x;
+                            p.curY = 10;
+                            p.lowestY = 10;
+                            zembrik::Rotateb(p, push, turn);
                         }
                 }
     }
