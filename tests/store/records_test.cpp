@@ -215,7 +215,7 @@ TEST_F(RecordsFileTest, ADamagedTailLosesNoGoodLine) {
         EXPECT_EQ(o.error, "") << t.what;
         EXPECT_NE(o.notice.find("1 damaged line(s) over 4096 bytes left out"), std::string::npos)
             << t.what << ": " << o.notice;
-        EXPECT_EQ(o.game.best, 1049) << t.what;
+        EXPECT_EQ(o.game.best.score, 1049) << t.what;
         const RecordsFile f = readRecords(path());
         const size_t goodLines = t.tail.find("\n2024") != std::string::npos ? 100 : 50;
         EXPECT_EQ(f.records.size(), goodLines + 1) << t.what;
