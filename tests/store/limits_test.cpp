@@ -84,8 +84,9 @@ TEST_F(RecordsEdges, AnEmptyFileIsReadAndWrittenTo) {
     EXPECT_EQ(read(path), std::string(kGoodLine) + "\r\n");
 }
 
-// Only the newest 4 MiB of a larger file are read; a line cut by that edge is dropped whole.
-TEST_F(RecordsEdges, TheNewestFourMegabytesAreRead) {
+// A line longer than any record is left out as damage, whatever its size; of the other lines
+// the newest 4 MiB are kept.
+TEST_F(RecordsEdges, TheNewestFourMegabytesAreKeptAndOverlongLinesLeftOut) {
     const std::string path = dir_ + "/records.000";
     const size_t kRead = size_t{4} << 20;
     for (const size_t size : {kRead, kRead + 1}) {
@@ -93,9 +94,19 @@ TEST_F(RecordsEdges, TheNewestFourMegabytesAreRead) {
                                               << std::string(size - 9, 'y') << "\r\n";
         const RecordsFile file = readRecords(path);
         ASSERT_EQ(file.error, "");
-        ASSERT_FALSE(file.lines.empty());
-        EXPECT_EQ(file.lines.front() == "first", size == kRead) << size;
+        EXPECT_EQ(file.lines, std::vector<std::string>{"first"}) << size;
+        EXPECT_EQ(file.damaged, 1) << size;
     }
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 1100; ++i)
+        out << std::to_string(i) << std::string(3996, 'z') << "\r\n";
+    out.close();
+    const RecordsFile file = readRecords(path);
+    EXPECT_EQ(file.damaged, 0);
+    ASSERT_FALSE(file.lines.empty());
+    EXPECT_LE(file.lines.size() * 4000, kRead);
+    EXPECT_GT((file.lines.size() + 1) * 4002, kRead);
+    EXPECT_EQ(file.lines.back().substr(0, 4), "1099");
 }
 
 // The replay body with `from` replaced by `to` once (both as the body's bytes): for values

@@ -176,57 +176,58 @@ TEST(FileJobs, RunInOrderAndAreWaitedFor) {
     jobs.post([&done] { done.push_back(3); });
     jobs.wait(); // a second wait returns too: the first job's end was noted
     EXPECT_EQ(done.size(), 4u);
+}
 
-    // A file-size limit (ulimit -f) is a failed write like a full disk: reported, the old file
-    // whole, no temporary file left, and the program goes on.
-    TEST_F(SafeFileTest, AFileSizeLimitIsAFailedWriteNotTheEnd) {
-        const std::string file = dir_ + "/records.000";
-        std::ofstream(file, std::ios::binary) << "old";
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            ::signal(SIGXFSZ, SIG_DFL);
-            ignoreFileSizeSignal();
-            const struct rlimit limit = {1024, 1024};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            const std::string err = writeFileSafely(file, std::string(4096, 'x'));
-            std::_Exit(err == file + ": cannot write (File too large)" ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-        EXPECT_EQ(WEXITSTATUS(status), 0);
-        EXPECT_EQ(read(file), "old");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+// A file-size limit (ulimit -f) is a failed write like a full disk: reported, the old file
+// whole, no temporary file left, and the program goes on.
+TEST_F(SafeFileTest, AFileSizeLimitIsAFailedWriteNotTheEnd) {
+    const std::string file = dir_ + "/records.000";
+    std::ofstream(file, std::ios::binary) << "old";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_DFL);
+        ignoreFileSizeSignal();
+        const struct rlimit limit = {1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string err = writeFileSafely(file, std::string(4096, 'x'));
+        std::_Exit(err == file + ": cannot write (File too large)" ? 0 : 1);
     }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(read(file), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
 
-    // Temporary files a killed program left: only those beside a file of ours, named as the safe
-    // writer names them, and older than a write under way could be, go.
-    TEST_F(SafeFileTest, StaleTemporaryFilesGoAtTheNextStart) {
-        const auto make = [&](const std::string& name, std::time_t age) {
-            std::ofstream(dir_ + "/" + name) << "x";
-            const std::time_t t = std::time(nullptr) - age;
-            const struct timeval tv[2] = {{t, 0}, {t, 0}};
-            ::utimes((dir_ + "/" + name).c_str(), tv);
-        };
-        make("records.000", 3600);
-        make("records.000.a1B2c3", 3600);     // stale: goes
-        make("records.000.Zz9x0Q", 600);      // stale: goes
-        make("records.000.q1w2e3", 5);        // another program writing now: stays
-        make("notes.txt.a1B2c3", 3600);       // not beside a file of ours: stays
-        make("records.000.a1B2c", 3600);      // not the writer's pattern: stays
-        make("records.000.a1B2c3.bak", 3600); // stays
-        fs::create_directory(dir_ + "/records.000.f0lder");
-        const auto ours = [](std::string_view name) { return name == "records.000"; };
-        EXPECT_EQ(removeStaleTemporaries(dir_, ours), 2);
-        std::set<std::string> left;
-        for (const auto& e : fs::directory_iterator(dir_))
-            left.insert(e.path().filename().string());
-        EXPECT_EQ(left, (std::set<std::string>{"records.000", "records.000.q1w2e3",
-                                               "notes.txt.a1B2c3", "records.000.a1B2c",
-                                               "records.000.a1B2c3.bak", "records.000.f0lder"}));
-        EXPECT_EQ(removeStaleTemporaries(dir_ + "/missing", ours), 0);
-    }
+// Temporary files a killed program left: only those beside a file of ours, named as the safe
+// writer names them, and older than a write under way could be, go.
+TEST_F(SafeFileTest, StaleTemporaryFilesGoAtTheNextStart) {
+    const auto make = [&](const std::string& name, std::time_t age) {
+        std::ofstream(dir_ + "/" + name) << "x";
+        const std::time_t t = std::time(nullptr) - age;
+        const struct timeval tv[2] = {{t, 0}, {t, 0}};
+        ::utimes((dir_ + "/" + name).c_str(), tv);
+    };
+    make("records.000", 3600);
+    make("records.000.a1B2c3", 3600);     // stale: goes
+    make("records.000.Zz9x0Q", 600);      // stale: goes
+    make("records.000.q1w2e3", 5);        // another program writing now: stays
+    make("notes.txt.a1B2c3", 3600);       // not beside a file of ours: stays
+    make("records.000.a1B2c", 3600);      // not the writer's pattern: stays
+    make("records.000.a1B2c3.bak", 3600); // stays
+    fs::create_directory(dir_ + "/records.000.f0lder");
+    const auto ours = [](std::string_view name) { return name == "records.000"; };
+    EXPECT_EQ(removeStaleTemporaries(dir_, ours), 2);
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir_))
+        left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"records.000", "records.000.q1w2e3", "notes.txt.a1B2c3",
+                                           "records.000.a1B2c", "records.000.a1B2c3.bak",
+                                           "records.000.f0lder"}));
+    EXPECT_EQ(removeStaleTemporaries(dir_ + "/missing", ours), 0);
+}
 
 } // namespace
 } // namespace zembrik
