@@ -275,26 +275,15 @@ TEST_F(RecordsFileTest, ALinkToAFileThatIsNotRecordsIsNeverRewritten) {
 // Two instances ending games together: each reads, adds its line and writes; none is lost.
 TEST_F(RecordsFileTest, GamesEndingTogetherInTwoProgramsLoseNoLine) {
     constexpr int kPrograms = 4, kGames = 25;
-    std::vector<pid_t> children;
-    for (int p = 0; p < kPrograms; ++p) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            GameRecord r = sample();
-            int failed = 0;
-            for (int i = 0; i < kGames; ++i) {
-                r.score = p * 1000 + i;
-                failed += addRecord(path(), r, 1).error.empty() ? 0 : 1;
-            }
-            std::_Exit(failed);
+    test::runInPrograms(kPrograms, [&](int p) {
+        GameRecord r = sample();
+        int failed = 0;
+        for (int i = 0; i < kGames; ++i) {
+            r.score = p * 1000 + i;
+            failed += addRecord(path(), r, 1).error.empty() ? 0 : 1;
         }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+        return failed;
+    });
     const RecordsFile f = readRecords(path());
     EXPECT_EQ(f.records.size(), static_cast<size_t>(kPrograms * kGames));
     std::set<int64_t> scores;

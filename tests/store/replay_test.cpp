@@ -673,25 +673,14 @@ TEST_F(ReplayFolder, PruningKeepsTheGameJustPlayedAndGoesByWhenFilesWereWritten)
 // Two programs saving games that ended in the same second: every replay is kept whole.
 TEST_F(ReplayFolder, GamesSavedTogetherInTwoProgramsAreAllKept) {
     constexpr int kPrograms = 4, kGames = 10;
-    std::vector<pid_t> children;
-    for (int p = 0; p < kPrograms; ++p) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int failed = 0;
-            for (int i = 0; i < kGames; ++i) {
-                const std::string bytes(2000 + p * 100 + i, static_cast<char>('a' + p));
-                failed += saveReplayFile(dir, "20261208T061517Z", bytes).error.empty() ? 0 : 1;
-            }
-            std::_Exit(failed);
+    test::runInPrograms(kPrograms, [&](int p) {
+        int failed = 0;
+        for (int i = 0; i < kGames; ++i) {
+            const std::string bytes(2000 + p * 100 + i, static_cast<char>('a' + p));
+            failed += saveReplayFile(dir, "20261208T061517Z", bytes).error.empty() ? 0 : 1;
         }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+        return failed;
+    });
     std::set<std::string> contents;
     for (const std::string& name : listReplays(dir))
         contents.insert(read(dir + "/" + name));

@@ -7,6 +7,9 @@
 #include <sstream>
 #include <stdlib.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace zembrik::test {
 
@@ -27,5 +30,22 @@ class TempDirTest : public ::testing::Test {
     }
     std::string dir_;
 };
+
+// Runs child(p) in `programs` forked processes at once, as separate instances of the game
+// would; each returns how many of its writes failed, and every one must end with none.
+template <class Child> void runInPrograms(int programs, Child child) {
+    std::vector<pid_t> children;
+    for (int p = 0; p < programs; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) std::_Exit(child(p));
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+}
 
 } // namespace zembrik::test
