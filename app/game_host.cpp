@@ -5,22 +5,22 @@
 
 namespace zembrik {
 
-void GameHost::playsound(std::string_view code, int16_t count) {
+void GameHost::playSound(std::string_view code, int16_t count) {
     w_.playsound(code, count);
 }
-void GameHost::rend(int16_t nocurr) {
+void GameHost::drawFrame(int16_t nocurr) {
     w_.rendFrame(nocurr);
 }
-void GameHost::shplvl_Click(int16_t level) {
+void GameHost::showStartLevel(int16_t level) {
     w_.shplvl_Click(level);
 }
-void GameHost::topOut() {
+void GameHost::gameToppedOut() {
     w_.topOut();
 }
-void GameHost::gotomenu() {
+void GameHost::leaveToMenu() {
     w_.gotomenu();
 }
-void GameHost::setDebugText(std::string_view text) {
+void GameHost::showDebugText(std::string_view text) {
     w_.setDebugText(text);
 }
 void GameHost::letMessagesRun() {

@@ -11,12 +11,12 @@ class MainWindow;
 class GameHost : public Host {
   public:
     explicit GameHost(MainWindow& w) : w_(w) {}
-    void playsound(std::string_view code, int16_t count) override;
-    void rend(int16_t nocurr) override;
-    void shplvl_Click(int16_t level) override;
-    void topOut() override;
-    void gotomenu() override;
-    void setDebugText(std::string_view text) override;
+    void playSound(std::string_view code, int16_t count) override;
+    void drawFrame(int16_t nocurr) override;
+    void showStartLevel(int16_t level) override;
+    void gameToppedOut() override;
+    void leaveToMenu() override;
+    void showDebugText(std::string_view text) override;
     void letMessagesRun() override;
 
   private:

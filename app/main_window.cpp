@@ -34,8 +34,8 @@
 #include "render/panels.h"
 #include "render/region.h"
 #include "render/rend.h"
+#include "replay/player.h"
 #include "store/replay_files.h"
-#include "store/replay_player.h"
 
 namespace zembrik {
 

@@ -27,8 +27,8 @@
 #include "render/panels.h"
 #include "render/scale.h"
 #include "render/style.h"
+#include "replay/keeper.h"
 #include "store/records.h"
-#include "store/replay_keeper.h"
 
 class QLabel;
 

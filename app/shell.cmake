@@ -21,7 +21,7 @@ add_library(zembrik_shell STATIC
 )
 target_include_directories(zembrik_shell PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(zembrik_shell PUBLIC zembrik_menu zembrik_appkit zembrik_render
-                      zembrik_audio zembrik_engine zembrik_store Qt6::Widgets)
+                      zembrik_audio zembrik_engine zembrik_store zembrik_replay Qt6::Widgets)
 set_target_properties(zembrik_shell PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_shell)
 

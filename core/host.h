@@ -1,4 +1,5 @@
-// What the rules need from outside themselves: sound, drawing, the menu. The shell implements it.
+// What the rules ask of the world outside them: sound, drawing, the menu. The shell implements
+// it (app/), the simulator and the replay player with hosts of their own.
 #pragma once
 
 #include <cstdint>
@@ -8,31 +9,30 @@ namespace zembrik {
 
 struct Host {
     virtual ~Host() = default;
-    // Asks for a sound by its three-letter code; never blocks.
-    virtual void playsound(std::string_view code, int16_t count) = 0;
-    // Draws the frame (nocurr != 0: without the active piece), then lets pending events run.
-    virtual void rend(int16_t nocurr) = 0;
-    // The level bar click: lights levels 0..level and makes it the current level.
-    virtual void shplvl_Click(int16_t level) = 0;
-    // Top-out: back to the menu with the game surfaces hidden (the rules did the rest).
-    virtual void topOut() = 0;
-    // The Escape operation: leaves a running game for the menu, or closes the program.
-    virtual void gotomenu() = 0;
-    // The frame loop's debug read-out, written on every pass; shown only in debug mode.
-    virtual void setDebugText(std::string_view) {}
-    // Lets pending window messages run once; the frame loop calls it right after each sleep,
-    // before the tick, so a key pressed while the loop slept reaches the key state in time for
-    // the next step.
+    // Play the sound with this three-letter code (count: rows cleared, for "ers"); never blocks.
+    virtual void playSound(std::string_view code, int16_t count) = 0;
+    // Draw the record as it now is and show it (nocurr != 0: without the falling piece).
+    virtual void drawFrame(int16_t nocurr) = 0;
+    // Make `level` the menu's start level and light the level bar up to it.
+    virtual void showStartLevel(int16_t level) = 0;
+    // The stack reached the top and the rules have reset their part: keep the game, show the menu.
+    virtual void gameToppedOut() = 0;
+    // Escape: leave the running game for the menu; on the menu, close the program.
+    virtual void leaveToMenu() = 0;
+    // Show the frame loop's timing line, written on every pass (seen only in debug mode).
+    virtual void showDebugText(std::string_view) {}
+    // Let pending window messages run once; the frame loop calls it right after each sleep,
+    // before the tick, so a key pressed while the loop slept reaches the next step.
     virtual void letMessagesRun() {}
 };
 
 // A host that does nothing: for tools and tests that only need the rules.
 struct NullHost : Host {
-    void playsound(std::string_view, int16_t) override {}
-    void rend(int16_t) override {}
-    void shplvl_Click(int16_t) override {}
-    void topOut() override {}
-    void gotomenu() override {}
+    void playSound(std::string_view, int16_t) override {}
+    void drawFrame(int16_t) override {}
+    void showStartLevel(int16_t) override {}
+    void gameToppedOut() override {}
+    void leaveToMenu() override {}
 };
 
 } // namespace zembrik

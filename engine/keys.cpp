@@ -44,10 +44,10 @@ const KeySlot* firstMatch(const Game& g, int code) {
 } // namespace
 
 void keyDown(Game& g, Host& host, int code) {
-    if (code == kKeyEscape) host.gotomenu();
+    if (code == kKeyEscape) host.leaveToMenu();
     if (g.inGame == InGame::Menu) return;
     if (g.debugOpt == 1) {
-        if (code == kKeyDigit9) host.shplvl_Click(20);
+        if (code == kKeyDigit9) host.showStartLevel(20);
         if (code >= kKeyDigit1 && code <= kKeyDigit7)
             g.nextBlox[0] = static_cast<int16_t>(code - kKeyDigit1 + 1);
     }

@@ -29,7 +29,7 @@ inline constexpr KeyAssignment kDefaultKeys{37, 39, 40, 90, 38, 65, 32, 67, 13};
 // Sets the record's nine key assignments to kDefaultKeys.
 void assignDefaultKeys(Game& g);
 
-// The game window's key-down. Escape runs host.gotomenu(); during a game the debug digits act
+// The game window's key-down. Escape runs host.leaveToMenu(); during a game the debug digits act
 // (when debugOpt is 1), then the held flag of the first assignment that matches is set, in
 // the order move left, right, soft drop, rotate left, right, third rotation key, hard drop,
 // hold.

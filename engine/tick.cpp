@@ -33,9 +33,9 @@ void chargeRepeat(Game& g) {
 void endGame(Game& g, Host& host) {
     g.inGame = InGame::Menu;
     g.gameState = GameState::Entry;
-    host.shplvl_Click(g.curLevel);
-    host.playsound("end", 0);
-    host.topOut();
+    host.showStartLevel(g.curLevel);
+    host.playSound("end", 0);
+    host.gameToppedOut();
 }
 
 // Brings in the next piece, turned by a rotation pressed during the delay. False at top-out.
@@ -130,7 +130,7 @@ void lock(Game& g, Host& host) {
     g.lowestY = -100;
     ++g.piecesPlaced;
     const int16_t rows = killline(g, host);
-    host.playsound("lck", 0);
+    host.playSound("lck", 0);
     levelUp(g);
     if (g.quaOpt == 1 || rows >= 1 || g.curLevel == 20) {
         g.waitTicks = linedelay(g.curLevel);
@@ -227,7 +227,7 @@ void tick(Game& g, Rules& rules, int32_t steps) {
             break;
         }
     }
-    rules.host.rend(nocurr);
+    rules.host.drawFrame(nocurr);
 }
 
 void newGame(Game& g, Host& host, Random& rng) {
@@ -250,7 +250,7 @@ void newGame(Game& g, Host& host, Random& rng) {
     makenext(g, rng);
     releaseAllKeys(g);
     g.gameState = GameState::Entry;
-    host.playsound("stt", 0);
+    host.playSound("stt", 0);
     changemovedl(g, g.curLevel);
 }
 

@@ -44,7 +44,7 @@ struct Rules {
 inline constexpr int32_t kMaxTickSteps = 32767;
 
 // Runs `steps` steps (at most kMaxTickSteps) of the state machine, then draws one frame with
-// host.rend. 0 steps (or fewer) does nothing, not even the frame. The random source is
+// host.drawFrame. 0 steps (or fewer) does nothing, not even the frame. The random source is
 // re-seeded once per call. A top-out ends the call after its step, frame still drawn, and so
 // does the step that reaches the mode's goal (modeRule: its lines cleared, or its game time,
 // stepsPlayed, run), which ends the game finished (g.finished 1) the way a top-out does.

@@ -50,7 +50,7 @@ int16_t killline(Game& g, Host& host) {
         total > std::numeric_limits<int16_t>::max() ? std::numeric_limits<int16_t>::max() : total);
     if (n >= 1) {
         ++g.clears[static_cast<size_t>(std::min(n, 4) - 1)];
-        host.playsound("ers", static_cast<int16_t>(n));
+        host.playSound("ers", static_cast<int16_t>(n));
     }
     return static_cast<int16_t>(n);
 }

@@ -86,7 +86,7 @@ int16_t dropb(Game& g, Host& host, int16_t rows) {
             g.lowestY = g.curY;
             g.waitTicks = lockdelay(g.curLevel);
         }
-        host.playsound("lnd", 0);
+        host.playSound("lnd", 0);
         g.gameState = GameState::Landed;
         return g.curY;
     }

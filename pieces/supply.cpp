@@ -56,7 +56,7 @@ void holdb(Game& g, Host& host, Random& rng, int16_t inplay) {
                 std::swap(g.holdBlox, g.nextBlox[0]);
             }
         }
-        host.playsound("hld", 0);
+        host.playSound("hld", 0);
     } else if (g.keyHdDown == 0) {
         g.holdCmd = Latch::Idle;
     }

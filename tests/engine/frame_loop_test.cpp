@@ -37,7 +37,7 @@ struct FakeClock : Clock {
 
 struct TextHost : NullHost {
     std::string text;
-    void setDebugText(std::string_view t) override { text = t; }
+    void showDebugText(std::string_view t) override { text = t; }
 };
 
 class Loop : public ::testing::Test {

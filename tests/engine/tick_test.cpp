@@ -13,8 +13,8 @@ namespace {
 
 struct FrameHost : RecordingHost {
     int16_t lastNocurr = -1;
-    void rend(int16_t nocurr) override {
-        RecordingHost::rend(nocurr);
+    void drawFrame(int16_t nocurr) override {
+        RecordingHost::drawFrame(nocurr);
         lastNocurr = nocurr;
     }
 };

@@ -7,8 +7,8 @@
 #include <string>
 #include <zlib.h>
 
+#include "replay/player.h"
 #include "store/replay.h"
-#include "store/replay_player.h"
 
 namespace {
 

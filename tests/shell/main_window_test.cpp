@@ -20,9 +20,9 @@
 #include "app/menu_panel.h"
 #include "app/settings_file.h"
 #include "engine/keys.h"
+#include "replay/player.h"
 #include "store/records.h"
 #include "store/replay_files.h"
-#include "store/replay_player.h"
 #include "tests/audio/fake_bass.h"
 
 namespace zembrik {

@@ -8,7 +8,6 @@
 
 #include "store/records.h"
 #include "store/replay.h"
-#include "store/replay_recorder.h"
 #include "store/text_file.h"
 #include "temp_dir.h"
 
@@ -248,31 +247,6 @@ TEST(ReplayLimits, EachFieldJustInsideAndJustOutside) {
         EXPECT_EQ(decodeReplay(header).error.find("header gives a body of") != std::string::npos,
                   length > size_t{16} << 20);
     }
-}
-
-// Key codes 0..255 are recorded; any other changes nothing in the rules and is left out. A
-// call counts the steps the tick runs.
-TEST(ReplayLimits, TheRecorderKeepsKeyCodesUpTo255) {
-    Game g;
-    XorShiftRandom rng;
-    CountedSeeds seeds{1};
-    ReplayRecorder rec(rng, seeds);
-    rec.begin(g, 1, "x.kblox");
-    for (const int code : {-1, 0, 255, 256})
-        rec.keyDown(code);
-    EXPECT_EQ(rec.steps(), 0);
-    rec.beforeCall(40000); // the tick runs at most 32767
-    EXPECT_EQ(rec.steps(), 32767);
-    const std::optional<Replay> r = rec.finish(g, GameEnd::Escape, 0);
-    ASSERT_TRUE(r);
-    ASSERT_EQ(r->entries.size(), 3u);
-    EXPECT_EQ(r->entries[0].code, 0);
-    EXPECT_EQ(r->entries[1].code, 255);
-    rec.begin(g, 1, "x.kblox");
-    rec.beforeCall(5); // a call the recording was cancelled in is not the next game's
-    rec.cancel();
-    rec.begin(g, 1, "x.kblox");
-    EXPECT_TRUE(rec.finish(g, GameEnd::Escape, 0)->entries.empty());
 }
 
 // A file without a byte-order mark is taken for UTF-16 by its first 64 bytes only.

@@ -49,13 +49,13 @@ struct RecordingHost : Host {
     std::vector<std::string> sounds; // "code:count"
     int rends = 0, topOuts = 0, gotomenus = 0;
     std::vector<int16_t> levelClicks;
-    void playsound(std::string_view code, int16_t count) override {
+    void playSound(std::string_view code, int16_t count) override {
         sounds.push_back(std::string(code) + ":" + std::to_string(count));
     }
-    void rend(int16_t) override { ++rends; }
-    void shplvl_Click(int16_t level) override { levelClicks.push_back(level); }
-    void topOut() override { ++topOuts; }
-    void gotomenu() override { ++gotomenus; }
+    void drawFrame(int16_t) override { ++rends; }
+    void showStartLevel(int16_t level) override { levelClicks.push_back(level); }
+    void gameToppedOut() override { ++topOuts; }
+    void leaveToMenu() override { ++gotomenus; }
 };
 
 // Returns the given values in order, then repeats the last one.

@@ -30,7 +30,7 @@ struct LabelHost : NullHost {
     void letMessagesRun() override {
         if (messages) messages();
     }
-    void setDebugText(std::string_view text) override {
+    void showDebugText(std::string_view text) override {
         label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 };

@@ -10,7 +10,7 @@
 #include "engine/keys.h"
 #include "engine/tick.h"
 #include "pieces/shape_file.h"
-#include "store/replay_player.h"
+#include "replay/player.h"
 #include "store/safe_file.h"
 #include "store/text_file.h"
 
@@ -25,13 +25,13 @@ struct ReplayHost : Host {
     Game& g;
     std::vector<std::string> sounds;
     int16_t lastNocurr = 0; // the render flag of the last tick
-    void playsound(std::string_view code, int16_t count) override {
+    void playSound(std::string_view code, int16_t count) override {
         sounds.push_back(std::string(code) + ":" + std::to_string(count));
     }
-    void rend(int16_t nocurr) override { lastNocurr = nocurr; }
-    void shplvl_Click(int16_t level) override { g.curLevel = level; }
-    void topOut() override {}
-    void gotomenu() override {
+    void drawFrame(int16_t nocurr) override { lastNocurr = nocurr; }
+    void showStartLevel(int16_t level) override { g.curLevel = level; }
+    void gameToppedOut() override {}
+    void leaveToMenu() override {
         if (g.inGame != InGame::Menu) abandonGame(g);
     }
 };
@@ -41,14 +41,14 @@ struct SoakHost : Host {
     explicit SoakHost(Game& game) : g(game) {}
     Game& g;
     int64_t pieces = 0, lines = 0;
-    void playsound(std::string_view code, int16_t count) override {
+    void playSound(std::string_view code, int16_t count) override {
         if (code == "lck") ++pieces;
         if (code == "ers") lines += count;
     }
-    void rend(int16_t) override {}
-    void shplvl_Click(int16_t level) override { g.curLevel = level; }
-    void topOut() override {}
-    void gotomenu() override {
+    void drawFrame(int16_t) override {}
+    void showStartLevel(int16_t level) override { g.curLevel = level; }
+    void gameToppedOut() override {}
+    void leaveToMenu() override {
         if (g.inGame != InGame::Menu) abandonGame(g);
     }
 };

@@ -8,8 +8,8 @@
 #include "core/random.h"
 #include "core/record.h"
 #include "engine/tick.h"
+#include "replay/recorder.h"
 #include "store/replay.h"
-#include "store/replay_recorder.h"
 
 namespace zembrik {
 
@@ -49,12 +49,12 @@ class ReplayPlayer {
         PlayerHost(ReplayPlayer& p, Host& outer) : p(p), outer(outer) {}
         ReplayPlayer& p;
         Host& outer;
-        void playsound(std::string_view code, int16_t count) override;
-        void rend(int16_t nocurr) override;
-        void shplvl_Click(int16_t level) override;
-        void topOut() override;
-        void gotomenu() override;
-        void setDebugText(std::string_view text) override;
+        void playSound(std::string_view code, int16_t count) override;
+        void drawFrame(int16_t nocurr) override;
+        void showStartLevel(int16_t level) override;
+        void gameToppedOut() override;
+        void leaveToMenu() override;
+        void showDebugText(std::string_view text) override;
     };
     // Replays the seed of the call about to run.
     struct FixedSeed : SeedSource {

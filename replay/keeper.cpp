@@ -1,5 +1,5 @@
 // Handing finished games to the file thread.
-#include "store/replay_keeper.h"
+#include "replay/keeper.h"
 
 #include <cstdio>
 #include <set>

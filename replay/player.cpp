@@ -1,5 +1,5 @@
 // The replay player.
-#include "store/replay_player.h"
+#include "replay/player.h"
 
 #include "engine/keys.h"
 
@@ -13,22 +13,22 @@ bool isCall(const ReplayEntry& e) {
 
 } // namespace
 
-void ReplayPlayer::PlayerHost::playsound(std::string_view code, int16_t count) {
-    outer.playsound(code, count);
+void ReplayPlayer::PlayerHost::playSound(std::string_view code, int16_t count) {
+    outer.playSound(code, count);
 }
-void ReplayPlayer::PlayerHost::rend(int16_t nocurr) {
-    outer.rend(nocurr);
+void ReplayPlayer::PlayerHost::drawFrame(int16_t nocurr) {
+    outer.drawFrame(nocurr);
 }
-void ReplayPlayer::PlayerHost::setDebugText(std::string_view text) {
-    outer.setDebugText(text);
+void ReplayPlayer::PlayerHost::showDebugText(std::string_view text) {
+    outer.showDebugText(text);
 }
-void ReplayPlayer::PlayerHost::shplvl_Click(int16_t level) {
+void ReplayPlayer::PlayerHost::showStartLevel(int16_t level) {
     p.g_.curLevel = level;
 }
-void ReplayPlayer::PlayerHost::topOut() {
+void ReplayPlayer::PlayerHost::gameToppedOut() {
     p.ended(GameEnd::TopOut, p.callEnd_);
 }
-void ReplayPlayer::PlayerHost::gotomenu() {
+void ReplayPlayer::PlayerHost::leaveToMenu() {
     if (p.g_.inGame == InGame::Menu) return;
     p.ended(GameEnd::Escape, p.steps_);
     p.g_.inGame = InGame::Menu;

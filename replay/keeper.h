@@ -10,8 +10,8 @@
 #include "core/random.h"
 #include "core/record.h"
 #include "engine/tick.h"
+#include "replay/recorder.h"
 #include "store/file_jobs.h"
-#include "store/replay_recorder.h"
 
 namespace zembrik {
 

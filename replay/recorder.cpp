@@ -1,5 +1,5 @@
 // The game's replay recorder.
-#include "store/replay_recorder.h"
+#include "replay/recorder.h"
 
 #include <algorithm>
 

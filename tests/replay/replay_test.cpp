@@ -16,11 +16,11 @@
 #include "engine/keys.h"
 #include "pieces/shape_file.h"
 #include "placing_bot.h"
+#include "replay/keeper.h"
+#include "replay/player.h"
+#include "replay/recorder.h"
 #include "store/records.h"
 #include "store/replay_files.h"
-#include "store/replay_keeper.h"
-#include "store/replay_player.h"
-#include "store/replay_recorder.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -42,11 +42,11 @@ struct WindowLikeHost : Host {
     ReplayRecorder* rec = nullptr;
     std::optional<Replay> replay;
     std::vector<std::string> sounds;
-    void playsound(std::string_view code, int16_t) override { sounds.emplace_back(code); }
-    void rend(int16_t) override {}
-    void shplvl_Click(int16_t level) override { g->curLevel = level; }
-    void topOut() override { replay = rec->finish(*g, GameEnd::TopOut, 1765180517); }
-    void gotomenu() override {
+    void playSound(std::string_view code, int16_t) override { sounds.emplace_back(code); }
+    void drawFrame(int16_t) override {}
+    void showStartLevel(int16_t level) override { g->curLevel = level; }
+    void gameToppedOut() override { replay = rec->finish(*g, GameEnd::TopOut, 1765180517); }
+    void leaveToMenu() override {
         if (g->inGame == InGame::Menu) return;
         replay = rec->finish(*g, GameEnd::Escape, 1765180517);
         abandonGame(*g);
@@ -181,7 +181,7 @@ Rerun rerun(const Replay& r) {
     Rerun out;
     struct SoundHost : NullHost {
         std::vector<std::string>* sounds;
-        void playsound(std::string_view code, int16_t) override { sounds->emplace_back(code); }
+        void playSound(std::string_view code, int16_t) override { sounds->emplace_back(code); }
     } host;
     host.sounds = &out.sounds;
     ReplayPlayer player(r, *out.g, host);
@@ -687,6 +687,31 @@ TEST_F(ReplayFolder, GamesSavedTogetherInTwoProgramsAreAllKept) {
     EXPECT_EQ(listReplays(dir).size(), static_cast<size_t>(kPrograms * kGames));
     EXPECT_EQ(contents.size(), static_cast<size_t>(kPrograms * kGames));
     EXPECT_EQ(names().size(), static_cast<size_t>(kPrograms * kGames)) << "no temporary file";
+}
+
+// Key codes 0..255 are recorded; any other changes nothing in the rules and is left out. A
+// call counts the steps the tick runs.
+TEST(ReplayRecorderLimits, TheRecorderKeepsKeyCodesUpTo255) {
+    Game g;
+    XorShiftRandom rng;
+    CountedSeeds seeds{1};
+    ReplayRecorder rec(rng, seeds);
+    rec.begin(g, 1, "x.kblox");
+    for (const int code : {-1, 0, 255, 256})
+        rec.keyDown(code);
+    EXPECT_EQ(rec.steps(), 0);
+    rec.beforeCall(40000); // the tick runs at most 32767
+    EXPECT_EQ(rec.steps(), 32767);
+    const std::optional<Replay> r = rec.finish(g, GameEnd::Escape, 0);
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->entries.size(), 3u);
+    EXPECT_EQ(r->entries[0].code, 0);
+    EXPECT_EQ(r->entries[1].code, 255);
+    rec.begin(g, 1, "x.kblox");
+    rec.beforeCall(5); // a call the recording was cancelled in is not the next game's
+    rec.cancel();
+    rec.begin(g, 1, "x.kblox");
+    EXPECT_TRUE(rec.finish(g, GameEnd::Escape, 0)->entries.empty());
 }
 
 } // namespace
