@@ -1,7 +1,6 @@
-// The monotonic clock's readings, the deadline sleep and time-of-day seeds.
+// The monotonic clock's readings, the wait until a deadline and time-of-day seeds.
 #include "app/real_clock.h"
 
-#include <cerrno>
 #include <chrono>
 #include <time.h>
 
@@ -28,16 +27,12 @@ uint32_t RealClock::milliseconds() {
     return static_cast<uint32_t>(monotonicNanos() / 1'000'000);
 }
 
-void RealClock::sleepUntil(int64_t deadline) {
-    // An absolute deadline on the same clock as the counter: no drift from the time spent
-    // between reading the clock and going to sleep. The kernel may add its timer slack (50 µs
-    // by default for a normal thread), 0.3 % of a step, which the loop absorbs.
-    if (deadline < 0) return; // never before the clock's start
-    timespec t{};
-    t.tv_sec = static_cast<time_t>(deadline / kNanosPerSecond);
-    t.tv_nsec = static_cast<long>(deadline % kNanosPerSecond);
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
-    }
+int64_t RealClock::millisecondsUntil(int64_t deadline) {
+    // Rounded up: a timer that wakes at the whole millisecond finds the step due, so each step
+    // costs one wake-up, at most a millisecond late; the steps themselves never drift (the frame
+    // loop counts them from the counter).
+    const int64_t left = deadline - monotonicNanos();
+    return left <= 0 ? 0 : (left + 999'999) / 1'000'000;
 }
 
 uint64_t timeOfDaySeed() {

@@ -9,13 +9,13 @@
 namespace zembrik {
 
 // The monotonic clock (CLOCK_MONOTONIC) in nanoseconds for the counter, a millisecond reading
-// of the same clock, and a real sleep to an absolute deadline on it (the loop never spins).
+// of the same clock, and the wait until a deadline on it.
 class RealClock : public Clock {
   public:
     int64_t frequency() const override { return 1'000'000'000; }
     int64_t counter() override;
     uint32_t milliseconds() override;
-    void sleepUntil(int64_t deadline) override;
+    int64_t millisecondsUntil(int64_t deadline) override;
 };
 
 // A seed from the time of day, for the start of a game and every tick call.

@@ -10,8 +10,10 @@ set_target_properties(zembrik_menu PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_menu)
 
 add_library(zembrik_shell STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/game_host.h
-  ${CMAKE_CURRENT_LIST_DIR}/game_host.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_session.h
+  ${CMAKE_CURRENT_LIST_DIR}/game_session.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/design_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/design_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.h
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_alerts.h

@@ -21,9 +21,6 @@ struct Host {
     virtual void leaveToMenu() = 0;
     // Show the frame loop's timing line, written on every pass (seen only in debug mode).
     virtual void showDebugText(std::string_view) {}
-    // Let pending window messages run once; the frame loop calls it right after each sleep,
-    // before the tick, so a key pressed while the loop slept reaches the next step.
-    virtual void letMessagesRun() {}
 };
 
 // A host that does nothing: for tools and tests that only need the rules.

@@ -38,19 +38,20 @@ int64_t FrameLoop::nextStepDue() const {
     return base_ + (origin60_ + g_.qpcFreq + 59) / 60;
 }
 
-bool FrameLoop::pass() {
-    if (g_.inGame == InGame::Menu) return false;
-    const int64_t before = clock_.counter();
-    if ((before - base_) * 60 < origin60_) {
+int64_t FrameLoop::wakeAt() {
+    const int64_t now = clock_.counter();
+    if ((now - base_) * 60 < origin60_) {
         // The counter went backwards (never the case for a monotonic clock): without this the
-        // sleep would last, window frozen, until it caught up with the old origin.
-        base_ = before;
+        // wait would last, window frozen, until it caught up with the old origin.
+        base_ = now;
         origin60_ = 0;
     }
-    clock_.sleepUntil(nextStepDue());
-    host_.letMessagesRun();
-    // Esc or the window closing during those messages: the game is over, no step runs on it.
+    return nextStepDue();
+}
+
+bool FrameLoop::pass() {
     if (g_.inGame == InGame::Menu) return false;
+    wakeAt(); // a counter gone back since the schedule asked
     // The window advances by a whole second, not to now, so a stall shows as a few short
     // windows; the signed difference survives the millisecond clock wrapping.
     const uint32_t t = clock_.milliseconds();
@@ -79,11 +80,6 @@ bool FrameLoop::pass() {
     stepsThisSecond_ += dueSteps_;
     framesThisSecond_ += 1;
     return true;
-}
-
-void FrameLoop::run() {
-    while (pass()) {
-    }
 }
 
 } // namespace zembrik

@@ -10,8 +10,8 @@
 
 namespace zembrik {
 
-// The time sources of the frame loop. The game implements it with a steady clock and a real
-// sleep; tests with a fake clock that advances when asked to sleep.
+// The time sources of the frame loop. The game implements it with a steady clock; tests with a
+// fake clock that advances when the schedule asks how long to wait.
 struct Clock {
     virtual ~Clock() = default;
     // Counts of the high-resolution counter per second (for example 1e9 for nanoseconds).
@@ -20,11 +20,11 @@ struct Clock {
     virtual int64_t counter() = 0;
     // A millisecond clock; may wrap, only differences are used.
     virtual uint32_t milliseconds() = 0;
-    // Sleeps until the counter reads `deadline` or later (an absolute reading, not a length);
-    // returns at once when it already does. It may wake late (timer slack, a busy machine) and,
-    // rarely, early (a signal): the loop reads the counter again afterwards and, when no step
-    // is due yet, simply sleeps again. It must not spin.
-    virtual void sleepUntil(int64_t deadline) = 0;
+    // The whole milliseconds from now until the counter reads `deadline` (an absolute reading,
+    // not a length), rounded up; 0 when it already does. The game's schedule waits that long on
+    // its event loop before the next pass. A clock for tests may move its own time to the
+    // deadline instead and answer 0.
+    virtual int64_t millisecondsUntil(int64_t deadline) = 0;
 };
 
 // Sets qpcFreq (counts per second) and stepLen (counts per step, qpcFreq / 60) from the clock.
@@ -36,15 +36,14 @@ void initTiming(Game& g, const Clock& clock);
 std::string debugText(int32_t stepsLastSecond, int32_t framesLastSecond, int32_t dueSteps,
                       double renderMs, int16_t waitTicks);
 
-// The loop of a running game. Each pass sleeps until the next step falls due (not a fixed
-// millisecond: the loop wakes about 60 times a second), lets pending window messages run once
-// (Host::letMessagesRun) so a key pressed during the sleep is seen by the very next step,
-// closes the one-second statistics window when it is over, and when at least one step is due
-// calls the tick with the whole steps due, keeping the fraction of a step for later. Key state
-// never changes inside a tick: messages run only before it and in the pumping at the end of
-// the frame the tick draws. A game ended by those messages (Esc, the window closing) runs no
-// further tick. More than 32767 steps due at once (a stall of over nine minutes) runs 32767 of
-// them and drops the rest; a counter that has gone backwards restarts the step origin from it.
+// The passes of a running game, each one called by a schedule outside (the window's event loop
+// in the game, a plain loop in tests) at wakeAt() or later. A pass closes the one-second
+// statistics window when it is over and, when at least one step is due, calls the tick with
+// the whole steps due, keeping the fraction of a step for later, then writes the debug
+// read-out. Nothing else runs inside a pass: keys and clicks are handled between passes, so a
+// key pressed before the pass's time is seen by its first step, and key state never changes
+// inside a tick. More than 32767 steps due at once (a stall of over nine minutes) runs 32767
+// of them and drops the rest; a counter that has gone backwards restarts the step origin from it.
 class FrameLoop {
   public:
     using TickFn = std::function<void(int32_t steps)>;
@@ -53,8 +52,9 @@ class FrameLoop {
 
     // One pass. False (and nothing done) once inGame is Menu.
     bool pass();
-    // Passes until inGame is Menu.
-    void run();
+    // Where the next pass belongs: nextStepDue(), after restarting the step origin from the
+    // counter when it has gone backwards (else the schedule would wait for the old origin).
+    int64_t wakeAt();
 
     // Restarts the step origin from the counter's current reading: the next step falls due one
     // step length from now and the time before is never caught up. For a pause: call it when
@@ -63,7 +63,7 @@ class FrameLoop {
 
     // The counter reading at which the next step falls due (rounded down to a whole count).
     int64_t stepOrigin() const { return base_ + origin60_ / 60; }
-    // The first whole counter reading at which the next step is due: where a pass's sleep ends.
+    // The first whole counter reading at which the next step is due.
     int64_t nextStepDue() const;
     int32_t lastDueSteps() const { return dueSteps_; }
     int32_t stepsLastSecond() const { return stepsLastSecond_; }

@@ -82,8 +82,8 @@ class TapKeeper {
     std::vector<Press> presses_; // oldest first
 };
 
-// What the menu panel's key-down asks of the shell, in this order: start a game (it returns
-// when the game has ended), then run the Escape operation.
+// What the menu panel's key-down asks of the shell, in this order: start a game, then run the
+// Escape operation.
 struct MenuKey {
     bool startGame = false;
     bool escape = false;

@@ -15,8 +15,8 @@ using namespace zembrik::test;
 
 namespace {
 
-// A 10 MHz counter with a millisecond clock read from it. A sleep ends exactly at its deadline
-// unless told to wake `late` counts after it or `early` counts before it.
+// A 10 MHz counter with a millisecond clock read from it. The schedule's wait ends exactly at
+// its deadline unless told to wake `late` counts after it or `early` counts before it.
 struct FakeClock : Clock {
     static constexpr int64_t kStart = 1'000'000'000;
     int64_t counts = kStart;
@@ -29,9 +29,10 @@ struct FakeClock : Clock {
     uint32_t milliseconds() override {
         return msAtStart + static_cast<uint32_t>((counts - kStart) / 10'000);
     }
-    void sleepUntil(int64_t deadline) override {
+    int64_t millisecondsUntil(int64_t deadline) override {
         ++sleeps;
         counts = std::max(counts, deadline - early + late);
+        return 0;
     }
 };
 
@@ -46,6 +47,11 @@ class Loop : public ::testing::Test {
         initTiming(g, clock);
         g.inGame = InGame::Playing;
         g.waitTicks = 25;
+    }
+    // One turn of the schedule: wait until the pass is due, then run it.
+    bool pass(FrameLoop& loop) {
+        clock.millisecondsUntil(loop.wakeAt());
+        return loop.pass();
     }
     FrameLoop make() {
         return FrameLoop(g, clock, host, [this](int32_t steps) { calls.push_back(steps); });
@@ -68,15 +74,15 @@ TEST_F(Loop, EachPassSleepsToTheFirstCountAtWhichTheNextStepIsDue) {
     const int64_t start = clock.counts;
     EXPECT_EQ(loop.nextStepDue(), start + 166'667); // 10 MHz / 60, rounded up
     clock.early = 1; // one count short: nothing due, and the next pass sleeps again
-    loop.pass();
+    pass(loop);
     EXPECT_TRUE(calls.empty());
     clock.early = 0;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{1});
     EXPECT_EQ(clock.counts, start + 166'667);
     // Three steps in three passes, each woken once: no wake-up that does nothing.
     for (int i = 0; i < 3; ++i)
-        loop.pass();
+        pass(loop);
     EXPECT_EQ(calls, (std::vector<int32_t>{1, 1, 1, 1}));
     EXPECT_EQ(clock.sleeps, 5);
     EXPECT_EQ(clock.counts, start + 666'667);
@@ -86,7 +92,7 @@ TEST_F(Loop, ExactlyOneStepLengthIsDue) {
     FrameLoop loop = make();
     const int64_t start = loop.stepOrigin();
     clock.counts += static_cast<int64_t>(std::llround(g.stepLen));
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{1});
     EXPECT_EQ(loop.stepOrigin(), start + 10'000'000 / 60);
 }
@@ -95,18 +101,18 @@ TEST_F(Loop, TwoAndAHalfStepsRunTwoAndKeepTheHalf) {
     FrameLoop loop = make();
     const int64_t start = loop.stepOrigin();
     clock.counts += static_cast<int64_t>(2.5 * g.stepLen);
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{2});
     EXPECT_EQ(loop.stepOrigin(), start + 2 * 10'000'000 / 60);
     clock.counts += static_cast<int64_t>(0.5 * g.stepLen) + 1;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, (std::vector<int32_t>{2, 1}));
 }
 
 TEST_F(Loop, HalfSecondStallRunsThirtyStepsInOneCall) {
     FrameLoop loop = make();
     clock.counts += 5'000'000;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{30});
     EXPECT_EQ(host.text, "GAME0, GRAPHIC=0, SKIP-29 RENDER00.0ms, dc=25");
 }
@@ -115,19 +121,19 @@ TEST_F(Loop, SecondWindowAdvancesByOneThousandAfterAStall) {
     FrameLoop loop = make();
     const uint32_t start = loop.secondStart();
     for (int i = 0; i < 60; ++i)
-        loop.pass();
+        pass(loop);
     EXPECT_EQ(loop.secondStart(), start + 1000);
     EXPECT_EQ(loop.stepsLastSecond(), 59); // the 60th step's pass closed the window first
     EXPECT_EQ(loop.framesLastSecond(), 59);
     clock.counts += 40'000'000; // a stall of four seconds
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(loop.secondStart(), start + 2000);
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(loop.secondStart(), start + 3000);
     EXPECT_EQ(loop.stepsLastSecond(), 240);
     EXPECT_EQ(loop.framesLastSecond(), 1);
-    loop.pass();
-    loop.pass();
+    pass(loop);
+    pass(loop);
     EXPECT_EQ(loop.secondStart(), start + 5000);
     EXPECT_EQ(loop.stepsLastSecond(), 1); // the window closed by the pass before
 }
@@ -136,7 +142,7 @@ TEST_F(Loop, MillisecondClockWrapKeepsTheWindow) {
     clock.msAtStart = 0xFFFFFF00u;
     FrameLoop loop = make();
     for (int i = 0; i < 60; ++i)
-        loop.pass();
+        pass(loop);
     EXPECT_EQ(loop.secondStart(), 0xFFFFFF00u + 1000u);
     EXPECT_EQ(loop.stepsLastSecond(), 59);
 }
@@ -144,9 +150,9 @@ TEST_F(Loop, MillisecondClockWrapKeepsTheWindow) {
 TEST_F(Loop, AbsurdStallIsClampedToTheSixteenBitCount) {
     FrameLoop loop = make();
     clock.counts += 10'000'000LL * 3600; // an hour
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{32767});
-    loop.pass(); // the rest of the hour is dropped, not run later
+    pass(loop); // the rest of the hour is dropped, not run later
     EXPECT_EQ(calls, (std::vector<int32_t>{32767, 1}));
 }
 
@@ -158,8 +164,7 @@ TEST_F(Loop, EndsAtTheNextPassAfterTheGameEnds) {
     clock.counts += 1'000'000;
     EXPECT_TRUE(loop.pass());
     EXPECT_NE(host.text.find("dc=7"), std::string::npos); // the pass still finished
-    EXPECT_FALSE(loop.pass());
-    loop.run();
+    EXPECT_FALSE(pass(loop));
 }
 
 TEST_F(Loop, TimingReadFromTheClockWhenNotSetYet) {
@@ -167,7 +172,7 @@ TEST_F(Loop, TimingReadFromTheClockWhenNotSetYet) {
     FrameLoop loop = make();
     EXPECT_EQ(g.qpcFreq, 10'000'000);
     clock.counts += 1'000'000;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, std::vector<int32_t>{6});
 }
 
@@ -198,13 +203,13 @@ TEST_F(Loop, NoStepLostOrDoubledOverAMillionPasses) {
             origin = clock.counts;
             run = 0;
         }
-        loop.pass();
+        pass(loop);
     }
     EXPECT_EQ(wrong, 0) << "after " << passes << " passes";
     EXPECT_GT(ticks, 990'000); // the early wake-ups alone pass without a tick
     clock.late = clock.early = 0;
     stall = false;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(run, (clock.counts - origin) * 60 / clock.frequency());
     EXPECT_GE(loop.nextStepDue() - clock.counts, 166'666); // the next step one step away
     EXPECT_LE(loop.nextStepDue() - clock.counts, 166'667);
@@ -212,41 +217,34 @@ TEST_F(Loop, NoStepLostOrDoubledOverAMillionPasses) {
 
 TEST_F(Loop, CounterGoneBackRestartsTheStepsFromThere) {
     FrameLoop loop = make();
-    loop.pass();
+    pass(loop);
     clock.counts -= 10'000'000LL * 3600; // an hour back: no sleep of an hour follows
     const int64_t back = clock.counts;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, (std::vector<int32_t>{1, 1}));
     EXPECT_EQ(clock.counts, back + 166'667);
 }
 
 TEST_F(Loop, RestartedStepsDoNotCatchUpTheTimeBefore) {
     FrameLoop loop = make();
-    loop.pass();
+    pass(loop);
     clock.counts += 10'000'000LL * 60; // a minute, e.g. paused
     loop.restartSteps();
     const int64_t resumed = clock.counts;
-    loop.pass();
+    pass(loop);
     EXPECT_EQ(calls, (std::vector<int32_t>{1, 1}));
     EXPECT_EQ(clock.counts, resumed + 166'667);
 }
 
-// Messages run after the sleep and before the tick; a game they end runs no further tick.
-TEST_F(Loop, MessagesRunBeforeTheTickAndCanEndTheGame) {
-    struct PumpHost : TextHost {
-        std::function<void()> onMessages;
-        void letMessagesRun() override { onMessages(); }
-    } pumping;
-    std::vector<std::string> order;
-    int pumps = 0;
-    pumping.onMessages = [&] {
-        order.push_back("messages");
-        if (++pumps == 3) g.inGame = InGame::Menu;
-    };
-    FrameLoop loop(g, clock, pumping, [&](int32_t) { order.push_back("tick"); });
-    loop.run();
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"messages", "tick", "messages", "tick", "messages"}));
+// A game ended between passes (Esc, the window closing) runs no further tick, however late
+// its pass comes.
+TEST_F(Loop, AGameEndedBetweenPassesRunsNoFurtherTick) {
+    FrameLoop loop = make();
+    EXPECT_TRUE(pass(loop));
+    g.inGame = InGame::Menu;
+    clock.counts += 10'000'000;
+    EXPECT_FALSE(loop.pass());
+    EXPECT_EQ(calls, std::vector<int32_t>{1});
 }
 
 TEST_F(Loop, TheFirstStepIsDueAtTheStepLengthRoundedUp) {
@@ -260,7 +258,7 @@ TEST_F(Loop, TheFirstStepIsDueAtTheStepLengthRoundedUp) {
         FrameLoop loop = make();
         const int64_t start = clock.counts;
         EXPECT_EQ(loop.nextStepDue(), start + due) << freq;
-        loop.pass();
+        pass(loop);
         EXPECT_EQ(calls, std::vector<int32_t>{1}) << freq;
         EXPECT_EQ(clock.counts, start + due) << freq;
         EXPECT_EQ(clock.sleeps, 1) << freq;

@@ -20,7 +20,7 @@ struct StillClock : Clock {
     int64_t frequency() const override { return 1000; }
     int64_t counter() override { return 0; }
     uint32_t milliseconds() override { return 0; }
-    void sleepUntil(int64_t) override {}
+    int64_t millisecondsUntil(int64_t) override { return 0; }
 };
 
 struct NoSeeds : SeedSource {

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
                                                          }});
     if (!w.startUp()) return 1;
 
-    // Esc after the time is up, delivered like a key press: among the events the frame after
-    // the deadline lets run.
+    // Esc after the time is up, delivered like a key press: it runs before the pass after the
+    // deadline.
     const auto duration = static_cast<int64_t>(seconds * static_cast<double>(watch.frequency()));
     watch.watch(w.debugLabel(), duration, [&w] {
         QMetaObject::invokeMethod(
@@ -68,7 +68,9 @@ int main(int argc, char** argv) {
             },
             Qt::QueuedConnection);
     });
+    QObject::connect(&w.session(), &zembrik::GameSession::finished, &app, &QApplication::quit);
     w.startGame();
+    if (w.session().running()) QApplication::exec();
     watch.collect();
 
     const bool early = !watch.deadlineReached();

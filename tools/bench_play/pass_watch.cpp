@@ -2,6 +2,7 @@
 #include "pass_watch.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <charconv>
 
 namespace zembrik {
@@ -54,17 +55,18 @@ void PassWatch::collect() {
     last_ = inner_.counter();
 }
 
-void PassWatch::sleepUntil(int64_t deadline) {
-    inner_.sleepUntil(deadline);
+int64_t PassWatch::millisecondsUntil(int64_t deadline) {
     collect();
-    if (!started_ || reached_) return;
+    const int64_t wait = inner_.millisecondsUntil(deadline);
+    if (!started_ || reached_) return wait;
     // Half a step late: the step due at the end of the duration has run by then, and the one
-    // this sleep waited for is the first beyond it.
+    // this wait is for is the first beyond it. A late pass runs at least its own step.
     const int64_t halfStep = inner_.frequency() / 120;
-    if (inner_.counter() - start_ >= duration_ + halfStep) {
+    if (std::max(deadline, inner_.counter()) - start_ >= duration_ + halfStep) {
         reached_ = true;
         if (onDeadline_) onDeadline_();
     }
+    return wait;
 }
 
 } // namespace zembrik

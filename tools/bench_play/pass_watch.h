@@ -15,19 +15,20 @@ namespace zembrik {
 // -1 when the text is not a read-out.
 int32_t dueStepsOf(std::string_view debugText);
 
-// Forwards to another clock. Every pass of the frame loop starts with a sleep until its next
-// step is due; after it the watch reads the window's debug read-out, which the pass before
-// wrote only if it ran a tick, adds that pass's steps and one frame, and clears the read-out
-// again. The window is not changed in any other way, so the figures are those of the real game.
+// Forwards to another clock. After every pass of the frame loop the game's schedule asks the
+// clock how long to wait for the next; then the watch reads the window's debug read-out, which
+// that pass wrote only if it ran a tick, adds that pass's steps and one frame, and clears the
+// read-out again. The window is not changed in any other way, so the figures are those of the
+// real game.
 class PassWatch : public Clock {
   public:
     explicit PassWatch(Clock& inner) : inner_(inner) {}
 
     // Starts watching `label`. The next counter reading is taken as the start of the loop (a
-    // frame loop reads the counter first when it starts). `onDeadline` is called once, after
-    // the first sleep that ends half a step or more past `duration` counts since that start:
-    // the sleep of the pass that would run the first step beyond the duration. The loop lets
-    // messages run right after the sleep, so a key queued there ends the game before that step.
+    // frame loop reads the counter first when it starts). `onDeadline` is called once, when the
+    // schedule first asks for a wait that ends half a step or more past `duration` counts since
+    // that start: the wait for the pass that would run the first step beyond the duration. A
+    // key queued then runs before that pass, so it ends the game before that step.
     void watch(QLabel* label, int64_t duration, std::function<void()> onDeadline);
     // Takes in the read-out of the last pass of a loop (which ends without another sleep).
     void collect();
@@ -45,7 +46,7 @@ class PassWatch : public Clock {
     int64_t frequency() const override { return inner_.frequency(); }
     int64_t counter() override;
     uint32_t milliseconds() override { return inner_.milliseconds(); }
-    void sleepUntil(int64_t deadline) override;
+    int64_t millisecondsUntil(int64_t deadline) override;
 
   private:
     Clock& inner_;

@@ -12,24 +12,22 @@
 namespace zembrik {
 namespace {
 
-// A sleep ends 0.3 ms after its deadline; a tick may take extra time.
+// A wait ends 0.3 ms after its deadline; a tick may take extra time.
 struct FakeClock : Clock {
     int64_t now = 5'000'000'000;
     int64_t frequency() const override { return 1'000'000'000; }
     int64_t counter() override { return now; }
     uint32_t milliseconds() override { return static_cast<uint32_t>(now / 1'000'000); }
-    void sleepUntil(int64_t deadline) override { now = std::max(now, deadline + 300'000); }
+    int64_t millisecondsUntil(int64_t deadline) override {
+        now = std::max(now, deadline + 300'000);
+        return 0;
+    }
 };
 
-// Writes the read-out into the label, as the game window does; `messages` stands for the
-// window messages the loop lets run after each sleep.
+// Writes the read-out into the label, as the game window does.
 struct LabelHost : NullHost {
     QLabel* label;
-    std::function<void()> messages;
     explicit LabelHost(QLabel* l) : label(l) {}
-    void letMessagesRun() override {
-        if (messages) messages();
-    }
     void showDebugText(std::string_view text) override {
         label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
@@ -50,17 +48,14 @@ struct LoopRun {
     PassWatch* watch = nullptr;
 };
 
-// Runs a real frame loop for `seconds` with ticks that take `tickMs`; the deadline ends the
-// game in the messages that run next, as a queued Esc would.
+// Runs a real frame loop for `seconds` with ticks that take `tickMs`, scheduled as the game
+// schedules it; the deadline ends the game before the next pass, as a queued Esc would.
 LoopRun runLoop(double seconds, int64_t tickMs, FakeClock& clock, PassWatch& watch, QLabel& label) {
     Game g;
     g.inGame = InGame::Playing;
     initTiming(g, watch);
     LabelHost host(&label);
     bool stop = false;
-    host.messages = [&] {
-        if (stop) g.inGame = InGame::Menu;
-    };
     LoopRun r;
     r.watch = &watch;
     watch.watch(&label, static_cast<int64_t>(seconds * 1e9), [&stop] { stop = true; });
@@ -69,7 +64,10 @@ LoopRun runLoop(double seconds, int64_t tickMs, FakeClock& clock, PassWatch& wat
         ++r.frames;
         clock.now += tickMs * 1'000'000;
     });
-    loop.run();
+    do {
+        watch.millisecondsUntil(loop.wakeAt());
+        if (stop) g.inGame = InGame::Menu;
+    } while (loop.pass());
     watch.collect();
     return r;
 }
@@ -121,7 +119,9 @@ TEST(PassWatch, LoopThatEndsEarlyNeverReachesTheDeadline) {
     LabelHost host(&label);
     watch.watch(&label, 1'000'000'000, [] {});
     FrameLoop loop(g, watch, host, [&](int32_t) { g.inGame = InGame::Menu; });
-    loop.run();
+    do
+        watch.millisecondsUntil(loop.wakeAt());
+    while (loop.pass());
     watch.collect();
     EXPECT_FALSE(watch.deadlineReached());
     EXPECT_EQ(watch.steps(), 1);

@@ -1,0 +1,339 @@
+// The game session: starting, pausing, restarting and leaving games, watching replays, and the
+// schedule that runs the frame loop's passes on the event loop.
+#include "app/game_session.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "replay/player.h"
+#include "store/replay_files.h"
+
+namespace zembrik {
+
+namespace {
+
+// While watching: F (speed).
+constexpr int kKeyWatchSpeed = 70;
+
+int64_t now() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
+
+} // namespace
+
+GameSession::GameSession(SessionScreen& screen, SessionParts parts)
+    : screen_(screen), parts_(std::move(parts)),
+      replays_(rnd_, parts_.seeds, parts_.replaysFolder), rules_{*this,
+                                                                 replays_.recorder().random(),
+                                                                 replays_.recorder().seeds()} {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &GameSession::runPass);
+}
+
+GameSession::~GameSession() = default;
+
+void GameSession::schedule() {
+    const auto due = [this] { return loop_ && !paused_ && g_.inGame != InGame::Menu; };
+    if (!due()) {
+        timer_.stop();
+        return;
+    }
+    // The next pass at the first millisecond at which its step is due: one wake-up a step,
+    // and the pass's own arithmetic decides how many steps run.
+    const int64_t wait = parts_.clock.millisecondsUntil(loop_->wakeAt());
+    // A test's clock may act while asked (a key, the window closing): the state is read again.
+    if (!due()) return;
+    timer_.start(static_cast<int>(std::clamp<int64_t>(wait, 0, 60'000)));
+}
+
+void GameSession::runPass() {
+    // Held for the pass: a game ended inside it may be followed by another before it returns.
+    const std::shared_ptr<FrameLoop> loop = loop_;
+    if (!loop) return;
+    loop->pass();
+    if (loop != loop_) return; // a new game began from inside that pass: its schedule runs
+    if (g_.inGame == InGame::Menu) {
+        endLoop();
+        return;
+    }
+    schedule();
+}
+
+void GameSession::endLoop() {
+    timer_.stop();
+    loop_.reset();
+    paused_ = false;
+    if (watching_ || player_) {
+        if (player_ && !player_->divergence().empty() && player_->finished())
+            std::fprintf(stderr, "zembrik: %s\n", player_->divergence().c_str());
+        watching_ = false;
+        player_.reset();
+        watched_.reset();
+        g_ = *beforeWatching_;
+        beforeWatching_.reset();
+        if (!closed_) screen_.showMenuAgain();
+    }
+    emit finished();
+}
+
+void GameSession::start() {
+    if (closed_ || g_.inGame != InGame::Menu || loop_) return;
+    beginGame();
+    loop_ = std::make_shared<FrameLoop>(g_, parts_.clock, host(), [this](int32_t steps) {
+        replays_.recorder().beforeCall(steps);
+        tick(g_, rules_, steps);
+        replays_.recorder().afterCall(g_);
+        // Quick taps that these steps have seen long enough to act on let go now.
+        for (const int code : taps_.stepsRan(steps))
+            keyUp(code);
+    });
+    schedule();
+}
+
+void GameSession::beginGame() {
+    const uint64_t gameSeed = parts_.seeds.nextSeed();
+    rnd_.seed(gameSeed);
+    paused_ = false;
+    taps_.clear();
+    replays_.recorder().begin(g_, gameSeed, parts_.settings.shapeFile);
+    newGame(g_, *this, rnd_);
+    screen_.showPlayfield();
+}
+
+void GameSession::restart() {
+    if (g_.inGame == InGame::Menu || watching_) return;
+    // Esc would leave the level bar at the level reached; a restart plays the same game again.
+    const int16_t start = g_.startLevel;
+    keepReplay(GameEnd::Restart, now());
+    abandonGame(g_);
+    screen_.showStartLevel(start);
+    beginGame();
+    // The new game's steps count from now.
+    loop_->restartSteps();
+    schedule();
+}
+
+void GameSession::leave() {
+    if (!loop_) {
+        screen_.closeWindow();
+        return;
+    }
+    if (watching_) {
+        g_.inGame = InGame::Menu;
+        endLoop();
+        return;
+    }
+    keepReplay(GameEnd::Escape, now());
+    // The summary belongs to the last finished game: beside the read-outs of a game left
+    // unfinished it would be taken for this one's.
+    lastGame_.reset();
+    lastGameReplay_ = false;
+    paused_ = false;
+    abandonGame(g_);
+    screen_.showStartLevel(g_.curLevel);
+    screen_.showMenuAgain();
+    endLoop();
+}
+
+void GameSession::leaveToMenu() {
+    leave();
+}
+
+void GameSession::setPaused(bool on) {
+    if (!loop_) on = false;
+    if (paused_ == on) return;
+    paused_ = on;
+    if (on) {
+        // A release held back for a step that a pause now puts off reaches the rules at once.
+        for (const int code : taps_.clear())
+            keyUp(code);
+    } else {
+        // The pause is not owed: no burst of steps to catch up, and the game's steps exclude it.
+        loop_->restartSteps();
+    }
+    screen_.showSessionState();
+    schedule();
+}
+
+bool GameSession::isPauseKey(int code) const {
+    // A watched game's keys are not the player's: P and Pause always pause it.
+    if (watching_) return code == kKeyP || code == kKeyPause;
+    return g_.inGame != InGame::Menu && pausesGame(g_, code);
+}
+
+bool GameSession::takesKey(int code) const {
+    return !watching_ && g_.inGame != InGame::Menu && isGameActionKey(g_, code);
+}
+
+void GameSession::pauseKeyStillHeld(int code) {
+    pauseKeyHeld_ = code;
+}
+
+void GameSession::pauseKeyDown(int code) {
+    // One toggle per press: a key held down (or repeated without being marked as a repeat)
+    // must not flicker the pause on and off.
+    if (pauseKeyHeld_ != code) setPaused(!paused_);
+    pauseKeyHeld_ = code;
+}
+
+void GameSession::keyDown(int code) {
+    if (watching_) {
+        watchKey(code);
+        return;
+    }
+    if (g_.inGame == InGame::Menu) return;
+    if (isPauseKey(code)) {
+        pauseKeyDown(code);
+    } else if (restartsGame(g_, code)) {
+        restart();
+    } else {
+        if (!paused_) taps_.pressed(g_, code);
+        replays_.recorder().keyDown(code);
+        zembrik::keyDown(g_, *this, code);
+    }
+}
+
+void GameSession::keyUp(int code) {
+    if (code == pauseKeyHeld_) pauseKeyHeld_ = -1;
+    if (watching_) return;
+    // A tap shorter than a step reaches the rules all the same; in a pause no step would
+    // see it, and it must not act once the game goes on.
+    if (g_.inGame != InGame::Menu && !paused_ && taps_.holdsBack(code)) return;
+    if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
+    zembrik::keyUp(g_, code);
+}
+
+void GameSession::focusLost(bool pause) {
+    if (g_.inGame == InGame::Menu || watching_) return;
+    replays_.recorder().releaseKeys();
+    releaseHeldKeys(g_);
+    taps_.clear();
+    pauseKeyHeld_ = -1;
+    if (pause) setPaused(true);
+}
+
+void GameSession::gameToppedOut() {
+    // Inside the game's last pass: the pass finishes, then the loop ends (runPass).
+    const int64_t endTime = now(); // one time for the records line and the replay's name
+    recordFinishedGame(endTime);
+    lastGameReplay_ = !keepReplay(GameEnd::TopOut, endTime).empty();
+    screen_.showMenuAgain();
+}
+
+std::string GameSession::recordsPath() const {
+    return parts_.recordsFile;
+}
+
+void GameSession::recordFinishedGame(int64_t endTime) {
+    const std::string path = recordsPath();
+    const RecordsOutcome o =
+        addRecord(path, recordOf(g_, parts_.settings.shapeFile, static_cast<std::time_t>(endTime)),
+                  g_.stepsPlayed, g_.keysPressed);
+    // Neither a damaged nor an unwritable records file stops the game: the player is told on
+    // standard error and the summary still shows this game.
+    if (!o.notice.empty()) std::fprintf(stderr, "zembrik: %s\n", o.notice.c_str());
+    if (!o.error.empty()) std::fprintf(stderr, "zembrik: %s\n", o.error.c_str());
+    lastGame_ = o.game;
+}
+
+std::string GameSession::keepReplay(GameEnd how, int64_t endTime) {
+    // The replays of games that set a best stay whatever their age; records.000 says which.
+    const std::string stem = replays_.gameEnded(g_, how, endTime, bestsFromRecords(recordsPath()));
+    // W plays the newest replay: once another game's is kept, it is not the summary's game.
+    if (!stem.empty() && how != GameEnd::TopOut) lastGameReplay_ = false;
+    return stem;
+}
+
+bool GameSession::watchNewest(std::string& why) {
+    why.clear();
+    if (closed_ || g_.inGame != InGame::Menu || loop_) return false;
+    // The game kept last in this run is the newest, and needs no disk.
+    if (std::shared_ptr<const Replay> last = replays_.lastKept()) {
+        watchReplay(std::move(last));
+        return true;
+    }
+    const std::vector<std::string> files = listReplays(replays_.folder());
+    if (files.empty()) {
+        why = "There is no replay to watch yet: every game you play is kept.";
+        return false;
+    }
+    const ReplayRead read = readReplayFile(replays_.folder() + "/" + files.back());
+    if (!read.error.empty()) {
+        why = "The newest replay cannot be watched: " + read.error;
+        return false;
+    }
+    watchReplay(std::make_shared<const Replay>(read.replay));
+    return true;
+}
+
+void GameSession::watchReplay(std::shared_ptr<const Replay> replay) {
+    watched_ = std::move(replay); // the player reads it for as long as it plays
+    beforeWatching_ = std::make_unique<Game>(g_);
+    watching_ = true;
+    watchSpeed_ = 1;
+    paused_ = false;
+    player_ = std::make_unique<ReplayPlayer>(*watched_, g_, host());
+    player_->start();
+    screen_.showPlayfield();
+    screen_.showSessionState();
+    // Each recorded call runs once the clock has given as many steps (times the speed) as it
+    // had, so the game shows at the pace it was played, stalls included.
+    watchDue_ = 0;
+    loop_ = std::make_shared<FrameLoop>(g_, parts_.clock, host(), [this](int32_t steps) {
+        watchDue_ += static_cast<int64_t>(steps) * watchSpeed_;
+        while (!player_->finished()) {
+            const int32_t next = player_->nextCallSteps();
+            if (next > watchDue_) break;
+            watchDue_ -= next;
+            player_->runCall();
+        }
+        if (player_->finished()) g_.inGame = InGame::Menu;
+    });
+    schedule();
+}
+
+void GameSession::watchKey(int code) {
+    if (isPauseKey(code)) {
+        pauseKeyDown(code);
+    } else if (code == kKeyEscape) {
+        leave();
+    } else if (code == kKeyWatchSpeed) {
+        watchSpeed_ = watchSpeed_ == 4 ? 1 : watchSpeed_ * 2;
+        screen_.showSessionState();
+    }
+}
+
+void GameSession::close() {
+    if (closed_) return;
+    closed_ = true;
+    if (watching_) {
+        // The record holds the watched game's options and keys: the player's own come back.
+        g_.inGame = InGame::Menu;
+        endLoop();
+    }
+    if (g_.inGame != InGame::Menu) keepReplay(GameEnd::Closed, now());
+    // The process ends at once after this: every replay handed over must be on the disk.
+    replays_.flush();
+    g_.inGame = InGame::Menu;
+    if (loop_) endLoop();
+}
+
+void GameSession::playSound(std::string_view code, int16_t count) {
+    parts_.sound.playsound(code, count, g_.muteOpt);
+}
+
+void GameSession::drawFrame(int16_t nocurr) {
+    screen_.drawFrame(nocurr);
+}
+
+void GameSession::showStartLevel(int16_t level) {
+    screen_.showStartLevel(level);
+}
+
+void GameSession::showDebugText(std::string_view text) {
+    screen_.showDebugText(text);
+}
+
+} // namespace zembrik
