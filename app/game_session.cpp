@@ -53,7 +53,12 @@ void GameSession::runPass() {
     const std::shared_ptr<FrameLoop> loop = loop_;
     if (!loop) return;
     loop->pass();
-    if (loop != loop_) return; // a new game began from inside that pass: its schedule runs
+    if (loop != loop_) {
+        // The game ended inside that pass and a new one began there too: it runs on its own
+        // schedule, and the old loop goes with this pass.
+        emit finished();
+        return;
+    }
     if (g_.inGame == InGame::Menu) {
         endLoop();
         return;
@@ -79,7 +84,9 @@ void GameSession::endLoop() {
 }
 
 void GameSession::start() {
-    if (closed_ || g_.inGame != InGame::Menu || loop_) return;
+    // A game that ended inside the running pass may be followed at once: that pass finishes
+    // on the old loop, which goes with it (runPass).
+    if (closed_ || g_.inGame != InGame::Menu) return;
     beginGame();
     loop_ = std::make_shared<FrameLoop>(g_, parts_.clock, host(), [this](int32_t steps) {
         replays_.recorder().beforeCall(steps);

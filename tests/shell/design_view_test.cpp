@@ -248,5 +248,20 @@ TEST_F(DesignViewTest, F11SwitchesFullScreenUnlessItIsAssigned) {
     EXPECT_FALSE(w->isFullScreen());
 }
 
+// A top-out in the first pass after the window was resized: the menu and the summary come
+// back whole at the new scale, every pixel of the design on the window.
+TEST_F(DesignViewTest, ATopOutDuringAResizeLeavesTheWholeMenuOnTheWindow) {
+    startUp();
+    topOutGame([&] { w->resize(1301, 983); });
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w->session().lastGame());
+    EXPECT_EQ(w->placement().scale, 2);
+    expectMenu();
+    const auto* shown = dynamic_cast<QImage*>(w->backingStore()->paintDevice());
+    ASSERT_NE(shown, nullptr);
+    const QImage whole = w->grab().toImage().convertToFormat(shown->format());
+    EXPECT_EQ(shown->copy(whole.rect()), whole);
+}
+
 } // namespace
 } // namespace zembrik::test

@@ -764,5 +764,40 @@ TEST_F(GameSessionTest, ARecordsFileThatCannotBeWrittenDoesNotStopTheGame) {
     EXPECT_TRUE(again);
 }
 
+// A game that tops out ends inside its own last pass. A start asked for inside that very pass
+// (after its tick) begins the next game at once: the old pass finishes on the old loop, the
+// records line is written once, and the new game runs alone, one step per pass.
+TEST_F(GameSessionTest, AGameEndedInsideItsLastPassLetsTheNextOneStartThere) {
+    startUp();
+    int finished = 0;
+    QObject::connect(&w->session(), &GameSession::finished, [&] { ++finished; });
+    bool startedInside = false;
+    clock.onCounter = [&] {
+        // Only inside the pass of a top-out is the record on the menu while the loop runs.
+        if (!startedInside && g().inGame == InGame::Menu && w->session().running()) {
+            startedInside = true;
+            w->startGame();
+        }
+    };
+    std::vector<int32_t> steps;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 for (int y = 0; y < 4; ++y)
+                     for (int x = 0; x < 10; ++x)
+                         g().field(x, y) = 0;
+             }
+             if (startedInside) steps.push_back(g().stepsPlayed);
+             if (steps.size() == 3) post(QEvent::KeyPress, Qt::Key_Escape);
+             if (n > 400) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+         });
+    clock.onCounter = nullptr;
+    ASSERT_TRUE(startedInside);
+    EXPECT_EQ(steps, (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(finished, 2);
+    EXPECT_EQ(readFile(data("records.000")).count('\n'), 1);
+    expectMenu();
+}
+
 } // namespace
 } // namespace zembrik::test

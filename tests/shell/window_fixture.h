@@ -36,7 +36,11 @@ struct FakeClock : Clock {
     int sleeps = 0;
     std::function<void(int)> onSleep;
     int64_t frequency() const override { return 1'000'000'000; }
-    int64_t counter() override { return now; }
+    std::function<void()> onCounter; // called at every reading, inside passes too
+    int64_t counter() override {
+        if (onCounter) onCounter();
+        return now;
+    }
     uint32_t milliseconds() override { return static_cast<uint32_t>(now / 1'000'000); }
     int64_t millisecondsUntil(int64_t deadline) override {
         now = std::max(now, deadline);
