@@ -110,6 +110,13 @@ DesignView::DesignView(QWidget* parent) : QWidget(parent) {
     design_->setGeometry(QRect(QPoint(), kDesign));
     design_->setAttribute(Qt::WA_NoMousePropagation); // unwanted clicks stop here
     design_->hide();
+    // The design's texts are drawn at 1x and enlarged with the rest, so on a screen of any
+    // device pixel ratio each design pixel is a block of the 1x frame. Qt drops hinting by
+    // default once its high-density scaling is on; the slight hinting asked for here is the
+    // one fontconfig gives text at a ratio of 1, so the texts come out the same at any ratio.
+    QFont f = design_->font();
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    design_->setFont(f);
 }
 
 DesignView::~DesignView() = default;

@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "app/art.h"
+#include "app/click_label.h"
 #include "app/controls_dialog.h"
 #include "app/menu_panel.h"
 #include "app/places.h"
@@ -72,7 +73,7 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle("Loading~");
 
-    Imgtitle_ = new QLabel(designSurface());
+    Imgtitle_ = new PixelLabel(designSurface());
     Imgtitle_->setGeometry(216, 152, 192, 168);
     Imgtitle_->setPixmap(artPixmap(":/art/title.png"));
     Imgtitle_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

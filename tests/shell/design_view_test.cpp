@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -261,6 +263,44 @@ TEST_F(DesignViewTest, ATopOutDuringAResizeLeavesTheWholeMenuOnTheWindow) {
     ASSERT_NE(shown, nullptr);
     const QImage whole = w->grab().toImage().convertToFormat(shown->format());
     EXPECT_EQ(shown->copy(whole.rect()), whole);
+}
+
+// At a device pixel ratio of 2 every design pixel, texts included, is a 2 x 2 block of the
+// frame at a ratio of 1. The ratio is fixed when the program starts, so each frame comes from
+// a run of this test program of its own (the MenuAtTheRatioOfThisRun case below).
+TEST_F(DesignViewTest, ARatioOfTwoShowsTheOneTimesFrameWithEveryPixelDoubled) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const auto shot = [&](const char* ratio) {
+        const QString file = out.filePath(QStringLiteral("menu%1.png").arg(ratio));
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_SCALE_FACTOR", ratio);
+        env.insert("ZEMBRIK_MENU_SHOT", file);
+        run.setProcessEnvironment(env);
+        run.start(QCoreApplication::applicationFilePath(),
+                  {"--gtest_filter=DesignViewTest.MenuAtTheRatioOfThisRun"});
+        EXPECT_TRUE(run.waitForFinished(60'000));
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage one = shot("1"), two = shot("2");
+    ASSERT_EQ(one.size(), QSize(640, 480));
+    ASSERT_EQ(two.size(), QSize(1280, 960));
+    expectBlocks(one, two, 2, QPoint(0, 0));
+}
+
+// Writes the menu as the window's backing store holds it to $ZEMBRIK_MENU_SHOT; skipped
+// without it.
+TEST_F(DesignViewTest, MenuAtTheRatioOfThisRun) {
+    const QByteArray file = qgetenv("ZEMBRIK_MENU_SHOT");
+    if (file.isEmpty())
+        GTEST_SKIP() << "run by ARatioOfTwoShowsTheOneTimesFrameWithEveryPixelDoubled";
+    startUp();
+    w->repaint();
+    const auto* shown = dynamic_cast<QImage*>(w->backingStore()->paintDevice());
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(shown->copy(QRect(QPoint(), w->size() * w->devicePixelRatio())).save(file));
 }
 
 } // namespace
