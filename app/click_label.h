@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels of the design: pictures drawn pixel for pixel, and a label that reports mouse clicks,
 // for the menu's buttons and squares.
 #pragma once

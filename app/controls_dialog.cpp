@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Controls dialog: a key diagram with nine key boxes placed beside the actions they set.
 #include "app/controls_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Controls dialog: nine boxes over a diagram; a key pressed in a box becomes that action's key.
 #pragma once
 

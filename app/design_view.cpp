@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design view: the 640 x 480 design drawn at its scale, frames shown band by band, clicks
 // mapped back to design pixels, full screen.
 #include "app/design_view.h"

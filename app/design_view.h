@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design view: the window's drawing of the game's one 640 x 480 design.
 //
 // Owns the frame images, the design surface (the never-shown parent of every design widget),

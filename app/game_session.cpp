@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game session: starting, pausing, restarting and leaving games, watching replays, and the
 // schedule that runs the frame loop's passes on the event loop.
 #include "app/game_session.h"

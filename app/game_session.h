@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game session: one game (or one watched replay) at a time, run pass by pass on the
 // application's event loop.
 //

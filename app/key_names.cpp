@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shipped key names and the key-name file reader.
 #include "app/key_names.h"
 

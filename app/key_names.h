@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the game ships for virtual-key codes, and the reader of the key-name file.
 #pragma once
 

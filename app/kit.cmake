@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The application kit: settings files, key tables, the two dialogs and the menu artwork.
 add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zembrik: starts the game window and runs it until the player closes it.
 #include <QApplication>
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window: layout, start-up and shut-down, the menu, keys, dialogs, and what the
 // session shows (frames, the panels, the read-outs).
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window (Form1): the menu panel and read-outs, dialogs, keys, start-up, shut-down
 // and settings.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu panel: level bar, option selectors and the picture buttons that start things.
 #include "app/menu_panel.h"
 

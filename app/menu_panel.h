@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu panel shown between games: picture buttons, the level bar and the option selectors.
 #pragma once
 

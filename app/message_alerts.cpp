@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal message boxes with a stop sign or an exclamation mark.
 #include "app/message_alerts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes shown with Qt: the sound set-up's alerts, the start-up notes, the About box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one decision of where each kind of file lives.
 #include "app/places.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game's files are: the shipped files beside the program, and the player's own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monotonic clock's readings, the wait until a deadline and time-of-day seeds.
 #include "app/real_clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall-time sources of a real game: the frame loop's clock and the per-tick seeds.
 #pragma once
 

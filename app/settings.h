@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's choices that live outside the game record: file names and key-name texts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: choose a shape set and a block style, sound on or off, debug mode.
 #include "app/settings_dialog.h"
 

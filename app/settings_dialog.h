@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: shape set and block style lists, sound and debug switches.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader and dialog wired to the renderer's block style loader.
 #include <QFile>
 

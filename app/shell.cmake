@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game shell: the menu panel library, the main window library and the zembrik executable.
 add_library(zembrik_menu STATIC
   ${CMAKE_CURRENT_LIST_DIR}/click_label.h

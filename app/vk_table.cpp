@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key table: X scan codes and Qt key symbols to Windows virtual-key codes.
 #include "app/vk_table.h"
 

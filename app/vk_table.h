@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maps Qt key events to the Windows virtual-key codes stored in the key settings file.
 #pragma once
 

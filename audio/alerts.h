@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes the sound set-up shows, behind an interface the window implements.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The C interface of the audio module libbass.so: the calls the game makes, with their error codes.
 #pragma once
 

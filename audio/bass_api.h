@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven calls the game makes into the audio module, and the loader that finds the module.
 #pragma once
 

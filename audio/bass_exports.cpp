@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The C entry points of libbass.so, each a thin call into the module's single device.
 #include "audio/bass.h"
 #include "audio/mixer_module.h"

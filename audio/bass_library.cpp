@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads libbass.so at run time and forwards the game's calls to its exported functions.
 #include "audio/bass_api.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL2_mixer behind the module's calls: one mixer channel per sound, tracker modules as music.
 #include "audio/mixer_module.h"
 #include "audio/sound_length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state behind libbass.so: the output device and the channels made from sound data.
 #pragma once
 

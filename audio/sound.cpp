@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound set-up, loading, play requests and release over the audio module.
 #include "audio/sound.h"
 #include "audio/sound_length.h"

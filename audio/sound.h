@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's nine sound effects: set-up at start, play requests by code, release at shut-down.
 #pragma once
 

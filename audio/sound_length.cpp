@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measuring what a sound file decodes to from its headers alone, for each format the module
 // decodes whole: WAV, AIFF, VOC, FLAC, MPEG audio, Ogg Vorbis and Ogg Opus.
 #include "audio/sound_length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a sound file would play once decoded, told from its structure before any decoding.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules ask of the world outside them: sound, drawing, the menu. The shell implements
 // it (app/), the simulator and the replay player with hosts of their own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level tables: gravity, lock and entry delays, auto-repeat delay and level texts, all in steps.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options a game starts with, as one value: start level, the five option switches, the
 // mode, the handling and the shape set. The menu sets it, a new game starts from it, replays
 // carry it and records lines describe it.

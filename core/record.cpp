@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resets of the game record shared by a new game and the Escape operation.
 #include "core/record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game record: every variable the rules work on, in one struct owned by the main window.
 #pragma once
 

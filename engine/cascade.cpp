@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of the cascade collapse: mark what rests, let the rest fall a row, then clear again.
 #include "engine/cascade.h"
 

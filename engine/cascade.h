@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cascade collapse: linked groups with nothing under them fall one row per step.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed-step frame loop and its debug read-out.
 #include "engine/frame_loop.h"
 

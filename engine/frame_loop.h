@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame loop: fixed steps of 1/60 s measured against a clock, one tick call per pass.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key-down and key-up on the game record, and the per-step rotation command protocol.
 #include "engine/keys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key events on virtual-key codes: held flags, command latches and the rotation protocol.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-step state machine and the new-game and abandon resets of the record.
 #include "engine/tick.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game tick: the per-step state machine of entry delay, falling, landing, cascade and
 // line-clear delay, followed by one frame.
 #pragma once

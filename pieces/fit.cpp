@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fit tests and placement of the active piece.
 #include "pieces/fit.h"
 

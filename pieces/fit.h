@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fit tests and placement: where a shape may be, and moving the active piece there.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full rows: finding, emptying and scoring them, and closing the gaps they leave.
 #include "pieces/lines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line clearing, closing the emptied rows, and the scoring rule.
 #pragma once
 

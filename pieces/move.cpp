@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sideways movement, dropping and rotation with ordered kick lists.
 #include "pieces/move.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the active piece: sideways with auto-repeat, down until it lands, and turning with kicks.
 #pragma once
 

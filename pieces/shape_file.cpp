@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a shape set into the shape table, all or nothing.
 #include "pieces/shape_file.h"
 

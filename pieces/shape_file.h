@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape-set reader: 448 numbers that define shapes 1..7 in their four rotation states.
 #pragma once
 

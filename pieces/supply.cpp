@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next queue and the hold slot.
 #include "pieces/supply.h"
 

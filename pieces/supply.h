@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Piece supply: the next queue with its no-immediate-repeat randomiser, and hold.
 #pragma once
 

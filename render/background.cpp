@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeding, moving and drawing the background rectangles.
 #include "render/background.h"
 

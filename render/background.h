@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drifting rectangles behind the well: ten grey outlines that climb, faster at higher levels.
 #pragma once
 

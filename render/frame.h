@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The off-screen pictures and texts one frame produces, which the shell shows.
 #pragma once
 

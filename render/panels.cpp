@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause panel and the game-over summary, painted in design pixels.
 #include "render/panels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panels drawn over the game screen by the shell: the pause panel and the game-over summary.
 // Both paint with a QPainter in the 640x480 design's pixels, so a painter that scales the
 // design scales them with it, text included.

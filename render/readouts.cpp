@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-out texts and the delay bar.
 #include "render/readouts.h"
 

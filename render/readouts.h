@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score, lines and level texts beside the well, and the delay bar under it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banding a set of rectangles: split at every top and bottom edge, merge the spans of each band.
 #include "render/region.h"
 

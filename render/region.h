@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A region built from many rectangles in one pass.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame renderer: every layer of the well surface, repainted from scratch each frame.
 #include "render/rend.h"
 

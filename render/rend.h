@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing one whole frame of a running game from the game record.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row-wise nearest-neighbour enlargement: each source row is widened once into the first of
 // its destination rows, and that row is copied for the others.
 #include "render/scale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer scaling of the 640 x 480 design onto a client area of any size: where the design goes,
 // how a point of the client maps back to a design pixel, and the nearest-neighbour enlargement.
 #pragma once

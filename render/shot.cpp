@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame shots: the well surface of one frame encoded as PNG in memory.
 #include "render/shot.h"
 

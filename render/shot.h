@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drawn well surface as a picture, for the simulator and bug reports.
 #pragma once
 

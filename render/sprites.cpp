@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sprite copies for single cells and whole shapes.
 #include "render/sprites.h"
 

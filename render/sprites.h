@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Block sprites: one 8x8 sprite to one cell of the well surface, and a whole shape as a 4x4 box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five images of a block style: two sprite sheets, the well floor, the walls, a spare.
 #pragma once
 

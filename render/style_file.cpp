@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block style reader: all five images are loaded before any of them replaces the current one.
 #include "render/style_file.h"
 

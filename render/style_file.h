@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a block style file: five image names, loaded from the gfx folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scanline implementations of the surface operations; QPainter is far too slow per sprite.
 #include "render/surface.h"
 

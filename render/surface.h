@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four drawing operations on an off-screen surface: stretched opaque copy, filled box,
 // outlined box and clear. Every operation clips to both images, so nothing is ever read or
 // written outside them.

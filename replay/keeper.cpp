@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing finished games to the file thread.
 #include "replay/keeper.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the replay of every game: recorded in memory while it runs, written and the folder
 // pruned on the file thread once it has ended.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a recorded game again on a record: the simulator checks it, the window shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording a game as it is played: its start, every tick call with its seed, the key events
 // between them, regular checks of the record and the state it ended in. Memory only.
 #pragma once

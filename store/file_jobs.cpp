@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-writing thread.
 #include "store/file_jobs.h"
 

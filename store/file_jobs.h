@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing files on a thread of its own, so that a slow disk never holds up the game.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // records.000: writing a finished game's line, reading the file back, bests and summary rows.
 #include "store/records.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // records.000: one line per ended game, the personal bests read from it, and the figures
 // of a finished game's summary.
 #pragma once

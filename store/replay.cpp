@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay file format: a small header, then the body compressed with zlib.
 #include "store/replay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays: one whole game kept so that the rules can run it again exactly, and its file format
 // (docs/replay-format.md). The game records them, the simulator and the window run them.
 #pragma once

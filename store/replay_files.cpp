@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming, listing, saving and pruning replay files.
 #include "store/replay_files.h"
 

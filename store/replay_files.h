@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replays folder: file names from the end of each game, the newest replay, and the rule of
 // which replays stay.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one safe writer of the player's files: temporary file, checked flush, rename.
 #include "store/safe_file.h"
 

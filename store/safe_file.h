@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the player's files so that a failure never loses the file that was there.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recognising text from other editors before it is read byte by byte.
 #include "store/text_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text written by other editors: the byte-order mark some put first, and UTF-16.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the shipped data, gfx and snd folders into the application folder.
 # The player's settings files (data/option_*.000) are copied only when missing,
 # so rebuilding never throws away the choices saved by the last run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the shipped shape sets data/centre.kblox and data/top.kblox.
 
 Shapes 1..7 are I, O, T, S, Z, J, L. Each rotation state lists its four blocks as (column, row)

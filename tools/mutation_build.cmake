@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A build folder for mutation runs: its default target builds only what the rules', store and
 # simulator tests need, so that a mutant's rebuild leaves the window, its tests and the tools
 # alone. Configure with -DCMAKE_PROJECT_INCLUDE=<this file> (docs/testing.md).

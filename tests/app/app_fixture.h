@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A throw-away application folder with a data folder, for the settings and dialog tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu artwork reaches programs that link the kit, at the sizes the menu lays out.
 #include <QImage>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Controls dialog: key presses in a box assign and show keys; Tab moves the focus.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped key names: the key-name file matches the table and names every key we map.
 #include <QKeyEvent>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where files live: the portable/per-user decision, the first run reading the shipped files,
 // the player's shape sets and styles beside the shipped ones, and folders that cannot be written.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: choosing files reloads at once, load errors keep the old data, switches.
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files: exact write format, tolerant reading, defaults, clamping, safe writing.
 #include <QDir>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the Controls and settings dialogs fits its box in the fonts this machine has,
 // measured with the fonts' own metrics, whatever entry or switch is chosen.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key table: one code per physical key whatever the modifiers.
 #include <QKeyEvent>
 #include <linux/input-event-codes.h>

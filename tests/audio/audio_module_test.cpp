@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real audio module on SDL2_mixer, run with the dummy output so no sound card is needed.
 #include "audio/bass.h"
 

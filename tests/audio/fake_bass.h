@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fake audio module for the sound set-up tests: decides by content, records every call.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's loader finds the built module in the application folder and runs the set-up on it.
 #include "audio/sound.h"
 

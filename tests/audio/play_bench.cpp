@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a play request takes on the real module; it runs inside the 60-per-second tick.
 #include "audio/sound.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound set-up against a fake module: every fatal message, the loading order and play requests.
 #include "audio/sound.h"
 #include "fake_bass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which slot each play request names.
 #include "audio/sound.h"
 

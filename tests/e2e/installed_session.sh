@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary DESTDIR and runs that installed program in a virtual X
 # server as an ordinary user with a fresh home: it must start with sound on, take a start level
 # picked on the level bar with a click, and keep it in ~/.config/zembrik/option_game.000, while

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The session itself, run inside the virtual X server by installed_session.sh: start the
 # installed program, click level 13 on the level bar, quit with Esc.
 set -euo pipefail

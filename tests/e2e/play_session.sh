@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a short session of the real game in a virtual X server: menu, start, moves, pause,
 # restart, Esc, a game played until the stack reaches the top (its summary and records.000
 # line), Esc, and checks that the settings files were written back.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The session itself, run inside the virtual X server by play_session.sh.
 set -euo pipefail
 [ -n "${E2E_TRACE:-}" ] && set -x

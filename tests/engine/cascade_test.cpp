@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cascade: groups fall a row per step, links hold remnants up, chains clear again.
 #include <gtest/gtest.h>
 

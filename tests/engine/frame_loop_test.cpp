@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame loop's arithmetic against a fake clock: due steps, the kept fraction, stalls.
 #include <algorithm>
 #include <cmath>

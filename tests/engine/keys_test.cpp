@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key handlers and the rotation command protocol.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game modes and handling: where a Sprint and an Ultra game end, that a top-out leaves them
 // unfinished, and custom auto-repeat and soft drop counted in steps beside classic handling.
 #include <gtest/gtest.h>

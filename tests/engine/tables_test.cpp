@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules' tables, each stated once and checked against the game: the level table, the
 // auto-repeat delays and the scoring rule. A change to any entry fails one of these.
 #include <gtest/gtest.h>

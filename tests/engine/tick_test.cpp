@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick: spawn, top-out, soft and hard drop, lock, level-up, the delays and the resets.
 #include <gtest/gtest.h>
 

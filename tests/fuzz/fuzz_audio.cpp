@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the audio module's loading from memory: a stream first, then a tracker module, as the
 // game's sound set-up does; the output is SDL's dummy driver.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch folders and input splitting shared by the fuzz targets.
 #include "fuzz_files.h"
 

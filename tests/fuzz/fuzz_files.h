@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private scratch folder for fuzz targets whose readers only take files.
 #pragma once
 

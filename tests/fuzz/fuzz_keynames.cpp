@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the key-name reader: no crash, every stored name is one whole line that starts with
 // its own key code, and every line is either stored or counted as skipped.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the records reader and the rewrite after a game: whatever records.000 holds, every
 // line is kept as it was (newest 1000), a readable line reads back the same after it is
 // written again, and the best counts only readable, finished lines of the same kind, hostile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the replay reader: any bytes are either refused with a reason or read into a replay
 // that writes back to the same replay and that the player runs without fault. Input that does
 // not start like a replay file is taken as a body and compressed first, so the fuzzer reaches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the settings reader over all five files at once: whatever they hold, every value ends
 // inside its control's range, the messages stay short, and what is written back reads back
 // the same.

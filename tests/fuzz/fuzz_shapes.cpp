@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the shape-set reader, from memory and through a file: it must never crash, must keep
 // the table whole on a refusal, and on success must hold exactly the file's first 448 numbers
 // (after a byte-order mark in front, which the file reader drops).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the block style reader: any style file either loads five real images or is refused
 // with the current images left exactly as they were.
 #include <cstdlib>

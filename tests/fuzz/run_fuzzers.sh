@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in BUILD/fuzz over its seed corpus, then for SECONDS seconds each
 # (default 8). Fails on any crash, hang (over 5 s for one input), leak or sanitizer report;
 # the input that did it is kept in BUILD/fuzz-artifacts/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the files the install adds for the desktop: the desktop entry and the AppStream data
 # pass their validators without a warning, the manual page formats without a warning, each
 # icon has its size, and the art generator still draws the committed icons and style art.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fit tests: walls, floor, the empty shape and the climb limit.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three kick lists, in order and in both directions, read off the game: a piece of one
 // block turns, the cell it took is walled up, and it turns again, until no offset is left.
 #include <gtest/gtest.h>

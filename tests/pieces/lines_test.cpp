@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line clearing and collapse: scores, link removal around cleared rows, closing gaps.
 #include <cmath>
 

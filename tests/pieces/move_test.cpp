@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sideways auto-repeat and dropping/landing of the active piece.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotation with ordered kicks, the climb limit and the third rotation key.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape-set reader: separators, extra numbers, and every error path keeping the table.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next queue's randomiser and the hold action.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs tests as the user "nobody" when started as root, for the cases where root would pass
 # for the wrong reason: permissions do not bind root, and root may mount a small file system
 # where an ordinary user gets the injected size limit instead. Exit 77 (skipped) when that

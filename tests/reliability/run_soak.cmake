@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs zembrik-sim's random soak and fails with its message (which names the seed and the step)
 # when an invariant breaks or a sanitizer reports.
 execute_process(COMMAND ${SIM} --shapes ${SHAPES} --soak ${STEPS} --seed ${SEED}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background rectangles: the ranges resetbg gives, re-seeding at the top, and the outlines.
 #include <gtest/gtest.h>
 

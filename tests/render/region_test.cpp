@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regions built band by band cover exactly the union of their rectangles and work in Qt's own
 // region operations.
 #include <QRegion>

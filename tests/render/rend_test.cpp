@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame renderer: layout of the well surface, layer order, level bands, hold and previews.
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat-colour test style and the surface decoders.
 #include "render_fixture.h"
 

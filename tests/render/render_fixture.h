@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test style in which every sprite is one flat colour, so a test can read back which sprite
 // was drawn where, plus helpers that decode the well surface.
 #pragma once

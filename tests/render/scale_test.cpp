@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer scaling of the design: the scale and offset rule, mapping points and rectangles both
 // ways, and the pixel-by-pixel enlargement.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame shots: the encoded picture is the well surface.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block style reader: line rules, verbatim names, and the old images kept on any error.
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sprite copies: placement, doubling, clipping against small sheets, and odd block values.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays: recorded games rerun exactly, the file round trip, bad files, and the kept-files rule.
 #include "store/replay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design view: the design at every scale, clicks mapped back, frames shown band by band,
 // full screen.
 #include <QApplication>

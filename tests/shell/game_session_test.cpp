@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game session in the window: games started, left, paused, restarted, topped out and
 // watched, keys between passes, replays and records.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: start-up, the settings it reads and writes, the About box, Esc on the menu.
 #include <QApplication>
 #include <QDir>

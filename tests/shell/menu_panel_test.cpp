@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu panel: level bar lighting, the five selectors and the About text.
 #include <QLabel>
 #include <QTest>

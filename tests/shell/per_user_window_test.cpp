@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed game with a settings folder it cannot write: it runs, says so once, and leaves
 // whatever was there untouched.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window with a fake clock, for the session's, the design view's and the window's
 // tests: a folder of settings, a clock that jumps to each wait's end, recorded alerts and exits.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The simulator on a full disk: a shot that cannot be written and output that cannot be
 # written both end the run with status 2 and a line naming what failed; a picture already
 # there stays byte for byte and no temporary file is left. The disk is a small tmpfs filled

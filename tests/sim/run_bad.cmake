@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the simulator on bad input: it must exit with 2, print nothing on stdout and exactly one
 # line on stderr containing MATCH. -DSIM=simulator -DARGS=semicolon list -DINPUT=stdin file.
 set(input_args)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reruns a replay file through the simulator: it must exit with STATUS, print its end line last
 # and, when MATCH is given, say exactly that on stderr.
 # -DSIM=simulator -DREPLAY=file -DSTATUS=0|4 [-DMATCH=line]

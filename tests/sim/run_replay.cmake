@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one replay script through the simulator and compares its output with the expected file.
 # -DSIM=simulator -DSHAPES=shape set -DCASE=path without extension (CASE.script, CASE.args,
 # CASE.expected).

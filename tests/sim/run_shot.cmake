@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a script with shot events and checks each picture: a PNG of the well surface, 192 x 457.
 # -DSIM=simulator -DSHAPES=shape set -DSTYLE=style file -DOUT=folder for the pictures.
 file(REMOVE_RECURSE ${OUT})

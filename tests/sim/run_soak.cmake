@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A short soak: the simulator must finish with status 0 and one JSON summary line.
 execute_process(COMMAND ${SIM} --shapes ${SHAPES} ${ARGS}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's option and script parsers, its state dump, invariant check and replay loop.
 #include <filesystem>
 #include <fstream>

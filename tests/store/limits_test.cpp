@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every field limit of records.000 and of the replay format at its edge: the value just inside
 // is read back as it was written, the value just outside is refused.
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // records.000: the exact line, reading it back, the rewrite that keeps 1000 lines and every
 // line it cannot read, and the personal bests.
 #include "store/records.h"

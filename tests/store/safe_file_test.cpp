@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe writer: the old file survives every failure, links are followed only to plain files.
 #include "store/file_jobs.h"
 #include "store/safe_file.h"

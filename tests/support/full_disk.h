@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder on a disk that can be filled up, for the tests of what writers do on a full disk.
 #pragma once
 

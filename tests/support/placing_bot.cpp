@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test player: turn, move, drop, lock.
 #include "placing_bot.h"
 

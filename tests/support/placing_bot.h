@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player for tests that need long games which clear lines: it places each piece where the
 // replay bot's chooser says, with the default keys, one key at a time.
 #pragma once

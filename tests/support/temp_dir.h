@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test fixture with a folder of its own under /tmp, and whole files read back as bytes.
 #pragma once
 

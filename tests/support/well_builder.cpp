@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers for building and printing wells.
 #include "well_builder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers: a game with the shipped shapes, wells drawn as text, a host that records.
 #pragma once
 

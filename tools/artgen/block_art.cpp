@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Block sprites: every join mask gets its own look, so joined blocks read as one piece.
 #include "block_art.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the two sprite sheets of a block style.
 #pragma once
 

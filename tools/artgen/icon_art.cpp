@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: small pictures of pieces, each block copied from the block sheet with
 // the join mask its neighbours give, so pieces read as one piece as they do in the game.
 #include "icon_art.h"

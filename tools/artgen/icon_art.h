@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon, built from the game's own block sprites.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-artgen: writes the shipped block styles and the application icon.
 // Usage: zembrik-artgen <source folder>
 // It writes gfx/<style>_*.png and data/<style>.style (five lines, CR LF) under that folder, and

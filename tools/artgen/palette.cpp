@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours of the shipped styles. The seven shape colours come from a palette chosen to stay
 // apart under the common kinds of colour blindness, spread over light and dark tones.
 #include "palette.h"

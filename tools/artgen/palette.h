@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours and looks of the shipped block styles.
 #pragma once
 

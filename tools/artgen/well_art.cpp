@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walls and floor as riveted metal columns; one 8-pixel segment per well row or column.
 #include "well_art.h"
 

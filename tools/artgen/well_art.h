@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the well's walls and floor, and the spare image of a style.
 #pragma once
 

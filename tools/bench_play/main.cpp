@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-playbench: runs the real game window for a fixed time with no input and prints the
 // steps its frame loop ran and the frames it drew, as one line of JSON.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the frame loop's steps back from the debug read-out it writes on every tick.
 #include "pass_watch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock for the game window that counts the steps and frames its frame loop really runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pass watch counts exactly the steps and frames a real frame loop runs, read back from the
 // debug read-outs, with fast and slow frames, and stops the loop on the right pass.
 #include <QApplication>

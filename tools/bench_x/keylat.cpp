@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-keylat: the time from a key press to the first changed pixel of the well, read back
 // from the X server's frame buffer.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What zembrik-xstart and zembrik-keylat share: xcb replies and starting the measured program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-xstart: starts a program and reports how long it took until it showed a top-level
 // window with a matching name, watching the X server's own map and property events.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the menu artwork PNGs into the folder given on the command line.
 #include <QDir>
 #include <QGuiApplication>

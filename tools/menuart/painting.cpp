@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers for the menu artwork: fonts, bevelled blocks, arrows, faces, text.
 #include "painting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven menu pictures: picture buttons, options picture, title, Controls diagram.
 #include "pictures.h"
 

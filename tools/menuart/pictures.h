@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven menu pictures, each drawn at its exact size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-renderbench: time of one full frame (background, well surface, read-outs, delay bar)
 // on a busy mid-game record, for each level band.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-replaybot: plays games in the real game window, pressing keys through the X server
 // with xdotool, to make the replays shipped with the tests. It looks at the game record only to
 // choose where each piece goes; everything else (keys, frame loop, clock, seeds, the replay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rating the places a piece can reach: fewer holes, a lower and flatter stack, cleared rows.
 #include "placement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a player who places each piece well would put it: shared by the replay bot, which
 // plays the window, and by tests that need long games that clear lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zembrik-sim: runs the rules without window, clock or sound, from a script or as a soak.
 #include <algorithm>
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line options of the simulator, parsed from a table so new options are one entry.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay scripts: one event per line, "STEP EVENT [ARG]", steps counted from 1.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's game runs: script replay, random soak, state dumps and invariant checks.
 #include "simulator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the rules with no window, clock or sound: scripted replays and the random soak.
 #pragma once
 

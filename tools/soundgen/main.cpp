@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's nine sound effects into a folder: zembrik-soundgen <folder>. Run by hand;
 // its output is kept in snd/.
 #include "synth.h"

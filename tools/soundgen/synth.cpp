@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tone and noise synthesis and the WAV writer used by the sound generator.
 #include "synth.h"
 

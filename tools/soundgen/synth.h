@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small synthesis helpers for the game's sound effects: mono sample buffers, tones, noise.
 #pragma once
 
