@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
             },
             Qt::QueuedConnection);
     });
-    QObject::connect(&w.session(), &zembrik::GameSession::finished, &app, &QApplication::quit);
+    // exit(), not quit(): quit() asks every window to close first, and the window's shut-down
+    // ends the process before the figures are printed.
+    QObject::connect(&w.session(), &zembrik::GameSession::finished, &app,
+                     [] { QCoreApplication::exit(0); });
     w.startGame();
     if (w.session().running()) QApplication::exec();
     watch.collect();
