@@ -170,6 +170,7 @@ bool MainWindow::startUp() {
 
     QStringList notes = loadfile(game(), s_, style_, places_);
     notes += moreNotes;
+    takeModeAndHandling(game(), s_);
     // A portable folder is writable by definition; a per-user folder may not be.
     if (!places_.portable) {
         if (const QString why = settingsWriteProblem(places_); !why.isEmpty()) {
@@ -449,6 +450,7 @@ void MainWindow::shutDown() {
         s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
         s_.fullScreen = isFullScreen() ? 1 : 0;
         if (soundOffForRun_) game().muteOpt = 0;
+        keepModeAndHandling(s_, game());
         for (const QString& err :
              {writeSettings(game(), s_, places_), writeMoreSettings(s_, places_.settings)}) {
             if (err.isEmpty()) continue;

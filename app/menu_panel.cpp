@@ -4,9 +4,11 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <optional>
 
 #include "app/art.h"
 #include "app/click_label.h"
+#include "app/mode_row.h"
 #include "core/levels.h"
 
 namespace zembrik {
@@ -136,9 +138,21 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
                 case Selector::Climb:
                     optclb_Click(k);
                     break;
+                case Selector::GameMode:
+                    break;
                 }
             });
         }
+    }
+
+    addExplainedArea(kModeArea, modeHeadingToolTip());
+    const auto modes = addModeSquares(this);
+    static_assert(modes.size() <= 3, "a selector has at most three squares");
+    for (size_t k = 0; k < modes.size(); ++k) {
+        squares_[idx(Selector::GameMode)][k] = modes[k];
+        setSquare(Selector::GameMode, static_cast<int>(k), false);
+        connect(modes[k], &ClickLabel::clicked, this,
+                [this, k] { optmode_Click(static_cast<int>(k)); });
     }
 }
 
@@ -173,6 +187,8 @@ QString MenuPanel::rowToolTip(Selector s) {
     case Selector::Climb:
         return tr("Climbing: how many rows a turn may lift a piece above the lowest row it has "
                   "reached: 0, 1 or 3. More lets a piece turn its way up out of a tight spot.");
+    case Selector::GameMode:
+        return modeHeadingToolTip();
     }
     return {};
 }
@@ -199,6 +215,8 @@ QString MenuPanel::choiceToolTip(Selector s, int k) {
                              "reached.")
                         : tr("A turn may lift a piece up to three rows above the lowest row it "
                              "has reached.");
+    case Selector::GameMode:
+        return modeToolTip(modeRule(static_cast<Mode>(k)).mode);
     }
     return {};
 }
@@ -283,12 +301,21 @@ void MenuPanel::optclb_Click(int k) {
     g_.climbLimit = static_cast<int16_t>(k < 2 ? k : 3);
 }
 
+void MenuPanel::optmode_Click(int k) {
+    const std::optional<Mode> m = modeOf(k);
+    if (!m) return;
+    setSquare(Selector::GameMode, static_cast<int>(g_.mode), false);
+    setSquare(Selector::GameMode, k, true);
+    g_.mode = *m;
+}
+
 void MenuPanel::rerunOptionHandlers() {
     opthold_Click(g_.holdOpt);
     optqua_Click(g_.quaOpt);
     opt3next_Click(g_.nextOpt);
     optghost_Click(g_.ghostOpt);
     optclb_Click(g_.clbOpt);
+    optmode_Click(static_cast<int>(g_.mode));
 }
 
 QWidget* MenuPanel::levelButton(int i) const {

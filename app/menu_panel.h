@@ -16,8 +16,10 @@ namespace zembrik {
 
 class ClickLabel;
 
-// The five option selectors of the panel, each a row of small squares.
-enum class Selector { Hold, Qua, Ghost, Next, Climb };
+// The option selectors of the panel, each a row of small squares; the mode's squares stand in
+// a column of their own (app/mode_row.h), one per entry of kModes.
+enum class Selector { Hold, Qua, Ghost, Next, Climb, GameMode };
+inline constexpr size_t kSelectors = 6;
 
 // The menu panel p1 (192x392). It changes only the option, level and climb variables of the
 // record; starting a game, the dialogs and the About box are left to the window through signals.
@@ -42,7 +44,9 @@ class MenuPanel : public QWidget {
     void opt3next_Click(int k);
     // Also sets climbLimit: 0, 1 or 3.
     void optclb_Click(int k);
-    // Runs the five selector handlers with the saved values, in the start-up order.
+    // The mode: k is its number in kModes.
+    void optmode_Click(int k);
+    // Runs the selector handlers with the saved values, in the start-up order (the mode last).
     void rerunOptionHandlers();
 
     // The colour of a level button as a 0xRRGGBB number.
@@ -82,8 +86,8 @@ class MenuPanel : public QWidget {
     std::array<uint32_t, 20> levelColours_{};
     std::array<ClickLabel*, 20> levelButtons_{};
     // Squares per selector; two-way selectors use the first two.
-    std::array<std::array<ClickLabel*, 3>, 5> squares_{};
-    std::array<std::array<bool, 3>, 5> white_{};
+    std::array<std::array<ClickLabel*, 3>, kSelectors> squares_{};
+    std::array<std::array<bool, 3>, kSelectors> white_{};
     ClickLabel* image1_ = nullptr; // Image1: the "new game" picture button
     ClickLabel* image3_ = nullptr; // Image3: opens the Controls dialog
     ClickLabel* image4_ = nullptr; // Image4: the About box

@@ -26,9 +26,9 @@ struct Settings {
     // device-independent pixels; 0 when none was saved, and the window picks its first size.
     int16_t clientWidth = 0, clientHeight = 0;
     int16_t fullScreen = 0; // 1: the window was full screen when it was closed
-    // Lines 5 to 10 hold the game mode, the handling (classic or custom, then its delay,
-    // interval and soft-drop interval in steps) and the language, which this version does not
-    // use: kept as read, so that writing the lines after them leaves them as they were.
+    // Lines 5 to 9 hold the game mode and the handling (classic or custom, then its delay,
+    // interval and soft-drop interval in steps): start-up puts them into the record
+    // (takeModeAndHandling), shut-down takes them back. Line 10, the language, is kept as read.
     int16_t modeLine = 0, handlingLine = 0, repeatDelayLine = 10, repeatIntervalLine = 2,
             softDropLine = 1, languageLine = 0;
     // 1: the window was maximised when it was closed (clientWidth and clientHeight are then its

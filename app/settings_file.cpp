@@ -30,10 +30,13 @@ QString noSettingsFolder() {
 constexpr qint64 kMaxFileBytes = 1 << 20; // settings files are a few dozen bytes
 
 // One integer of a settings file: where it lives, its name in notes, its range and default.
+// A value out of range is clamped into it, or with clamp false (a number that names a choice
+// rather than measures something) replaced by the default.
 template <class Owner> struct IntSlot {
     int16_t Owner::*var;
     const char* name;
     int16_t lo, hi, def;
+    bool clamp = true;
 };
 
 // option_game.000, in file order, with each control's range and the shipped value.
@@ -67,11 +70,15 @@ constexpr std::array<IntSlot<Settings>, 12> kMoreSlots{{
     {&Settings::clientWidth, "window width", 0, 32767, 0},
     {&Settings::clientHeight, "window height", 0, 32767, 0},
     {&Settings::fullScreen, "full screen", 0, 1, 0},
-    {&Settings::modeLine, "game mode", 0, 2, 0},
-    {&Settings::handlingLine, "handling", 0, 1, 0},
-    {&Settings::repeatDelayLine, "auto-repeat delay", 0, 20, 10},
-    {&Settings::repeatIntervalLine, "auto-repeat interval", 0, 10, 2},
-    {&Settings::softDropLine, "soft-drop interval", 0, 10, 1},
+    // A mode or handling out of range is one this version does not know: Classic and the
+    // default numbers, never the nearest (a mode 7 is not Ultra).
+    {&Settings::modeLine, "game mode", 0, kModes.size() - 1, 0, false},
+    {&Settings::handlingLine, "handling", 0, 1, 0, false},
+    {&Settings::repeatDelayLine, "auto-repeat delay", 0, kMaxRepeatDelay, Handling{}.delay, false},
+    {&Settings::repeatIntervalLine, "auto-repeat interval", 0, kMaxRepeatInterval,
+     Handling{}.interval, false},
+    {&Settings::softDropLine, "soft-drop interval", 0, kMaxSoftDropInterval, Handling{}.softDrop,
+     false},
     {&Settings::languageLine, "language", 0, 32767, 0},
     {&Settings::maximized, "maximised", 0, 1, 0},
     {&Settings::scaling, "scaling", 0, 1, 0},
@@ -177,7 +184,7 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
                               QString::number(s.def));
             o.*s.var = s.def;
         } else if (*v < s.lo || *v > s.hi) {
-            const int16_t clamped = *v < s.lo ? s.lo : s.hi;
+            const int16_t clamped = !s.clamp ? s.def : *v < s.lo ? s.lo : s.hi;
             notes << QStringLiteral("%1: the %2 %3 is out of range; %4 is used.")
                          .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
                               QString::number(clamped));
@@ -424,6 +431,20 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
     }
     readSlots(s, kMoreSlots, fields(*file.text), "option_more.000", false, notes);
     return notes;
+}
+
+void takeModeAndHandling(Game& g, const Settings& s) {
+    g.mode = modeOf(s.modeLine).value_or(Mode::Classic);
+    const Handling h{s.handlingLine, s.repeatDelayLine, s.repeatIntervalLine, s.softDropLine};
+    g.handling = validHandling(h) ? h : Handling{};
+}
+
+void keepModeAndHandling(Settings& s, const Game& g) {
+    s.modeLine = static_cast<int16_t>(g.mode);
+    s.handlingLine = g.handling.custom;
+    s.repeatDelayLine = g.handling.delay;
+    s.repeatIntervalLine = g.handling.interval;
+    s.softDropLine = g.handling.softDrop;
 }
 
 QByteArray moreFileText(const Settings& s) {

@@ -82,4 +82,11 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir);
 QString writeMoreSettings(const Settings& s, const QString& settingsDir);
 QByteArray moreFileText(const Settings& s);
 
+// The mode and handling of option_more.000 (lines 5 to 9, as read) into the record the menu
+// sets and a new game starts from: Classic and classic handling's defaults for numbers this
+// version does not know.
+void takeModeAndHandling(Game& g, const Settings& s);
+// The record's mode and handling into the lines option_more.000 is written from.
+void keepModeAndHandling(Settings& s, const Game& g);
+
 } // namespace zembrik

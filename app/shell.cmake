@@ -4,6 +4,8 @@ add_library(zembrik_menu STATIC
   ${CMAKE_CURRENT_LIST_DIR}/click_label.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mode_row.h
+  ${CMAKE_CURRENT_LIST_DIR}/mode_row.cpp
 )
 target_include_directories(zembrik_menu PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(zembrik_menu PUBLIC Qt6::Widgets zembrik_engine)

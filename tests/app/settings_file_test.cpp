@@ -445,6 +445,47 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     EXPECT_TRUE(QFileInfo(dataPath("option_more.000")).isDir());
 }
 
+// Lines 5 to 9 name a mode and a handling: a number this version does not know gives Classic
+// and the defaults, never the nearest choice; a good file's values reach the record and back.
+TEST_F(SettingsFileTest, ModeAndHandlingLinesFallBackWhole) {
+    const QString folder = appDir + "/data";
+    const Handling custom{1, 0, 10, 0};
+    struct Case {
+        const char* lines; // lines 5 to 9
+        Mode mode;
+        Handling handling;
+        int notes;
+    };
+    const Case cases[] = {
+        {"1 1 0 10 0", Mode::Sprint, custom, 0},
+        {"2 1 20 0 10", Mode::Ultra, {1, 20, 0, 10}, 0},
+        {"", Mode::Classic, {}, 0},
+        {"2", Mode::Ultra, {}, 0},
+        {"3 1 0 10 0", Mode::Classic, custom, 1},
+        {"-1 2 21 11 -1", Mode::Classic, {}, 5},
+        {"1 1 0 10 99999", Mode::Sprint, {1, 0, 10, 1}, 1},
+        {"1.4 1 nan 10 0", Mode::Sprint, {1, 10, 10, 0}, 1},
+        {"65537 1 0 10 0", Mode::Classic, custom, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        writeData("option_more.000", QByteArray("1 0 0 0 ") + c.lines + "\r\n");
+        EXPECT_EQ(readMoreSettings(s, folder).size(), c.notes);
+        Game g;
+        g.mode = Mode::Ultra;
+        g.handling = custom;
+        takeModeAndHandling(g, s);
+        EXPECT_EQ(g.mode, c.mode);
+        EXPECT_EQ(g.handling, c.handling);
+    }
+    Game g;
+    g.mode = Mode::Sprint;
+    g.handling = {1, 3, 0, 7};
+    keepModeAndHandling(s, g);
+    ASSERT_EQ(writeMoreSettings(s, folder), QString());
+    EXPECT_TRUE(readData("option_more.000").contains(" 1 \r\n 1 \r\n 3 \r\n 0 \r\n 7 \r\n"));
+}
+
 TEST_F(SettingsFileTest, ShippedMoreSettingsAreTheDefaults) {
     copyShipped("option_more.000");
     s.pauseOnFocusLoss = 0;

@@ -93,6 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList notes = zembrik::loadfile(*g, *s, fakeStyle, appDir);
     notes += zembrik::readMoreSettings(*s, dataDir);
     checkRanges(*g, *s);
+    // Whatever lines 5 to 9 hold, the record gets a known mode and handling in range.
+    zembrik::takeModeAndHandling(*g, *s);
+    if (!zembrik::modeOf(static_cast<int>(g->mode)) || !zembrik::validHandling(g->handling))
+        std::abort();
+    zembrik::keepModeAndHandling(*s, *g);
     if (notes.size() > 24) std::abort(); // one line per problem, not per byte
     for (const QString& note : notes)
         if (note.isEmpty() || note.size() > 400) std::abort();
@@ -107,6 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto s2 = std::make_unique<zembrik::Settings>();
     zembrik::loadfile(*g2, *s2, fakeStyle, appDir);
     if (!zembrik::readMoreSettings(*s2, dataDir).isEmpty()) std::abort();
+    zembrik::takeModeAndHandling(*g2, *s2);
+    if (g->mode != g2->mode || g->handling != g2->handling) std::abort();
     if (!sameOptions(*g, *g2) || s->shapeFile != s2->shapeFile || s->styleFile != s2->styleFile ||
         s->keyNames != s2->keyNames || s->pauseOnFocusLoss != s2->pauseOnFocusLoss)
         std::abort();

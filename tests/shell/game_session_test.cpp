@@ -748,6 +748,28 @@ TEST_F(GameSessionTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
     EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 2);
 }
 
+// The mode and handling of option_more.000 light the menu; a game starts from what the menu
+// shows, its records line says so, and shut-down keeps the choice for the next start.
+TEST_F(GameSessionTest, AGameStartsFromTheMenusModeAndTheSavedHandling) {
+    writeFile(data("option_more.000"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n 4 "
+                                       "\r\n 0 \r\n 2 \r\n 3 \r\n 0 \r\n 0 \r\n");
+    startUp();
+    EXPECT_TRUE(w->menu()->isSelected(Selector::GameMode, 1));
+    EXPECT_FALSE(w->menu()->isSelected(Selector::GameMode, 0));
+    QTest::mouseClick(w->menu()->square(Selector::GameMode, 2), Qt::LeftButton);
+    EXPECT_FALSE(w->menu()->isSelected(Selector::GameMode, 1));
+    topOutGame();
+    ASSERT_TRUE(w->session().lastGame());
+    const GameOptions& o = w->session().lastGame()->record.options;
+    EXPECT_EQ(o.mode, Mode::Ultra);
+    EXPECT_EQ(o.handling, (Handling{1, 4, 0, 2}));
+    EXPECT_FALSE(w->session().lastGame()->record.finished) << "an Ultra game that topped out";
+    w->close();
+    // Lines 5 to 9 as the menu left them; line 10 as it was read.
+    EXPECT_TRUE(readFile(data("option_more.000"))
+                    .contains("\r\n 2 \r\n 1 \r\n 4 \r\n 0 \r\n 2 \r\n 3 \r\n"));
+}
+
 TEST_F(GameSessionTest, ARecordsFileThatCannotBeWrittenDoesNotStopTheGame) {
     ASSERT_TRUE(QDir(dir.path()).mkpath("data/records.000"));
     startUp();

@@ -112,13 +112,12 @@ TEST_F(MenuPanelTest, StartUpShowsExactlyOneSquarePerSelector) {
     g.nextOpt = 1;
     g.ghostOpt = 0;
     g.clbOpt = 1;
+    g.mode = Mode::Sprint;
     panel->rerunOptionHandlers();
     EXPECT_EQ(g.climbLimit, 1);
-    const std::pair<Selector, int> want[] = {{Selector::Hold, 1},
-                                             {Selector::Qua, 2},
-                                             {Selector::Ghost, 0},
-                                             {Selector::Next, 1},
-                                             {Selector::Climb, 1}};
+    const std::pair<Selector, int> want[] = {{Selector::Hold, 1},  {Selector::Qua, 2},
+                                             {Selector::Ghost, 0}, {Selector::Next, 1},
+                                             {Selector::Climb, 1}, {Selector::GameMode, 1}};
     for (auto [s, k] : want) {
         int count = 0;
         for (int i = 0; i < 3; ++i)
