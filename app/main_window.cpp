@@ -97,6 +97,8 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     lblscore_ = addLabel(412, 216, 83, 25, "", 15);
     lbllines_ = addLabel(412, 280, 83, 25, "", 15);
     lblpoints_ = addLabel(412, 344, 83, 25, "", 15);
+    clock_.emplace(addLabel(416, 384, 57, 25, tr("Time:"), 15.75),
+                   addLabel(412, 408, 83, 25, "", 15));
     lblpoints_->setToolTip(
         tr("The level, then after the dash how far it is to the next one: every piece that "
            "comes in adds 1 (up to 99), every row cleared adds 1, and at 100 the level goes "
@@ -248,6 +250,8 @@ void MainWindow::showPlayfield() {
     p1_->hide();
     Imgtitle_->hide();
     showGameSurfaces(true);
+    // The read-outs' labels are not part of the frame: the clock's are shown here once.
+    updateDesign(clock_->begin(game()));
     for (int16_t i = 0; i < 10; ++i)
         resetbg(bg_, session_.random(), i, game().curLevel);
     frameToDraw().changeAll(); // the menu has gone: the first frame paints the whole design
@@ -267,6 +271,7 @@ void MainWindow::showMenuAgain() {
     p1_->show();
     Imgtitle_->show();
     showGameSurfaces(false);
+    clock_->end();
     setWindowTitle("Zembrik");
     p1_->setFocus();
     updateDesign();
@@ -311,6 +316,7 @@ void MainWindow::drawFrame(int16_t nocurr) {
     show(lblscore_, f.score);
     show(lbllines_, f.lines);
     show(lblpoints_, f.points);
+    changed += clock_->update(f.clock);
     showFrame(changed);
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "app/clock_readout.h"
 #include "app/design_view.h"
 #include "app/game_session.h"
 #include "app/places.h"
@@ -97,6 +98,7 @@ class MainWindow : public DesignView, private SessionScreen {
     QLabel* scoreLabel() const { return lblscore_; }
     QLabel* linesLabel() const { return lbllines_; }
     QLabel* pointsLabel() const { return lblpoints_; }
+    QLabel* clockLabel() const { return clock_->value(); }
     // The summary offers "W: watch this game": its replay is the newest kept.
     bool summaryOffersWatching() const {
         return session_.lastGame() && session_.lastGameReplayKept();
@@ -157,6 +159,7 @@ class MainWindow : public DesignView, private SessionScreen {
     QLabel* lblpoints_ = nullptr; // level and level count read-out, e.g. "H3-42"
     QLabel* lblDeb_ = nullptr;    // the frame loop's debug read-out, in debug mode only
     QLabel* lblReplay_ = nullptr; // "REPLAY 2×" and the watching keys, while watching
+    std::optional<ClockReadout> clock_; // "Time:" and the mode's clock, under the level
 };
 
 } // namespace zembrik

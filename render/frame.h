@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "core/options.h"
 #include "render/background.h"
 #include "render/sprites.h"
 
@@ -28,6 +29,7 @@ struct Frame {
     QImage p2;     // 192 x 457: the well surface
     QImage ptls;   // 192 x 8: the delay bar, at (216, 472)
     QString score, lines, points; // the three read-out texts
+    QString clock;                // the mode's clock (modeClockText), empty for Classic
     // The pixels of the window (in its coordinates, p2 and ptls at their places) that the last
     // rend changed, or may have: what the shell has to show again. The whole window the first
     // time.
@@ -42,6 +44,8 @@ struct Frame {
     // The numbers the three texts were made from.
     float readoutScore = 0;
     int16_t readoutLines = 0, readoutLevel = 0, readoutLevelCount = 0;
+    int32_t readoutSteps = -1; // the game steps the clock was made from
+    Mode readoutMode = Mode::Classic;
     bool readoutsMade = false;
     Frame(); // black RGB32 surfaces of the sizes above
     // Makes the next rend draw the whole window afresh and report all of it changed.

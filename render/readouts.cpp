@@ -49,6 +49,23 @@ QString pointsText(int16_t curLevel, int16_t levelCount) {
     return QString::fromStdString(levelstr(curLevel)) + u'-' + QString::fromLatin1(count);
 }
 
+QString clockText(int64_t steps) {
+    // Hundredths straight from the steps: 1/60 s is 5/3 hundredths, so no float rounding.
+    const int64_t cs = steps > 0 ? steps * 100 / 60 : 0;
+    char out[48];
+    std::snprintf(out, sizeof out, "%lld:%02lld.%02lld", static_cast<long long>(cs / 6000),
+                  static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100));
+    return QString::fromLatin1(out);
+}
+
+QString modeClockText(const Game& g) {
+    const ModeRule& rule = modeRule(g.mode);
+    if (rule.stepLimit > 0)
+        return clockText(std::max<int64_t>(0, int64_t{rule.stepLimit} - g.stepsPlayed));
+    if (rule.lineGoal > 0) return clockText(g.stepsPlayed);
+    return {};
+}
+
 void drawDelayBar(const Game& g, QImage& ptls) {
     const int W = ptls.width(), H = ptls.height();
     const QRgb black = qRgb(0, 0, 0);

@@ -157,6 +157,10 @@ void drawReadouts(const Game& g, Frame& f) {
     if (!f.readoutsMade || g.lines != f.readoutLines) f.lines = QString::number(g.lines);
     if (!f.readoutsMade || g.curLevel != f.readoutLevel || g.levelCount != f.readoutLevelCount)
         f.points = pointsText(g.curLevel, g.levelCount);
+    if (!f.readoutsMade || g.stepsPlayed != f.readoutSteps || g.mode != f.readoutMode)
+        f.clock = modeClockText(g);
+    f.readoutSteps = g.stepsPlayed;
+    f.readoutMode = g.mode;
     f.readoutScore = g.score;
     f.readoutLines = g.lines;
     f.readoutLevel = g.curLevel;

@@ -23,6 +23,31 @@ TEST(ScoreText, SevenSignificantDigitsThenExponentForm) {
     EXPECT_EQ(scoreText(-0.5f), "-1");
 }
 
+// The clock's edges: hundredths rounded down, seconds and minutes carried exactly.
+TEST(ModeClock, CountsUpForSprintDownForUltraAndNotAtAllForClassic) {
+    struct Case {
+        Mode mode;
+        int32_t steps;
+        const char* text;
+    };
+    const Case cases[] = {
+        {Mode::Sprint, 0, "0:00.00"},      {Mode::Sprint, 1, "0:00.01"},
+        {Mode::Sprint, 3, "0:00.05"},      {Mode::Sprint, 3599, "0:59.98"},
+        {Mode::Sprint, 3600, "1:00.00"},   {Mode::Sprint, 7200, "2:00.00"},
+        {Mode::Sprint, 36599, "10:09.98"}, {Mode::Ultra, 0, "2:00.00"},
+        {Mode::Ultra, 1, "1:59.98"},       {Mode::Ultra, 3600, "1:00.00"},
+        {Mode::Ultra, 7199, "0:00.01"},    {Mode::Ultra, 7200, "0:00.00"},
+        {Mode::Ultra, 9000, "0:00.00"},    {Mode::Classic, 500, ""},
+    };
+    Game g;
+    for (const Case& c : cases) {
+        g.mode = c.mode;
+        g.stepsPlayed = c.steps;
+        EXPECT_EQ(modeClockText(g), c.text) << c.steps;
+    }
+    EXPECT_EQ(clockText(-5), "0:00.00");
+}
+
 TEST(PointsText, LevelThenCountWithTwoDigits) {
     EXPECT_EQ(pointsText(0, 0), "H0-00");
     EXPECT_EQ(pointsText(13, 42), "M3-42");

@@ -715,7 +715,10 @@ TEST_F(GameSessionTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
         return bright;
     };
     EXPECT_EQ(lit(), 0) << "black before the first game";
-    topOutGame([&] { g().score = 1234.75f; });
+    topOutGame([&] {
+        g().score = 1234.75f;
+        EXPECT_TRUE(w->clockLabel()->isHidden()) << "Classic has no clock";
+    });
     ASSERT_TRUE(w->session().lastGame());
     const FinishedGame& f = *w->session().lastGame();
     EXPECT_TRUE(f.newBest);
@@ -758,7 +761,13 @@ TEST_F(GameSessionTest, AGameStartsFromTheMenusModeAndTheSavedHandling) {
     EXPECT_FALSE(w->menu()->isSelected(Selector::GameMode, 0));
     QTest::mouseClick(w->menu()->square(Selector::GameMode, 2), Qt::LeftButton);
     EXPECT_FALSE(w->menu()->isSelected(Selector::GameMode, 1));
-    topOutGame();
+    // Ultra's clock counts down beside the read-outs while the game runs, and goes with it.
+    topOutGame([&] {
+        EXPECT_FALSE(w->clockLabel()->isHidden());
+        EXPECT_TRUE(w->clockLabel()->text().startsWith("1:59."))
+            << w->clockLabel()->text().toStdString();
+    });
+    EXPECT_TRUE(w->clockLabel()->isHidden());
     ASSERT_TRUE(w->session().lastGame());
     const GameOptions& o = w->session().lastGame()->record.options;
     EXPECT_EQ(o.mode, Mode::Ultra);
