@@ -15,6 +15,8 @@ add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/controls_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/handling_panel.h
+  ${CMAKE_CURRENT_LIST_DIR}/handling_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_style.cpp
 )
 target_include_directories(zembrik_appkit PUBLIC ${PROJECT_SOURCE_DIR})

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings dialog: choose a shape set and a block style, sound on or off, debug mode.
+// The settings dialog: choose a shape set and a block style, sound on or off, debug mode,
+// scaling, handling.
 #include "app/settings_dialog.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/handling_panel.h"
 #include "pieces/shape_file.h"
 #include "store/safe_file.h"
 
@@ -287,6 +289,9 @@ void SettingsDialog::build() {
     picture4->move(16, y);
     scalingLabel->move(picture1->x(), y + (picture4->height() - scalingLabel->height()) / 2);
     y += std::max(picture4->height(), scalingLabel->height()) + 7;
+    handling_ = new HandlingPanel(g_.handling, inner - 8, this);
+    handling_->move(16, y);
+    y += handling_->height() + 7;
 
     // The note keeps the plain label look: black text on light grey, in the largest size of
     // the default font that fits its box.

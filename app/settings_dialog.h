@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace zembrik {
 
+class HandlingPanel;
 struct Style;
 
 // How a shape set or style is named to the player: a shipped one by a plain name ("Classic"),
@@ -61,6 +62,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* scalingGroup() const { return optScale_; }
     QPushButton* okButton() const { return Command1_; }
     QCheckBox* pauseOnFocusLossBox() const { return pauseOnFocusLoss_; }
+    HandlingPanel* handlingPanel() const { return handling_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -87,6 +89,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* optdbg_ = nullptr;        // debug mode off / on (debugOpt)
     QButtonGroup* optScale_ = nullptr;      // Sharp / Fill (option_more.000 line 12)
     QCheckBox* pauseOnFocusLoss_ = nullptr; // option_more.000 line 1
+    HandlingPanel* handling_ = nullptr;     // the record's handling (option_more.000 lines 6-9)
     QPushButton* Command1_ = nullptr;       // Command1: "OK", closes the dialog
     bool selectedByPress_ = false;          // the last mouse press changed a list's selection
 };

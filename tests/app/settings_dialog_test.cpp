@@ -7,10 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 
+#include "app/handling_panel.h"
 #include "app/settings_dialog.h"
 #include "app_fixture.h"
 #include "pieces/shape_file.h"
@@ -197,6 +199,45 @@ TEST_F(SettingsDialogTest, NamesThatAreNotUtf8AreChosenByTheirBytes) {
     Game top;
     ASSERT_EQ(loadshapes(top, dataPath("top.kblox").toStdString()), "");
     EXPECT_EQ(top.shapeCells, g.shapeCells);
+}
+
+// Handling: Classic leaves the numbers alone and unchangeable; Custom sets them, each shown in
+// steps and in milliseconds; choosing Classic again keeps them for the next time.
+TEST_F(SettingsDialogTest, HandlingIsClassicOrCustomWithItsNumbersInStepsAndMilliseconds) {
+    open();
+    HandlingPanel* h = dialog->handlingPanel();
+    ASSERT_NE(h, nullptr);
+    EXPECT_TRUE(h->kindGroup()->button(0)->isChecked());
+    EXPECT_FALSE(h->delayBox()->isEnabled());
+    EXPECT_EQ(h->millisecondsLabel(0)->text(), "167 ms"); // 10 steps
+    QTest::mouseClick(h->kindGroup()->button(1), Qt::LeftButton);
+    EXPECT_EQ(g.handling.custom, 1);
+    ASSERT_TRUE(h->delayBox()->isEnabled());
+    EXPECT_EQ(h->delayBox()->maximum(), 20);
+    EXPECT_EQ(h->intervalBox()->maximum(), 10);
+    EXPECT_EQ(h->softDropBox()->maximum(), 10);
+    h->delayBox()->setValue(0);
+    h->intervalBox()->setValue(0);
+    h->softDropBox()->setValue(10);
+    EXPECT_EQ(g.handling, (Handling{1, 0, 0, 10}));
+    EXPECT_EQ(h->millisecondsLabel(0)->text(), "0 ms");
+    EXPECT_EQ(h->millisecondsLabel(1)->text(), "at once");
+    EXPECT_EQ(h->millisecondsLabel(2)->text(), "167 ms");
+    h->delayBox()->setValue(99);
+    EXPECT_EQ(g.handling.delay, 20);
+    QTest::mouseClick(h->kindGroup()->button(0), Qt::LeftButton);
+    EXPECT_EQ(g.handling, (Handling{0, 20, 0, 10}));
+    EXPECT_FALSE(h->softDropBox()->isEnabled());
+    // The dialog opened again shows the record as left.
+    dialog.reset();
+    g.handling = {1, 3, 1, 0};
+    open();
+    h = dialog->handlingPanel();
+    EXPECT_TRUE(h->kindGroup()->button(1)->isChecked());
+    EXPECT_EQ(h->delayBox()->value(), 3);
+    EXPECT_EQ(h->millisecondsLabel(0)->text(), "50 ms");
+    EXPECT_EQ(h->millisecondsLabel(1)->text(), "17 ms");
+    EXPECT_EQ(h->millisecondsLabel(2)->text(), "at once");
 }
 
 } // namespace
