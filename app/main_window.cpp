@@ -22,6 +22,7 @@
 #include "app/places.h"
 #include "app/settings_dialog.h"
 #include "app/settings_file.h"
+#include "app/summary_text.h"
 #include "app/vk_table.h"
 #include "engine/keys.h"
 #include "render/panels.h"
@@ -33,12 +34,6 @@ namespace {
 
 // The menu's W (watch the newest replay).
 constexpr int kKeyWatch = 87;
-
-QString replayLabelText(int speed, bool paused) {
-    return QString::fromUtf8(paused ? "REPLAY %1\u00D7  PAUSED\nP: resume\nEsc: stop"
-                                    : "REPLAY %1\u00D7\nF: speed   P: pause\nEsc: stop")
-        .arg(speed);
-}
 
 void paintBlack(QWidget* w) {
     w->setAutoFillBackground(true);
@@ -283,7 +278,7 @@ void MainWindow::showStartLevel(int16_t level) {
 
 void MainWindow::showSessionState() {
     if (session_.watching()) {
-        lblReplay_->setText(replayLabelText(session_.watchSpeed(), session_.paused()));
+        lblReplay_->setText(replayLabelText(game().mode, session_.watchSpeed(), session_.paused()));
         lblReplay_->show();
     }
     // The pause panel comes or goes whole; after it the next frame is drawn whole too.
@@ -360,20 +355,11 @@ QString MainWindow::resumeHint() const {
 }
 
 SummaryText MainWindow::summaryText() const {
-    SummaryText t;
-    t.heading = QStringLiteral("GAME OVER");
-    const FinishedGame& last = *session_.lastGame();
-    for (const SummaryRow& row : summaryRows(last))
-        t.rows.push_back({QString::fromStdString(row.label), QString::fromStdString(row.value)});
-    if (last.newBest) {
-        t.mark = QStringLiteral("New best!");
-        // A best is kept per mode, start level, options, handling and shape set: say which.
-        const GameOptions& o = last.record.options;
-        t.markNote = bestKindText(
-            o, o.shapeFile == kDefaultShapeFile ? QString() : plainFileName(places_, o.shapeFile));
-    }
-    if (summaryOffersWatching()) t.notes << QStringLiteral("W: watch this game");
-    return t;
+    const GameOptions& o = session_.lastGame()->record.options;
+    return summaryTextOf(*session_.lastGame(),
+                         o.shapeFile == kDefaultShapeFile ? QString()
+                                                          : plainFileName(places_, o.shapeFile),
+                         summaryOffersWatching());
 }
 
 void MainWindow::keyDownCode(int code) {

@@ -15,6 +15,8 @@ zembrik_warnings(zembrik_menu)
 add_library(zembrik_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/game_session.h
   ${CMAKE_CURRENT_LIST_DIR}/game_session.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/summary_text.h
+  ${CMAKE_CURRENT_LIST_DIR}/summary_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clock_readout.h
   ${CMAKE_CURRENT_LIST_DIR}/clock_readout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/design_view.h

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The summary's words: every row of every kind of game has its translation entry, and the
+// heading says how a mode's game ended.
+#include <gtest/gtest.h>
+
+#include "app/summary_text.h"
+
+namespace zembrik::test {
+namespace {
+
+TEST(SummaryText, EveryRowOfEveryKindOfGameIsTranslatableAndTheHeadingFitsTheEnd) {
+    for (const ModeRule& rule : kModes)
+        for (const bool finished : {true, false})
+            for (const int16_t custom : {0, 1})
+                for (const bool hasBest : {true, false}) {
+                    FinishedGame f;
+                    f.record.options.mode = rule.mode;
+                    f.record.options.handling.custom = custom;
+                    f.record.options.startLevel = 13;
+                    f.record.finished = finished || rule.mode == Mode::Classic;
+                    f.record.score = 12345;
+                    f.record.milliseconds = 61'230;
+                    f.steps = 3674;
+                    f.hasBest = hasBest;
+                    f.newBest = hasBest;
+                    for (const SummaryRow& row : summaryRows(f)) {
+                        EXPECT_TRUE(summaryWords(row.label)) << row.label;
+                        EXPECT_TRUE(summaryWords(row.value)) << row.value;
+                    }
+                    const SummaryText t = summaryTextOf(f, {}, hasBest);
+                    const char* heading = !f.record.finished || rule.mode == Mode::Classic
+                                              ? "GAME OVER"
+                                          : rule.mode == Mode::Sprint ? "SPRINT FINISHED"
+                                                                      : "TIME UP";
+                    EXPECT_EQ(t.heading.toStdString(), heading) << rule.key << finished;
+                    EXPECT_EQ(t.mark.isEmpty(), !hasBest);
+                    EXPECT_EQ(t.notes.size(), hasBest ? 1 : 0);
+                }
+    EXPECT_EQ(summaryWords("Best Ultra from M3").value_or("").toStdString(), "Best Ultra from M3");
+    EXPECT_EQ(summaryWords("custom 0/10/2").value_or("").toStdString(), "custom 0/10/2");
+    EXPECT_FALSE(summaryWords("Best Marathon from H0"));
+}
+
+TEST(SummaryText, TheReplayLabelNamesAModeAndKeepsClassicsWords) {
+    EXPECT_EQ(replayLabelText(Mode::Classic, 2, false).toStdString(),
+              "REPLAY 2\u00D7\nF: speed   P: pause\nEsc: stop");
+    EXPECT_EQ(replayLabelText(Mode::Sprint, 4, false).toStdString(),
+              "SPRINT REPLAY 4\u00D7\nF: speed   P: pause\nEsc: stop");
+    EXPECT_EQ(replayLabelText(Mode::Ultra, 1, true).toStdString(),
+              "ULTRA REPLAY 1\u00D7\nPAUSED  P: resume\nEsc: stop");
+}
+
+} // namespace
+} // namespace zembrik::test
