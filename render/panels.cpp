@@ -2,6 +2,8 @@
 // The pause panel and the game-over summary, painted in design pixels.
 #include "render/panels.h"
 
+#include <algorithm>
+
 namespace zembrik {
 
 namespace {
@@ -40,7 +42,18 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     p.save();
     p.fillRect(area, Qt::black);
     const int left = area.left() + 16, width = area.width() - 32;
-    int y = area.top() + 88;
+    const QRect noteRoom(left, 0, width, 60);
+    const int noteFlags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
+    int noteHeight = 0;
+    if (!text.markNote.isEmpty()) {
+        p.setFont(panelFont(13, false));
+        noteHeight = p.boundingRect(noteRoom, noteFlags, text.markNote).height() + 2;
+    }
+    // The summary starts at its usual height; one with more rows (a mode's, custom handling)
+    // starts higher, so its last note stays inside the area.
+    const int height = 48 + 22 * static_cast<int>(text.rows.size()) + noteHeight + 34 +
+                       20 * static_cast<int>(text.notes.size());
+    int y = std::max(area.top() + 8, std::min(area.top() + 88, area.bottom() - 5 - height));
     p.setPen(Qt::white);
     p.setFont(panelFont(26));
     p.drawText(QRect(area.left(), y, area.width(), 34), Qt::AlignCenter, text.heading);
@@ -64,11 +77,8 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     if (!text.markNote.isEmpty()) {
         p.setPen(kMark);
         p.setFont(panelFont(13, false));
-        const QRect room(left, y + 26, width, 60);
-        const int flags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
-        const QRect used = p.boundingRect(room, flags, text.markNote);
-        p.drawText(room, flags, text.markNote);
-        y += used.height() + 2;
+        p.drawText(noteRoom.translated(0, y + 26), noteFlags, text.markNote);
+        y += noteHeight;
     }
     y += 34;
     p.setPen(kLabel);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The summary's words: every row of every kind of game has its translation entry, and the
 // heading says how a mode's game ended.
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include "app/summary_text.h"
@@ -39,6 +41,30 @@ TEST(SummaryText, EveryRowOfEveryKindOfGameIsTranslatableAndTheHeadingFitsTheEnd
     EXPECT_EQ(summaryWords("Best Ultra from M3").value_or("").toStdString(), "Best Ultra from M3");
     EXPECT_EQ(summaryWords("custom 0/10/2").value_or("").toStdString(), "custom 0/10/2");
     EXPECT_FALSE(summaryWords("Best Marathon from H0"));
+}
+
+// The longest summary (a mode's rows, custom handling, a best with a long shape set's name and
+// the watching note) stays inside its area, its last note included.
+TEST(SummaryText, TheLongestSummaryEndsInsideItsArea) {
+    FinishedGame f;
+    f.record.options.mode = Mode::Ultra;
+    f.record.options.handling = {1, 20, 10, 10};
+    f.hasBest = f.newBest = true;
+    const SummaryText t = summaryTextOf(f, "a shape set of my own with a long name.kblox", true);
+    QImage shot(216, 560, QImage::Format_RGB32);
+    shot.fill(Qt::black);
+    QPainter p(&shot);
+    paintSummary(p, QRect(0, 0, 216, 480), t);
+    p.end();
+    auto litRows = [&](int from, int to) {
+        int lit = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                lit += qGray(shot.pixel(x, y)) > 64 ? 1 : 0;
+        return lit;
+    };
+    EXPECT_EQ(litRows(480, shot.height()), 0);
+    EXPECT_GT(litRows(440, 480), 0) << "the watching note is at the bottom";
 }
 
 TEST(SummaryText, TheReplayLabelNamesAModeAndKeepsClassicsWords) {
