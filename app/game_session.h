@@ -44,6 +44,8 @@ struct SessionScreen {
     virtual void showStartLevel(int16_t level) = 0;
     // The frame loop's timing line.
     virtual void showDebugText(std::string_view text) = 0;
+    // Whether that line is shown at all.
+    virtual bool debugTextShown() const = 0;
     // Pause, watching or its speed changed: the panels and the replay label are shown anew.
     virtual void showSessionState() = 0;
     // Escape on the menu: the window closes.
@@ -124,6 +126,7 @@ class GameSession : public QObject, private Host {
     void gameToppedOut() override;
     void leaveToMenu() override;
     void showDebugText(std::string_view text) override;
+    bool debugTextWanted() const override { return screen_.debugTextShown(); }
 
     Host& host() { return *this; }
     void beginGame();

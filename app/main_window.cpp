@@ -320,6 +320,10 @@ void MainWindow::showDebugText(std::string_view text) {
     if (!lblDeb_->isHidden()) updateDesign(lblDeb_->geometry());
 }
 
+bool MainWindow::debugTextShown() const {
+    return !lblDeb_->isHidden();
+}
+
 void MainWindow::showDebug(bool on) {
     lblDeb_->setVisible(on);
     updateDesign();

@@ -105,6 +105,7 @@ class MainWindow : public DesignView, private SessionScreen {
     }
     // The frame loop's timing line for the debug read-out.
     void showDebugText(std::string_view text) override;
+    bool debugTextShown() const override;
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

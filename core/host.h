@@ -20,8 +20,10 @@ struct Host {
     virtual void gameToppedOut() = 0;
     // Escape: leave the running game for the menu; on the menu, close the program.
     virtual void leaveToMenu() = 0;
-    // Show the frame loop's timing line, written on every pass (seen only in debug mode).
+    // Show the frame loop's timing line, written on every pass while debugTextWanted().
     virtual void showDebugText(std::string_view) {}
+    // Whether the timing line is seen now (debug mode); while not, the loop does not make it.
+    virtual bool debugTextWanted() const { return true; }
 };
 
 // A host that does nothing: for tools and tests that only need the rules.

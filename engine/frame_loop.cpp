@@ -76,8 +76,9 @@ bool FrameLoop::pass() {
     const int64_t tickEnd = clock_.counter();
     const double renderMs =
         static_cast<double>(tickEnd - tickStart) / static_cast<double>(g_.qpcFreq) * 1000.0;
-    host_.showDebugText(
-        debugText(stepsLastSecond_, framesLastSecond_, dueSteps_, renderMs, g_.waitTicks));
+    if (host_.debugTextWanted())
+        host_.showDebugText(
+            debugText(stepsLastSecond_, framesLastSecond_, dueSteps_, renderMs, g_.waitTicks));
     stepsThisSecond_ += dueSteps_;
     framesThisSecond_ += 1;
     return true;

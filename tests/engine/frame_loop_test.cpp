@@ -39,7 +39,9 @@ struct FakeClock : Clock {
 
 struct TextHost : NullHost {
     std::string text;
+    bool wanted = true;
     void showDebugText(std::string_view t) override { text = t; }
+    bool debugTextWanted() const override { return wanted; }
 };
 
 class Loop : public ::testing::Test {
@@ -239,6 +241,18 @@ TEST_F(Loop, RestartedStepsDoNotCatchUpTheTimeBefore) {
 
 // A game ended between passes (Esc, the window closing) runs no further tick, however late
 // its pass comes.
+// The read-out is made only while the window shows it; the steps run the same either way.
+TEST_F(Loop, TheReadOutIsWrittenOnlyWhileItIsWanted) {
+    FrameLoop loop = make();
+    host.wanted = false;
+    pass(loop);
+    EXPECT_EQ(host.text, "");
+    host.wanted = true;
+    pass(loop);
+    EXPECT_EQ(host.text.rfind("GAME", 0), 0u) << host.text;
+    EXPECT_EQ(calls, (std::vector<int32_t>{1, 1}));
+}
+
 TEST_F(Loop, AGameEndedBetweenPassesRunsNoFurtherTick) {
     FrameLoop loop = make();
     EXPECT_TRUE(pass(loop));

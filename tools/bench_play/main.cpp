@@ -57,6 +57,9 @@ int main(int argc, char** argv) {
                                                              std::_Exit(status);
                                                          }});
     if (!w.startUp()) return 1;
+    // The frame loop writes its read-out, which the watch counts passes by, only while it is
+    // shown.
+    w.showDebug(true);
 
     // Esc after the time is up, delivered like a key press: it runs before the pass after the
     // deadline.

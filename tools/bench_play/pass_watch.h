@@ -19,8 +19,8 @@ int32_t dueStepsOf(std::string_view debugText);
 // Forwards to another clock. After every pass of the frame loop the game's schedule asks the
 // clock how long to wait for the next; then the watch reads the window's debug read-out, which
 // that pass wrote only if it ran a tick, adds that pass's steps and one frame, and clears the
-// read-out again. The window is not changed in any other way, so the figures are those of the
-// real game.
+// read-out again. The read-out must be shown (the loop makes it only then); the window is not
+// changed in any other way, so the figures are those of the real game.
 class PassWatch : public Clock {
   public:
     explicit PassWatch(Clock& inner) : inner_(inner) {}
