@@ -3,6 +3,7 @@
 // for the menu's buttons and squares.
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,11 +29,31 @@ class PixelLabel : public QLabel {
     }
 };
 
-// A label that never takes the keyboard focus and signals mouse presses and clicks.
+// A label that never takes the keyboard focus and signals mouse presses and clicks. A screen
+// reader meets it as a push button, or as a radio button of a row of choices
+// (installClickLabelAccessibility).
 class ClickLabel : public PixelLabel {
     Q_OBJECT
   public:
     explicit ClickLabel(QWidget* parent) : PixelLabel(parent) { setFocusPolicy(Qt::NoFocus); }
+
+    QAccessible::Role accessibleRole() const { return role_; }
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    // Whether the choice it stands for is the chosen one (radio buttons only).
+    bool isChecked() const { return checked_; }
+    void setChecked(bool on) {
+        if (on == checked_) return;
+        checked_ = on;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent e(this, changed);
+        QAccessible::updateAccessibility(&e);
+    }
+    // What a click does, for an assistive tool's press action.
+    void click() {
+        emit pressed();
+        emit clicked();
+    }
 
   signals:
     // Any mouse button went down on the label.
@@ -50,6 +71,14 @@ class ClickLabel : public PixelLabel {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
             emit clicked();
     }
+
+  private:
+    QAccessible::Role role_ = QAccessible::Button;
+    bool checked_ = false;
 };
+
+// Lets assistive tools see every ClickLabel with its role, checked state and press action.
+// Safe to call more than once.
+void installClickLabelAccessibility();
 
 } // namespace zembrik

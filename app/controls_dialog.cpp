@@ -48,6 +48,8 @@ constexpr std::array<BoxPlace, 9> kPlaces{{
 }};
 // The start key's place in kPlaces: the only one that is not a game action.
 constexpr size_t kStartBox = 8;
+// Tab walks the boxes as they are read on the diagram: row by row, left to right.
+constexpr std::array<size_t, 9> kTabOrder{0, 1, 7, 8, 2, 4, 5, 3, 6};
 
 QString translated(const char* text) {
     return QCoreApplication::translate("zembrik::ControlsDialog", text);
@@ -216,7 +218,7 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int 
     : QDialog(parent), g_(g), s_(s), scale_(fittingScale(scale, parent)) {
     const int k = scale_;
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Controls Settings"));
+    setWindowTitle(tr("Controls Settings"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -226,19 +228,23 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int 
     auto* bg = new PixelArt(artPixmap(QStringLiteral(":/art/controls_bg.png")), this);
     bg->setGeometry(0, 0, 457 * k, 221 * k);
 
-    QWidget* previous = nullptr;
     for (size_t i = 0; i < kPlaces.size(); ++i) {
         const BoxPlace& p = kPlaces[i];
         auto* box = new KeyBox(g, p.key, s, this, k);
         box->setObjectName(QLatin1String(p.name));
+        // A screen reader says the action, then the key's name (the box's text).
+        box->setAccessibleName(translated(p.action));
         // One pixel wider on each side than the classic boxes, so that every shipped key
         // name fits at a readable size.
         box->setGeometry((p.x - 1) * k, p.y * k, 67 * k, 18 * k);
         box->refresh();
         connect(box, &KeyBox::assigned, this, &ControlsDialog::showClashes);
-        if (previous) setTabOrder(previous, box);
-        previous = box;
         boxes_[i] = box;
+    }
+    QWidget* previous = boxes_[kTabOrder[0]];
+    for (size_t i = 1; i < kTabOrder.size(); ++i) {
+        setTabOrder(previous, boxes_[kTabOrder[i]]);
+        previous = boxes_[kTabOrder[i]];
     }
 
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -69,7 +69,8 @@ class ControlsDialog : public QDialog {
     // `scale` is the main window's whole scale: the dialog is drawn that many times larger, or
     // at the largest smaller scale that fits its screen.
     ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale = 1);
-    // The nine boxes in focus order: Tml, tmr, tmd, tfd, Trl, trr, tro, thd, tst.
+    // The nine boxes: Tml, tmr, tmd, tfd, Trl, trr, tro, thd, tst. Tab walks them as the
+    // diagram reads, row by row: Tml, tmr, thd, tst, tmd, Trl, trr, tfd, tro.
     const std::array<KeyBox*, 9>& boxes() const { return boxes_; }
     QLabel* clashLine() const { return clashLine_; }
     QPushButton* defaultsButton() const { return defaults_; }

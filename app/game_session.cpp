@@ -264,12 +264,14 @@ bool GameSession::watchNewest(std::string& why) {
     }
     const std::vector<std::string> files = listReplays(replays_.folder());
     if (files.empty()) {
-        why = "There is no replay to watch yet: every game you play is kept.";
+        why = tr("There is no replay to watch yet: every game you play is kept.").toStdString();
         return false;
     }
     const ReplayRead read = readReplayFile(replays_.folder() + "/" + files.back());
     if (!read.error.empty()) {
-        why = "The newest replay cannot be watched: " + read.error;
+        why = tr("The newest replay cannot be watched: %1")
+                  .arg(QString::fromStdString(read.error))
+                  .toStdString();
         return false;
     }
     watchReplay(std::make_shared<const Replay>(read.replay));

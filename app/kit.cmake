@@ -2,6 +2,8 @@
 # The application kit: settings files, key tables, the two dialogs and the menu artwork.
 add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art.h
+  ${CMAKE_CURRENT_LIST_DIR}/language.h
+  ${CMAKE_CURRENT_LIST_DIR}/language.cpp
   ${CMAKE_CURRENT_LIST_DIR}/places.h
   ${CMAKE_CURRENT_LIST_DIR}/places.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.h

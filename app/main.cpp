@@ -8,9 +8,12 @@
 #include <memory>
 
 #include "app/art.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/message_alerts.h"
+#include "app/places.h"
 #include "app/real_clock.h"
+#include "app/settings_file.h"
 #include "store/safe_file.h"
 
 int main(int argc, char** argv) {
@@ -26,18 +29,26 @@ int main(int argc, char** argv) {
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(zembrik::artPixmap(QStringLiteral(":/icon/%1x%1/zembrik.png").arg(size)));
     QApplication::setWindowIcon(icon);
+    // The language is chosen before the first text is made: the settings' choice, else the
+    // desktop's. A change in the settings dialog applies at the next start.
+    const zembrik::Places places = zembrik::findPlaces(QCoreApplication::applicationDirPath());
+    zembrik::Translations translations;
+    const QString language =
+        zembrik::chosenLanguage(zembrik::readLanguageSetting(places), zembrik::processEnv);
+    if (!translations.install(language, places.shipped + QStringLiteral("/translations")))
+        std::fprintf(stderr, "zembrik: the %s translation could not be loaded; English is used\n",
+                     qPrintable(language));
     zembrik::RealClock clock;
     zembrik::ClockSeeds seeds;
     zembrik::MessageAlerts alerts;
-    zembrik::MainWindow w(QCoreApplication::applicationDirPath(),
-                          zembrik::ShellServices{alerts, clock, seeds,
-                                                 std::make_unique<zembrik::Sound>(),
-                                                 [](int status) {
-                                                     // Shut-down ends the process at once,
-                                                     // even from inside a running game.
-                                                     std::fflush(nullptr);
-                                                     std::_Exit(status);
-                                                 }});
+    zembrik::MainWindow w(places, zembrik::ShellServices{alerts, clock, seeds,
+                                                         std::make_unique<zembrik::Sound>(),
+                                                         [](int status) {
+                                                             // Shut-down ends the process at once,
+                                                             // even from inside a running game.
+                                                             std::fflush(nullptr);
+                                                             std::_Exit(status);
+                                                         }});
     alerts.setOwner(&w);
     if (!w.startUp()) return 1;
     // Start-up frees more than it keeps (settings and style files read whole, the pictures'

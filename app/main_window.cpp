@@ -18,6 +18,7 @@
 #include "app/art.h"
 #include "app/click_label.h"
 #include "app/controls_dialog.h"
+#include "app/language.h"
 #include "app/menu_panel.h"
 #include "app/places.h"
 #include "app/settings_dialog.h"
@@ -67,7 +68,7 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
       session_(*this, SessionParts{services_.clock, services_.seeds, *services_.sound, s_,
                                    places_.recordsFile(), places_.replaysFolder()}) {
     setFocusPolicy(Qt::StrongFocus);
-    setWindowTitle("Loading~");
+    setWindowTitle(tr("Loading~"));
 
     Imgtitle_ = new PixelLabel(designSurface());
     Imgtitle_->setGeometry(216, 152, 192, 168);
@@ -86,9 +87,9 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     P3_->setFocusPolicy(Qt::NoFocus);
     P3_->hide();
 
-    addLabel(416, 192, 57, 25, "Score:", 15.75);
-    addLabel(416, 256, 57, 25, "Lines:", 15.75);
-    addLabel(416, 320, 57, 25, "Level:", 15.75);
+    addLabel(416, 192, 57, 25, tr("Score:"), 15.75);
+    addLabel(416, 256, 57, 25, tr("Lines:"), 15.75);
+    addLabel(416, 320, 57, 25, tr("Level:"), 15.75);
     lblscore_ = addLabel(412, 216, 83, 25, "", 15);
     lbllines_ = addLabel(412, 280, 83, 25, "", 15);
     lblpoints_ = addLabel(412, 344, 83, 25, "", 15);
@@ -128,6 +129,8 @@ QLabel* MainWindow::addLabel(int x, int y, int w, int h, const QString& text, do
     l->setGeometry(x, y, w, h);
     paintBlack(l);
     l->setFont(readoutFont(points));
+    // A translated name longer than the box takes room to its right; English keeps its box.
+    if (const int need = l->fontMetrics().horizontalAdvance(text) + 2; need > w) l->resize(need, h);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFocusPolicy(Qt::NoFocus);
     return l;
@@ -139,7 +142,7 @@ bool MainWindow::startUp() {
     if (readSoundSetting(places_) == 0)
         services_.sound->preload(places_.modules.toStdString(), places_.shipped.toStdString());
     initTiming(game(), services_.clock);
-    setWindowTitle("Loading~");
+    setWindowTitle(tr("Loading~"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The window's size is known before it first shows, so it opens at its size at once.
     const QStringList moreNotes = readMoreSettings(s_, places_.settings);
@@ -173,8 +176,8 @@ bool MainWindow::startUp() {
         if (const QString why = settingsWriteProblem(places_); !why.isEmpty()) {
             settingsKept_ = false;
             const QString text =
-                QStringLiteral("Zembrik cannot write its settings (%1). You can play, but "
-                               "changes to the keys and options will not be kept.")
+                tr("Zembrik cannot write its settings (%1). You can play, but changes to the "
+                   "keys and options will not be kept.")
                     .arg(why);
             std::fprintf(stderr, "zembrik: %s\n", qPrintable(text));
             notes.prepend(text);
@@ -250,6 +253,7 @@ void MainWindow::showPlayfield() {
     for (int16_t i = 0; i < 10; ++i)
         resetbg(bg_, session_.random(), i, game().curLevel);
     frameToDraw().changeAll(); // the menu has gone: the first frame paints the whole design
+    describePanels();
     setFocus();
 }
 
@@ -268,6 +272,7 @@ void MainWindow::showMenuAgain() {
     showGameSurfaces(false);
     clock_->end();
     setWindowTitle("Zembrik");
+    describePanels();
     p1_->setFocus();
     updateDesign();
 }
@@ -279,8 +284,11 @@ void MainWindow::showStartLevel(int16_t level) {
 void MainWindow::showSessionState() {
     if (session_.watching()) {
         lblReplay_->setText(replayLabelText(game().mode, session_.watchSpeed(), session_.paused()));
+        // Lines in a taller face (another script's) take the room they need below.
+        lblReplay_->resize(lblReplay_->width(), std::max(66, lblReplay_->sizeHint().height()));
         lblReplay_->show();
     }
+    describePanels();
     // The pause panel comes or goes whole; after it the next frame is drawn whole too.
     frameToDraw().changeAll();
     repaintDesign();
@@ -354,8 +362,7 @@ void MainWindow::paintPanels(QPainter& p, const QRect& r) {
 }
 
 QString MainWindow::resumeHint() const {
-    return isGameActionKey(game(), kKeyP) ? QStringLiteral("Pause to resume")
-                                          : QStringLiteral("P to resume");
+    return isGameActionKey(game(), kKeyP) ? tr("Pause to resume") : tr("P to resume");
 }
 
 SummaryText MainWindow::summaryText() const {
@@ -364,6 +371,22 @@ SummaryText MainWindow::summaryText() const {
                          o.shapeFile == kDefaultShapeFile ? QString()
                                                           : plainFileName(places_, o.shapeFile),
                          summaryOffersWatching());
+}
+
+void MainWindow::describePanels() {
+    QStringList lines;
+    if (session_.paused() && !session_.watching() && !p2_->isHidden()) {
+        lines << QCoreApplication::translate("zembrik::Panels", "PAUSED") << resumeHint();
+    } else if (p2_->isHidden() && session_.lastGame()) {
+        const SummaryText t = summaryText();
+        lines << t.heading;
+        for (const SummaryLine& row : t.rows)
+            lines << tr("%1: %2").arg(row.label, row.value);
+        for (const QString& line : {t.mark, t.markNote})
+            if (!line.isEmpty()) lines << QString(line).replace(QChar(0x00A0), QLatin1Char(' '));
+        lines << t.notes;
+    }
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 void MainWindow::keyDownCode(int code) {
@@ -461,7 +484,8 @@ void MainWindow::shutDown() {
 }
 
 void MainWindow::showAbout() {
-    services_.alerts.show(AlertIcon::Critical, "About", aboutText().toStdString());
+    services_.alerts.show(AlertIcon::Critical, tr("About").toStdString(),
+                          aboutText().toStdString());
 }
 
 void MainWindow::openControls() {

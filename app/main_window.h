@@ -132,6 +132,9 @@ class MainWindow : public DesignView, private SessionScreen {
     void showGameSurfaces(bool on);
     QString resumeHint() const;
     SummaryText summaryText() const;
+    // The pause panel or the game-over summary as text, the window's accessible description,
+    // since both are drawn: a screen reader reads them from there.
+    void describePanels();
 
     Places places_;
     ShellServices services_;

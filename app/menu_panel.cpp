@@ -2,6 +2,7 @@
 // The menu panel: level bar, option selectors and the picture buttons that start things.
 #include "app/menu_panel.h"
 
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QPixmap>
 #include <optional>
@@ -44,13 +45,71 @@ constexpr SquarePlace kSquares[] = {
     {Selector::Climb, 3, 272, {72, 96, 120}},
 };
 
+// A ClickLabel as assistive tools see it: its role, whether it is the chosen one of its row,
+// and a press action that clicks it.
+class ClickLabelAccessible : public QAccessibleWidget {
+  public:
+    explicit ClickLabelAccessible(ClickLabel* l) : QAccessibleWidget(l, l->accessibleRole()) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (label()->accessibleRole() == QAccessible::RadioButton) {
+            s.checkable = true;
+            s.checked = label()->isChecked();
+        }
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) label()->click();
+    }
+
+  private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
+QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("zembrik::ClickLabel") || !object || !object->isWidgetType())
+        return nullptr;
+    // Owned by Qt's accessibility cache, which deletes it with the label.
+    return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
+}
+
+// The words a screen reader says for each square of the option rows.
+QString choiceName(Selector s, int k) {
+    switch (s) {
+    case Selector::Hold:
+        return k == 0 ? MenuPanel::tr("Holding: off") : MenuPanel::tr("Holding: on");
+    case Selector::Qua:
+        return k == 0   ? MenuPanel::tr("Gravity: rows close")
+               : k == 1 ? MenuPanel::tr("Gravity: cascade")
+                        : MenuPanel::tr("Gravity: gaps stay");
+    case Selector::Ghost:
+        return k == 0 ? MenuPanel::tr("Shadow: off") : MenuPanel::tr("Shadow: on");
+    case Selector::Next:
+        return k == 0 ? MenuPanel::tr("Next pieces: 1") : MenuPanel::tr("Next pieces: 3");
+    case Selector::Climb:
+        return MenuPanel::tr("Climbing: %1").arg(k < 2 ? k : 3);
+    }
+    return {};
+}
+
 } // namespace
 
+void installClickLabelAccessibility() {
+    // Installed once: a second factory would only be asked after the first.
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(clickLabelFactory);
+        return true;
+    }();
+}
+
 MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
+    installClickLabelAccessibility();
     setGeometry(216, 80, 192, 392);
     setAutoFillBackground(true);
     fill(this, 0x000000);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Menu"));
 
     image1_ = addPicture(":/art/newgame.png", 0, 0, 192, 32);
     addPicture(":/art/options.png", 0, 32, 192, 256);
@@ -71,6 +130,10 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
     image5_->setToolTip(tr("Choose the shape set and the look of the blocks, sound on or off, "
                            "and how the game fills its window."));
     image4_->setToolTip(tr("The version of the game and who made it."));
+    image1_->setAccessibleName(tr("New Game"));
+    image3_->setAccessibleName(tr("Controls"));
+    image5_->setAccessibleName(tr("Settings"));
+    image4_->setAccessibleName(tr("About"));
 
     // The heading over the level bar, and each option row's name, explain themselves when the
     // pointer rests on them; these areas draw nothing, the picture under them shows.
@@ -90,6 +153,7 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
     label1_->setPalette(pal);
     label1_->setFocusPolicy(Qt::NoFocus);
     label1_->setToolTip(tr("The level a new game starts at."));
+    label1_->setAccessibleName(tr("Start level"));
 
     auto* picture1 = new QWidget(this);
     picture1->setGeometry(0, 120, 193, 33);
@@ -97,6 +161,7 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
     fill(picture1, 0x000000);
     picture1->setFocusPolicy(Qt::NoFocus);
     picture1->setToolTip(tr("The start level: top row H0 to H9, bottom row M0 to M9."));
+    picture1->setAccessibleName(tr("Start level"));
     for (int i = 0; i < 20; ++i) {
         auto* b = new ClickLabel(picture1);
         b->setGeometry(i < 10 ? 19 * i : 19 * (i - 10), i < 10 ? 0 : 18, 18, 15);
@@ -107,6 +172,8 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
         levelButtons_[static_cast<size_t>(i)] = b;
         levelColours_[static_cast<size_t>(i)] = kLevelGroup[i / 5];
         b->setToolTip(levelToolTip(i));
+        b->setAccessibleRole(QAccessible::RadioButton);
+        b->setAccessibleName(tr("Start level %1").arg(QString::fromStdString(levelstr(i))));
         paintLevelButton(i);
     }
 
@@ -119,6 +186,8 @@ MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
             sq->setCursor(Qt::UpArrowCursor);
             squares_[idx(p.s)][static_cast<size_t>(k)] = sq;
             sq->setToolTip(choiceToolTip(p.s, k));
+            sq->setAccessibleRole(QAccessible::RadioButton);
+            sq->setAccessibleName(choiceName(p.s, k));
             setSquare(p.s, k, false);
             const Selector s = p.s;
             connect(sq, &ClickLabel::clicked, this, [this, s, k] {
@@ -240,8 +309,10 @@ void MenuPanel::lightLevelBar(int level) {
     // channel without any carry.
     for (int j = 0; j <= level && j < 20; ++j)
         levelColours_[static_cast<size_t>(j)] *= 3;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 20; ++i) {
         paintLevelButton(i);
+        levelButtons_[static_cast<size_t>(i)]->setChecked(i == level);
+    }
 }
 
 void MenuPanel::showLevelText() {
@@ -259,6 +330,7 @@ void MenuPanel::setSquare(Selector s, int k, bool white) {
     ClickLabel* sq = squares_[idx(s)][static_cast<size_t>(k)];
     if (!sq) return;
     white_[idx(s)][static_cast<size_t>(k)] = white;
+    sq->setChecked(white);
     fill(sq, white ? kWhite : kGrey);
 }
 
@@ -357,20 +429,15 @@ QString bestKindText(const GameOptions& o, const QString& shapes) {
 }
 
 QString aboutText() {
-    const char* lines[] = {
-        "Zembrik",
-        "Contact: zembrik-team@example.org",
-        "Built with C++20 and Qt 6",
-        "Version2011.4.11",
-        "WEBSITE: https://zembrik.example.org",
-        "",
-        "Thanks to:",
-        "Sound effects synthesised by the Zembrik team",
-    };
-    QStringList l;
-    for (const char* s : lines)
-        l << QString::fromUtf8(s);
-    return l.join("\r\n");
+    return QStringList{QStringLiteral("Zembrik"),
+                       MenuPanel::tr("Contact: zembrik-team@example.org"),
+                       MenuPanel::tr("Built with C++20 and Qt 6"),
+                       MenuPanel::tr("Version%1").arg(QStringLiteral("2011.4.11")),
+                       MenuPanel::tr("WEBSITE: https://zembrik.example.org"),
+                       QString(),
+                       MenuPanel::tr("Thanks to:"),
+                       MenuPanel::tr("Sound effects synthesised by the Zembrik team")}
+        .join(QStringLiteral("\r\n"));
 }
 
 } // namespace zembrik

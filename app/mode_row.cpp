@@ -65,6 +65,8 @@ std::array<ClickLabel*, kModes.size()> addModeSquares(QWidget* panel) {
         sq->setAutoFillBackground(true);
         sq->setCursor(Qt::UpArrowCursor);
         sq->setToolTip(modeToolTip(m));
+        sq->setAccessibleRole(QAccessible::RadioButton);
+        sq->setAccessibleName(MenuPanel::tr("Mode: %1").arg(modeName(m)));
         QLabel* label = addText(panel, modeName(m), kNameX, y, kModeArea.right() - kNameX + 1, name,
                                 QColor(224, 224, 224));
         label->setToolTip(modeToolTip(m));

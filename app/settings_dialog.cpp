@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,10 +16,14 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "app/handling_panel.h"
+#include "app/language.h"
 #include "pieces/shape_file.h"
 #include "store/safe_file.h"
 
@@ -147,15 +152,13 @@ SettingsDialog::SettingsDialog(Game& g, Settings& s, StyleLoader loadStyle, cons
                                std::function<void(bool)> showDebug, QWidget* parent)
     : QDialog(parent), g_(g), s_(s), loadStyle_(std::move(loadStyle)), places_(places),
       showDebug_(std::move(showDebug)) {
-    report_ = [this](const QString& text) {
-        QMessageBox::warning(this, QStringLiteral("settings"), text);
-    };
+    report_ = [this](const QString& text) { QMessageBox::warning(this, tr("settings"), text); };
     build();
 }
 
 void SettingsDialog::build() {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("settings"));
+    setWindowTitle(tr("settings"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kDarkGrey);
@@ -196,15 +199,17 @@ void SettingsDialog::build() {
         // Wide enough for the name of any entry it may come to show, up to a limit that a
         // freak file name cannot stretch the dialog past.
         const QFontMetrics fm(l->font());
-        int w = fm.horizontalAdvance(prefix + shownName(current));
+        // A name in another script may be drawn in a taller fallback face: tall enough too.
+        QSize need = fm.size(0, prefix + shownName(current));
         for (int i = 0; i < list->count(); ++i)
-            w = std::max(w, fm.horizontalAdvance(prefix + list->item(i)->text()));
-        l->resize(std::clamp(w + 2, 193, kMostNameWidth), std::max(17, fm.height() + 2));
+            need = need.expandedTo(fm.size(0, prefix + list->item(i)->text()));
+        l->resize(std::clamp(need.width() + 2, 193, kMostNameWidth),
+                  std::max({17, fm.height() + 2, need.height()}));
         l->setText(fitted(l, prefix + shownName(current)));
         return l;
     };
-    lblshp_ = makeName("lblshp", QStringLiteral("blox shape - "), s_.shapeFile, File1_);
-    lblsty_ = makeName("lblsty", QStringLiteral("blox style - "), s_.styleFile, File2_);
+    lblshp_ = makeName("lblshp", tr("blox shape - "), s_.shapeFile, File1_);
+    lblsty_ = makeName("lblsty", tr("blox style - "), s_.styleFile, File2_);
     // A list is wide enough for its longest entry beside its scroll bar.
     auto listWidth = [](QListWidget* list) {
         const int bar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
@@ -215,13 +220,11 @@ void SettingsDialog::build() {
 
     optMut_ = new QButtonGroup(this);
     optMut_->setObjectName(QStringLiteral("optMut"));
-    QWidget* picture2 =
-        optionPanel(this, 0, 0, optMut_, QStringLiteral("NOISY"), QStringLiteral("quiet"));
+    QWidget* picture2 = optionPanel(this, 0, 0, optMut_, tr("NOISY"), tr("quiet"));
     picture2->setObjectName(QStringLiteral("Picture2"));
     optdbg_ = new QButtonGroup(this);
     optdbg_->setObjectName(QStringLiteral("optdbg"));
-    QWidget* picture1 =
-        optionPanel(this, 0, 0, optdbg_, QStringLiteral("ENJOY"), QStringLiteral("debug"));
+    QWidget* picture1 = optionPanel(this, 0, 0, optdbg_, tr("ENJOY"), tr("debug"));
     picture1->setObjectName(QStringLiteral("Picture1"));
     if (auto* b = optMut_->button(g_.muteOpt != 0 ? 1 : 0)) b->setChecked(true);
     if (auto* b = optdbg_->button(g_.debugOpt != 0 ? 1 : 0)) b->setChecked(true);
@@ -250,17 +253,44 @@ void SettingsDialog::build() {
     scalingLabel->setToolTip(scalingTip);
     scalingLabel->resize(scalingLabel->sizeHint());
 
+    // The language: System (the desktop's) or a shipped one, each named in its own words. The
+    // texts are made once, at start-up, so a change applies at the next start, as it says.
+    language_ = new QComboBox(this);
+    language_->setObjectName(QStringLiteral("cboLanguage"));
+    language_->setFont(consoleFont(8.25));
+    language_->setPalette(QApplication::palette());
+    language_->addItem(tr("System"));
+    for (size_t i = 1; i < kLanguages.size(); ++i)
+        language_->addItem(QString::fromUtf8(kLanguages[i].ownName));
+    // A language a later version added shows as System until the player picks one here.
+    if (s_.languageLine > 0 && s_.languageLine < language_->count())
+        language_->setCurrentIndex(s_.languageLine);
+    connect(language_, &QComboBox::activated, this,
+            [this](int k) { s_.languageLine = static_cast<int16_t>(k); });
+    auto* languageLabel = new QLabel(tr("language"), this);
+    languageLabel->setObjectName(QStringLiteral("lblLanguage"));
+    languageLabel->setFont(consoleFont(8.25));
+    languageLabel->setPalette(white);
+    languageLabel->resize(languageLabel->sizeHint());
+    languageLabel->setBuddy(language_);
+    auto* languageNote = new QLabel(tr("from the next start"), this);
+    languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    languageNote->setFont(consoleFont(8.25));
+    languageNote->setPalette(white);
+    languageNote->resize(languageNote->sizeHint());
+    language_->setAccessibleName(tr("Language (from the next start)"));
+
     // Below the note, in two lines: the dialog is narrow.
-    pauseOnFocusLoss_ = new QCheckBox(QStringLiteral("Pause when the window\nloses focus"), this);
+    pauseOnFocusLoss_ = new QCheckBox(tr("Pause when the window\nloses focus"), this);
     pauseOnFocusLoss_->setObjectName(QStringLiteral("chkPause"));
-    pauseOnFocusLoss_->setAccessibleName(QStringLiteral("Pause when the window loses focus"));
+    pauseOnFocusLoss_->setAccessibleName(tr("Pause when the window loses focus"));
     pauseOnFocusLoss_->setFont(consoleFont(8.25));
     pauseOnFocusLoss_->setPalette(white);
     pauseOnFocusLoss_->setChecked(s_.pauseOnFocusLoss != 0);
     connect(pauseOnFocusLoss_, &QCheckBox::toggled, this,
             [this](bool on) { s_.pauseOnFocusLoss = on ? 1 : 0; });
 
-    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_ = new QPushButton(tr("OK"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setFont(consoleFont(36));
     Command1_->setPalette(QApplication::palette());
@@ -292,6 +322,12 @@ void SettingsDialog::build() {
     handling_ = new HandlingPanel(g_.handling, inner - 8, this);
     handling_->move(16, y);
     y += handling_->height() + 7;
+    language_->resize(language_->sizeHint());
+    languageLabel->move(16, y + (language_->height() - languageLabel->height()) / 2);
+    language_->move(std::max(picture1->x(), languageLabel->geometry().right() + 8), y);
+    y += language_->height() + 1;
+    languageNote->move(language_->x(), y);
+    y += languageNote->height() + 7;
 
     // The note keeps the plain label look: black text on light grey, in the largest size of
     // the default font that fits its box.
@@ -305,9 +341,9 @@ void SettingsDialog::build() {
     label3->setAutoFillBackground(true);
     label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label3->setText(QStringLiteral(
-        "In debug mode: press number 1-7 to change the next piece into which you want; press "
-        "number 9 for something exciting; this option won't be saved."));
+    label3->setText(
+        tr("In debug mode: press number 1-7 to change the next piece into which you want; press "
+           "number 9 for something exciting; this option won't be saved."));
     QFont noteFont = label3->font();
     int noteH = 73;
     for (int px = 11; px >= 7; --px) {
@@ -329,6 +365,30 @@ void SettingsDialog::build() {
     const QSize ok = QSize(81, 41).expandedTo(Command1_->sizeHint());
     Command1_->setGeometry(kMargin, y, ok.width(), ok.height());
     y += ok.height() + 4;
+
+    // What a screen reader says for each control, and Tab in the order the dialog shows them.
+    File1_->setAccessibleName(tr("Shape set"));
+    File2_->setAccessibleName(tr("Block style"));
+    const std::pair<QButtonGroup*, std::array<QString, 2>> switches[] = {
+        {optMut_, {tr("Sound on"), tr("Sound off")}},
+        {optdbg_, {tr("Debug mode off"), tr("Debug mode on")}},
+        {optScale_, {tr("Sharp scaling"), tr("Fill scaling")}},
+    };
+    QWidget* previous = File2_;
+    setTabOrder(File1_, File2_);
+    for (const auto& [group, names] : switches)
+        for (int k = 0; k < 2; ++k) {
+            group->button(k)->setAccessibleName(names[static_cast<size_t>(k)]);
+            setTabOrder(previous, group->button(k));
+            previous = group->button(k);
+        }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             handling_->kindGroup()->button(0), handling_->kindGroup()->button(1),
+             handling_->delayBox(), handling_->intervalBox(), handling_->softDropBox(), language_,
+             pauseOnFocusLoss_, Command1_}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
 
     int right = 181 - kMargin - 4;
     for (const QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -372,23 +432,23 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* e) {
 void SettingsDialog::chooseShape(const std::string& name) {
     const std::string err = loadShapeSet(g_, places_, name);
     if (!err.empty()) {
-        report_(QStringLiteral("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
+        report_(tr("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
                     .arg(shown(name), shown(err), shown(s_.shapeFile)));
         return;
     }
     s_.shapeFile = name;
-    lblshp_->setText(fitted(lblshp_, QStringLiteral("blox shape - ") + shownName(name)));
+    lblshp_->setText(fitted(lblshp_, tr("blox shape - ") + shownName(name)));
 }
 
 void SettingsDialog::chooseStyle(const std::string& name) {
     const std::string err = loadStyle_ ? loadStyle_(name) : std::string();
     if (!err.empty()) {
-        report_(QStringLiteral("The style %1 could not be loaded:\n%2\nThe style %3 stays.")
+        report_(tr("The style %1 could not be loaded:\n%2\nThe style %3 stays.")
                     .arg(shown(name), shown(err), shown(s_.styleFile)));
         return;
     }
     s_.styleFile = name;
-    lblsty_->setText(fitted(lblsty_, QStringLiteral("blox style - ") + shownName(name)));
+    lblsty_->setText(fitted(lblsty_, tr("blox style - ") + shownName(name)));
 }
 
 } // namespace zembrik

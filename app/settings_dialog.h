@@ -14,6 +14,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -63,6 +64,7 @@ class SettingsDialog : public QDialog {
     QPushButton* okButton() const { return Command1_; }
     QCheckBox* pauseOnFocusLossBox() const { return pauseOnFocusLoss_; }
     HandlingPanel* handlingPanel() const { return handling_; }
+    QComboBox* languageBox() const { return language_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -90,6 +92,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* optScale_ = nullptr;      // Sharp / Fill (option_more.000 line 12)
     QCheckBox* pauseOnFocusLoss_ = nullptr; // option_more.000 line 1
     HandlingPanel* handling_ = nullptr;     // the record's handling (option_more.000 lines 6-9)
+    QComboBox* language_ = nullptr;         // option_more.000 line 10, from the next start
     QPushButton* Command1_ = nullptr;       // Command1: "OK", closes the dialog
     bool selectedByPress_ = false;          // the last mouse press changed a list's selection
 };

@@ -2,6 +2,7 @@
 // Reading and writing the settings files: tolerant reading with defaults, atomic writing.
 #include "app/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -22,9 +23,14 @@ namespace zembrik {
 
 namespace {
 
+// The context of the notes' texts in the translations.
+struct Notes {
+    Q_DECLARE_TR_FUNCTIONS(zembrik::SettingsNotes)
+};
+
 // Without a settings folder (no home folder) nothing is written: never a relative path.
 QString noSettingsFolder() {
-    return QStringLiteral("the settings are not kept: there is no home folder (HOME is not set)");
+    return Notes::tr("the settings are not kept: there is no home folder (HOME is not set)");
 }
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // settings files are a few dozen bytes
@@ -41,47 +47,63 @@ template <class Owner> struct IntSlot {
 
 // option_game.000, in file order, with each control's range and the shipped value.
 constexpr std::array<IntSlot<Game>, 7> kGameSlots{{
-    {&Game::curLevel, "level", 0, 20, 0},
-    {&Game::holdOpt, "hold", 0, 1, 1},
-    {&Game::quaOpt, "gravity", 0, 2, 0},
-    {&Game::nextOpt, "next pieces", 0, 1, 1},
-    {&Game::ghostOpt, "shadow", 0, 1, 1},
-    {&Game::muteOpt, "sound", 0, 1, 0},
-    {&Game::clbOpt, "climbing", 0, 2, 0},
+    {&Game::curLevel, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "level"), 0, 20, 0},
+    {&Game::holdOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hold"), 0, 1, 1},
+    {&Game::quaOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "gravity"), 0, 2, 0},
+    {&Game::nextOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "next pieces"), 0, 1, 1},
+    {&Game::ghostOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "shadow"), 0, 1, 1},
+    {&Game::muteOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "sound"), 0, 1, 0},
+    {&Game::clbOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "climbing"), 0, 2, 0},
 }};
 
 // option_key.000, in file order.
 constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
-    {&Game::keyMl, "move left key", 0, 255, kDefaultKeys.ml},
-    {&Game::keyMr, "move right key", 0, 255, kDefaultKeys.mr},
-    {&Game::keyMd, "soft drop key", 0, 255, kDefaultKeys.md},
-    {&Game::keyRl, "rotate left key", 0, 255, kDefaultKeys.rl},
-    {&Game::keyRr, "rotate right key", 0, 255, kDefaultKeys.rr},
-    {&Game::keyRo, "half turn key", 0, 255, kDefaultKeys.ro},
-    {&Game::keyFd, "hard drop key", 0, 255, kDefaultKeys.fd},
-    {&Game::keyHd, "hold key", 0, 255, kDefaultKeys.hd},
-    {&Game::keySt, "start key", 0, 255, kDefaultKeys.st},
+    {&Game::keyMl, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "move left key"), 0, 255,
+     kDefaultKeys.ml},
+    {&Game::keyMr, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "move right key"), 0, 255,
+     kDefaultKeys.mr},
+    {&Game::keyMd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "soft drop key"), 0, 255,
+     kDefaultKeys.md},
+    {&Game::keyRl, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "rotate left key"), 0, 255,
+     kDefaultKeys.rl},
+    {&Game::keyRr, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "rotate right key"), 0, 255,
+     kDefaultKeys.rr},
+    {&Game::keyRo, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "half turn key"), 0, 255,
+     kDefaultKeys.ro},
+    {&Game::keyFd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hard drop key"), 0, 255,
+     kDefaultKeys.fd},
+    {&Game::keyHd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hold key"), 0, 255,
+     kDefaultKeys.hd},
+    {&Game::keySt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "start key"), 0, 255,
+     kDefaultKeys.st},
 }};
 
 // option_more.000, in file order: what the classic files had no place for. New lines go at
 // the end; a file written before they existed simply lacks them and they take their default.
 constexpr std::array<IntSlot<Settings>, 12> kMoreSlots{{
-    {&Settings::pauseOnFocusLoss, "pause on focus loss", 0, 1, 1},
-    {&Settings::clientWidth, "window width", 0, 32767, 0},
-    {&Settings::clientHeight, "window height", 0, 32767, 0},
-    {&Settings::fullScreen, "full screen", 0, 1, 0},
+    {&Settings::pauseOnFocusLoss,
+     QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "pause on focus loss"), 0, 1, 1},
+    {&Settings::clientWidth, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "window width"), 0, 32767,
+     0},
+    {&Settings::clientHeight, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "window height"), 0,
+     32767, 0},
+    {&Settings::fullScreen, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "full screen"), 0, 1, 0},
     // A mode or handling out of range is one this version does not know: Classic and the
     // default numbers, never the nearest (a mode 7 is not Ultra).
-    {&Settings::modeLine, "game mode", 0, kModes.size() - 1, 0, false},
-    {&Settings::handlingLine, "handling", 0, 1, 0, false},
-    {&Settings::repeatDelayLine, "auto-repeat delay", 0, kMaxRepeatDelay, Handling{}.delay, false},
-    {&Settings::repeatIntervalLine, "auto-repeat interval", 0, kMaxRepeatInterval,
-     Handling{}.interval, false},
-    {&Settings::softDropLine, "soft-drop interval", 0, kMaxSoftDropInterval, Handling{}.softDrop,
+    {&Settings::modeLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "game mode"), 0,
+     kModes.size() - 1, 0, false},
+    {&Settings::handlingLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "handling"), 0, 1, 0,
      false},
-    {&Settings::languageLine, "language", 0, 32767, 0},
-    {&Settings::maximized, "maximised", 0, 1, 0},
-    {&Settings::scaling, "scaling", 0, 1, 0},
+    {&Settings::repeatDelayLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "auto-repeat delay"),
+     0, kMaxRepeatDelay, Handling{}.delay, false},
+    {&Settings::repeatIntervalLine,
+     QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "auto-repeat interval"), 0, kMaxRepeatInterval,
+     Handling{}.interval, false},
+    {&Settings::softDropLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "soft-drop interval"), 0,
+     kMaxSoftDropInterval, Handling{}.softDrop, false},
+    {&Settings::languageLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "language"), 0, 32767, 0},
+    {&Settings::maximized, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "maximised"), 0, 1, 0},
+    {&Settings::scaling, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "scaling"), 0, 1, 0},
 }};
 
 // What reading a settings file gave: its text, or why there is none.
@@ -100,7 +122,7 @@ FileText readSmallFile(const std::string& path) {
     if (kind == PathKind::Missing || kind == PathKind::Other) {
         out.problem = QString::fromStdString("it " + describePath(path));
         out.keep = kind == PathKind::Other;
-        out.keptNote = QStringLiteral(" Nothing is written to it.");
+        out.keptNote = Notes::tr(" Nothing is written to it.");
         return out;
     }
     std::ifstream in(path, std::ios::binary);
@@ -109,14 +131,14 @@ FileText readSmallFile(const std::string& path) {
     bytes.resize(static_cast<size_t>(in.gcount()));
     if (!in.eof() || in.bad()) {
         out.problem = bytes.size() > static_cast<size_t>(kMaxFileBytes)
-                          ? QStringLiteral("it is larger than 1 MB")
-                          : QStringLiteral("it cannot be read");
+                          ? Notes::tr("it is larger than 1 MB")
+                          : Notes::tr("it cannot be read");
         return out;
     }
     if (isUtf16(bytes)) {
-        out.problem = QStringLiteral("it is UTF-16 text, not plain text");
+        out.problem = Notes::tr("it is UTF-16 text, not plain text");
         out.keep = true;
-        out.keptNote = QStringLiteral(" It is left as it is unless a setting it holds is changed.");
+        out.keptNote = Notes::tr(" It is left as it is unless a setting it holds is changed.");
         return out;
     }
     const std::string_view text = withoutByteOrderMark(bytes);
@@ -171,22 +193,22 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
         const IntSlot<Owner>& s = table[i];
         if (i >= f.size()) {
             if (noteMissing)
-                notes << QStringLiteral("%1: the %2 is missing; %3 is used.")
-                             .arg(QLatin1String(fileName), QLatin1String(s.name))
+                notes << Notes::tr("%1: the %2 is missing; %3 is used.")
+                             .arg(QLatin1String(fileName), Notes::tr(s.name))
                              .arg(s.def);
             o.*s.var = s.def;
             continue;
         }
         const auto v = number(f[i]);
         if (!v) {
-            notes << QStringLiteral("%1: the %2 \"%3\" is not a number; %4 is used.")
-                         .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
+            notes << Notes::tr("%1: the %2 \"%3\" is not a number; %4 is used.")
+                         .arg(QLatin1String(fileName), Notes::tr(s.name), shortened(f[i], 20),
                               QString::number(s.def));
             o.*s.var = s.def;
         } else if (*v < s.lo || *v > s.hi) {
             const int16_t clamped = !s.clamp ? s.def : *v < s.lo ? s.lo : s.hi;
-            notes << QStringLiteral("%1: the %2 %3 is out of range; %4 is used.")
-                         .arg(QLatin1String(fileName), QLatin1String(s.name), shortened(f[i], 20),
+            notes << Notes::tr("%1: the %2 %3 is out of range; %4 is used.")
+                         .arg(QLatin1String(fileName), Notes::tr(s.name), shortened(f[i], 20),
                               QString::number(clamped));
             o.*s.var = clamped;
         } else {
@@ -201,7 +223,7 @@ bool readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const Places& 
               const char* fileName, QStringList& notes) {
     const FileText file = readSmallFile(places.settingsPath(fileName));
     if (!file.text) {
-        notes << QStringLiteral("%1 could not be read (%2); the shipped settings are used.%3")
+        notes << Notes::tr("%1 could not be read (%2); the shipped settings are used.%3")
                      .arg(QLatin1String(fileName), file.problem, keptNote(file));
         for (const IntSlot<Game>& s : table)
             g.*s.var = s.def;
@@ -243,22 +265,28 @@ std::string loadWithFallback(const std::string& saved, const char* fallback, con
         const std::string err = load(saved);
         if (err.empty()) return saved;
         if (saved == fallback) {
-            notes << QStringLiteral("The shipped %1 %2 could not be loaded (%3).")
-                         .arg(QLatin1String(what), QLatin1String(fallback), shortened(err, 200));
+            notes << QCoreApplication::translate("zembrik::SettingsNotes",
+                                                 "The shipped %1 %2 could not be loaded (%3).")
+                         .arg(Notes::tr(what), QLatin1String(fallback), shortened(err, 200));
             return fallback;
         }
-        notes << QStringLiteral("The %1 %2 could not be loaded (%3); %4 is used.")
-                     .arg(QLatin1String(what), shortened(saved, 60), shortened(err, 200),
+        notes << QCoreApplication::translate("zembrik::SettingsNotes",
+                                             "The %1 %2 could not be loaded (%3); %4 is used.")
+                     .arg(Notes::tr(what), shortened(saved, 60), shortened(err, 200),
                           QLatin1String(fallback));
     } else {
-        notes << QStringLiteral("option_style.000: the %1 name \"%2\" is not usable; %3 is used.")
-                     .arg(QLatin1String(what), shortened(saved, 40), QLatin1String(fallback));
+        notes << QCoreApplication::translate(
+                     "zembrik::SettingsNotes",
+                     "option_style.000: the %1 name \"%2\" is not usable; %3 is used.")
+                     .arg(Notes::tr(what), shortened(saved, 40), QLatin1String(fallback));
     }
     if (saved != fallback) {
         const std::string err = load(fallback);
         if (!err.empty())
-            notes << QStringLiteral("The shipped %1 %2 could not be loaded either (%3).")
-                         .arg(QLatin1String(what), QLatin1String(fallback), shortened(err, 200));
+            notes << QCoreApplication::translate(
+                         "zembrik::SettingsNotes",
+                         "The shipped %1 %2 could not be loaded either (%3).")
+                         .arg(Notes::tr(what), QLatin1String(fallback), shortened(err, 200));
     }
     return fallback;
 }
@@ -310,6 +338,12 @@ int16_t readSoundSetting(const Places& places) {
     return g.muteOpt;
 }
 
+int16_t readLanguageSetting(const Places& places) {
+    Settings s;
+    readMoreSettings(s, places.settings);
+    return s.languageLine;
+}
+
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places) {
     QStringList notes;
     std::vector<std::string> kept;
@@ -335,11 +369,10 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const P
         const int skipped = readKeyNames(
             std::string_view(text.constData(), static_cast<size_t>(text.size())), s.keyNames);
         if (skipped > 0)
-            notes << QStringLiteral("keycode.000: %1 line(s) without a key code 0-255 skipped.")
+            notes << Notes::tr("keycode.000: %1 line(s) without a key code 0-255 skipped.")
                          .arg(skipped);
     } else {
-        notes << QStringLiteral(
-                     "keycode.000 could not be read (%1); the shipped key names are used.")
+        notes << Notes::tr("keycode.000 could not be read (%1); the shipped key names are used.")
                      .arg(keyNames.problem);
         for (int code = 0; code < 256; ++code)
             s.keyNames[static_cast<size_t>(code)] = shippedKeyName(code);
@@ -350,15 +383,19 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const P
     if (style.text) {
         names = twoLines(*style.text);
     } else {
-        notes << QStringLiteral("option_style.000 could not be read (%1); the shipped shape set "
-                                "and style are used.%2")
+        notes << Notes::tr("option_style.000 could not be read (%1); the shipped shape set "
+                           "and style are used.%2")
                      .arg(style.problem, keptNote(style));
         names = {kDefaultShapeFile, kDefaultStyleFile};
         if (style.keep) kept.push_back("option_style.000");
     }
     auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, places, name); };
-    s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile, "shape set", loadShapes, notes);
-    s.styleFile = loadWithFallback(names[1], kDefaultStyleFile, "style", loadStyle, notes);
+    s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile,
+                                   QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "shape set"),
+                                   loadShapes, notes);
+    s.styleFile =
+        loadWithFallback(names[1], kDefaultStyleFile,
+                         QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "style"), loadStyle, notes);
     emptyShapeZero(g);
 
     if (readInts(g, kGameSlots, places, "option_game.000", notes))
@@ -421,8 +458,8 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
     const FileText file = missing ? FileText{} : readSmallFile(path);
     if (!file.text) {
         if (!missing)
-            notes << QStringLiteral("option_more.000 could not be read (%1); the shipped "
-                                    "settings are used.%2")
+            notes << Notes::tr("option_more.000 could not be read (%1); the shipped "
+                               "settings are used.%2")
                          .arg(file.problem, keptNote(file));
         for (const IntSlot<Settings>& slot : kMoreSlots)
             s.*slot.var = slot.def;

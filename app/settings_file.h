@@ -46,6 +46,10 @@ QStringList loadfile(Game& g, Settings& s, Style& style, const Places& places);
 // option_game.000, read alone and changing nothing, so the sound can start loading early.
 int16_t readSoundSetting(const Places& places);
 
+// The language setting (option_more.000 line 10) as readMoreSettings will read it, read alone
+// before the window is made; its notes come at start-up with the others.
+int16_t readLanguageSetting(const Places& places);
+
 // The same with the style loading supplied by the caller (tests, tools).
 QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Places& places);
 // The same for the portable folder appDir (tests, tools).

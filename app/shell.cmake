@@ -36,8 +36,9 @@ zembrik_warnings(zembrik_shell)
 
 qt_add_executable(zembrik ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(zembrik PRIVATE zembrik_shell)
-# The sound module and the shipped data belong in the application folder with the game.
-add_dependencies(zembrik bass appdata)
+# The sound module, the shipped data and the translations belong in the application folder
+# with the game.
+add_dependencies(zembrik bass appdata zembrik_translations)
 zembrik_warnings(zembrik)
 # The window's icon, the same pictures the desktop menu shows (drawn by tools/artgen).
 set(_zembrik_icons)

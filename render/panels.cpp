@@ -2,6 +2,7 @@
 // The pause panel and the game-over summary, painted in design pixels.
 #include "render/panels.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zembrik {
@@ -30,11 +31,13 @@ void paintPausePanel(QPainter& p, const QRect& well, const QString& resume) {
     const int middle = well.top() + well.height() * 2 / 5;
     p.setPen(Qt::white);
     p.setFont(panelFont(28));
-    p.drawText(QRect(well.left(), middle - 40, well.width(), 40), Qt::AlignCenter,
-               QStringLiteral("PAUSED"));
+    // Each text is centred in a box with room above and below for a taller face (another
+    // script's): the same centre as a box just tall enough for the read-outs' face.
+    p.drawText(QRect(well.left(), middle - 44, well.width(), 48), Qt::AlignCenter,
+               QCoreApplication::translate("zembrik::Panels", "PAUSED"));
     p.setPen(kLabel);
     p.setFont(panelFont(15, false));
-    p.drawText(QRect(well.left(), middle + 4, well.width(), 24), Qt::AlignCenter, resume);
+    p.drawText(QRect(well.left(), middle + 2, well.width(), 28), Qt::AlignCenter, resume);
     p.restore();
 }
 
@@ -56,7 +59,7 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     int y = std::max(area.top() + 8, std::min(area.top() + 88, area.bottom() - 5 - height));
     p.setPen(Qt::white);
     p.setFont(panelFont(26));
-    p.drawText(QRect(area.left(), y, area.width(), 34), Qt::AlignCenter, text.heading);
+    p.drawText(QRect(area.left(), y - 4, area.width(), 42), Qt::AlignCenter, text.heading);
     y += 48;
     const QFont labelFont = panelFont(15, false), valueFont = panelFont(15);
     for (const SummaryLine& row : text.rows) {
@@ -72,7 +75,7 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     if (!text.mark.isEmpty()) {
         p.setPen(kMark);
         p.setFont(panelFont(17));
-        p.drawText(QRect(left, y + 2, width, 24), Qt::AlignRight | Qt::AlignVCenter, text.mark);
+        p.drawText(QRect(left, y, width, 28), Qt::AlignRight | Qt::AlignVCenter, text.mark);
     }
     if (!text.markNote.isEmpty()) {
         p.setPen(kMark);
@@ -84,7 +87,7 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     p.setPen(kLabel);
     p.setFont(labelFont);
     for (const QString& note : text.notes) {
-        p.drawText(QRect(left, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter, note);
+        p.drawText(QRect(left, y - 2, width, 24), Qt::AlignLeft | Qt::AlignVCenter, note);
         y += 20;
     }
     p.restore();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text of the Controls and settings dialogs fits its box in the fonts this machine has,
-// measured with the fonts' own metrics, whatever entry or switch is chosen.
+// Every text of the Controls and settings dialogs and of the menu fits its box in the fonts
+// this machine has, measured with the fonts' own metrics, whatever entry or switch is chosen,
+// in every shipped language.
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDir>
@@ -12,6 +13,8 @@
 
 #include "app/controls_dialog.h"
 #include "app/key_names.h"
+#include "app/language.h"
+#include "app/menu_panel.h"
 #include "app/settings_dialog.h"
 #include "app_fixture.h"
 #include "pieces/shape_file.h"
@@ -109,6 +112,47 @@ TEST_F(TextFitTest, SettingsDialogTextsFitForEveryEntryAndSwitch) {
             EXPECT_NE(chosen->palette().color(QPalette::WindowText),
                       other->palette().color(QPalette::WindowText));
         }
+}
+
+TEST_F(TextFitTest, EveryLanguageFitsItsBoxes) {
+    const QDir shipped(QStringLiteral(ZEMBRIK_SOURCE_DIR "/data"));
+    for (const QString& f : shipped.entryList({"*.kblox", "*.style"}))
+        copyShipped(f.toUtf8().constData());
+    for (size_t i = 1; i < kLanguages.size(); ++i) {
+        const QString code = QLatin1String(kLanguages[i].code);
+        SCOPED_TRACE(code.toStdString());
+        Translations translations;
+        ASSERT_TRUE(translations.install(code, QStringLiteral(ZEMBRIK_TRANSLATIONS_DIR)));
+        Game g;
+        Settings s;
+        s.shapeFile = "centre.kblox";
+        s.styleFile = "contrast.style";
+        {
+            SettingsDialog d(g, s, styleLoader(), appDir, nullptr, nullptr);
+            d.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+            for (QListWidget* list : {d.shapeList(), d.styleList()})
+                for (int row = 0; row < list->count(); ++row) {
+                    list->setCurrentRow(row);
+                    EXPECT_EQ(clippedTexts(&d), "") << list->item(row)->text().toStdString();
+                }
+            for (QButtonGroup* group : {d.muteGroup(), d.debugGroup(), d.scalingGroup()})
+                for (int k : {1, 0}) {
+                    group->button(k)->click();
+                    EXPECT_EQ(clippedTexts(&d), "");
+                }
+        }
+        {
+            // Every action sharing one key: the longest line of shared keys.
+            for (int16_t Game::*key : {&Game::keyMl, &Game::keyMr, &Game::keyMd, &Game::keyFd,
+                                       &Game::keyRl, &Game::keyRr, &Game::keyRo, &Game::keyHd})
+                g.*key = 250;
+            ControlsDialog d(g, s, nullptr);
+            d.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+            EXPECT_EQ(clippedTexts(&d), "");
+        }
+    }
 }
 
 TEST_F(TextFitTest, EveryShippedKeyNameFitsEveryKeyBoxAtAReadableSize) {
