@@ -89,6 +89,8 @@ QString choiceName(Selector s, int k) {
         return k == 0 ? MenuPanel::tr("Next pieces: 1") : MenuPanel::tr("Next pieces: 3");
     case Selector::Climb:
         return MenuPanel::tr("Climbing: %1").arg(k < 2 ? k : 3);
+    case Selector::GameMode:
+        break; // named with the mode row (app/mode_row.cpp)
     }
     return {};
 }

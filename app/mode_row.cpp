@@ -3,8 +3,10 @@
 #include "app/mode_row.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <algorithm>
 
 #include "app/click_label.h"
 #include "app/menu_panel.h"
@@ -20,9 +22,15 @@ constexpr int kSquareX = 142, kNameX = 155, kFirstY = 212, kLineStep = 20, kHead
 QLabel* addText(QWidget* panel, const QString& text, int x, int y, int w, const QFont& font,
                 const QColor& colour) {
     auto* l = new QLabel(text, panel);
-    // Centred on the squares' line: a square is 9 pixels high, a line of text 13.
-    l->setGeometry(x, y - 2, w, 13);
-    l->setFont(font);
+    // A translated name too long for the column takes a smaller size, down to 7 pixels.
+    QFont f = font;
+    while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(text) > w)
+        f.setPixelSize(f.pixelSize() - 1);
+    // Centred on the squares' line: a square is 9 pixels high, a line of text 13 (more in a
+    // taller face, another script's).
+    const int h = std::max(13, QFontMetrics(f).size(0, text).height());
+    l->setGeometry(x, y - 2 - (h - 13) / 2, w, h);
+    l->setFont(f);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour);

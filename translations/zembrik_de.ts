@@ -388,6 +388,34 @@ Esc: beenden</translation>
             <source>Menu</source>
             <translation>Menü</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>Klassisch</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Modus</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>Modus: %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>Modus: worum es in einem Spiel geht. Klassisch, bis der Stapel oben anstößt, Sprint, um so schnell wie möglich 40 Reihen zu räumen, Ultra, um in zwei Minuten so viele Punkte wie möglich zu holen.</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>Klassisch: spielen, bis der Stapel oben anstößt.</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>Sprint: 40 Reihen gegen die Uhr räumen. Das Spiel endet mit der 40. Reihe, mit deiner Zeit.</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>Ultra: in zwei Minuten Spielzeit so viele Punkte wie möglich holen.</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

@@ -388,6 +388,34 @@ Esc: parar</translation>
             <source>Menu</source>
             <translation>Menú</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clásico</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Modo</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>Modo: %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>Modo: el objetivo de la partida. Clásico hasta que la pila llegue arriba, Sprint para eliminar 40 líneas lo antes posible, Ultra para sumar todos los puntos que puedas en dos minutos.</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>Clásico: jugar hasta que la pila llegue arriba.</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>Sprint: eliminar 40 líneas contra el reloj. La partida termina en la línea 40, con tu tiempo.</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>Ultra: sumar todos los puntos que puedas en dos minutos de juego.</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

@@ -388,6 +388,34 @@ F : vitesse   P : pause
             <source>Menu</source>
             <translation>Menu</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>Classique</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>Mode : %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>Mode : le but d’une partie. Classique jusqu’à ce que la pile atteigne le haut, Sprint pour effacer 40 lignes au plus vite, Ultra pour marquer le plus de points possible en deux minutes.</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>Classique : jouer jusqu’à ce que la pile atteigne le haut.</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>Sprint : effacer 40 lignes contre la montre. La partie s’arrête à la 40e ligne, avec votre temps.</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>Ultra : marquer le plus de points possible en deux minutes de jeu.</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

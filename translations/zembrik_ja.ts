@@ -388,6 +388,34 @@ Esc: 終了</translation>
             <source>Menu</source>
             <translation>メニュー</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>ノーマル</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>モード</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>モード: %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>モード: ゲームの目的。ノーマルは積み上げが天井に届くまで、スプリントはできるだけ速く 40 ラインを消す、ウルトラは 2 分間でできるだけ多く得点する。</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>ノーマル: 積み上げが天井に届くまでプレイします。</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>スプリント: 時間を競って 40 ラインを消します。40 ライン目でゲームが終わり、タイムが記録されます。</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>ウルトラ: ゲーム時間 2 分でできるだけ多く得点します。</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>
@@ -794,7 +822,7 @@ The style %3 stays.</source>
         </message>
         <message>
             <source>Classic</source>
-            <translation>クラシック</translation>
+            <translation>ノーマル</translation>
         </message>
         <message>
             <source>Sprint</source>

@@ -388,6 +388,34 @@ Esc: parar</translation>
             <source>Menu</source>
             <translation>Menu</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clássico</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Modo</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>Modo: %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>Modo: o objetivo da partida. Clássico até a pilha chegar ao topo, Sprint para eliminar 40 linhas o mais rápido possível, Ultra para fazer o máximo de pontos em dois minutos.</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>Clássico: jogar até a pilha chegar ao topo.</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>Sprint: eliminar 40 linhas contra o relógio. A partida termina na 40ª linha, com o seu tempo.</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>Ultra: fazer o máximo de pontos em dois minutos de jogo.</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

@@ -388,6 +388,34 @@ Esc: стоп</translation>
             <source>Menu</source>
             <translation>Меню</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>Классика</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Режим</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>Режим: %1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>Режим: цель игры. Классика — пока стопка не дойдёт до верха, Спринт — убрать 40 рядов как можно быстрее, Ультра — набрать как можно больше очков за две минуты.</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>Классика: играть, пока стопка не дойдёт до верха.</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>Спринт: убрать 40 рядов на время. Игра заканчивается на 40-м ряду, с вашим временем.</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>Ультра: набрать как можно больше очков за две минуты игрового времени.</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

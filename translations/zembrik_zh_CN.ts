@@ -388,6 +388,34 @@ Esc：停止</translation>
             <source>Menu</source>
             <translation>菜单</translation>
         </message>
+        <message>
+            <source>Classic</source>
+            <translation>经典</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>模式</translation>
+        </message>
+        <message>
+            <source>Mode: %1</source>
+            <translation>模式：%1</translation>
+        </message>
+        <message>
+            <source>Mode: what a game is played for. Classic until the stack tops out, Sprint to clear 40 lines as fast as you can, Ultra to score as much as you can in two minutes.</source>
+            <translation>模式：游戏的目标。经典：玩到方块堆到顶；竞速：尽快消除 40 行；限时：在两分钟内尽量多得分。</translation>
+        </message>
+        <message>
+            <source>Classic: play until the stack tops out.</source>
+            <translation>经典：玩到方块堆到顶为止。</translation>
+        </message>
+        <message>
+            <source>Sprint: clear 40 lines against the clock. The game ends on the 40th line, with your time.</source>
+            <translation>竞速：与时间赛跑，消除 40 行。消除第 40 行时游戏结束，并记下你的用时。</translation>
+        </message>
+        <message>
+            <source>Ultra: score as much as you can in two minutes of game time.</source>
+            <translation>限时：在两分钟游戏时间内尽量多得分。</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::Panels</name>

@@ -152,6 +152,12 @@ TEST_F(TextFitTest, EveryLanguageFitsItsBoxes) {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
             EXPECT_EQ(clippedTexts(&d), "");
         }
+        {
+            MenuPanel menu(g, nullptr);
+            menu.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+            EXPECT_EQ(clippedTexts(&menu), "");
+        }
     }
 }
 
