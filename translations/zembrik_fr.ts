@@ -141,6 +141,10 @@ F : vitesse   P : pause
             <source>%1: %2</source>
             <translation>%1 : %2</translation>
         </message>
+        <message>
+            <source>Time:</source>
+            <translation>Temps :</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::MenuPanel</name>

@@ -141,6 +141,10 @@ Esc: 終了</translation>
             <source>%1: %2</source>
             <translation>%1: %2</translation>
         </message>
+        <message>
+            <source>Time:</source>
+            <translation>タイム:</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::MenuPanel</name>

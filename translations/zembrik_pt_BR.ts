@@ -141,6 +141,10 @@ Esc: parar</translation>
             <source>%1: %2</source>
             <translation>%1: %2</translation>
         </message>
+        <message>
+            <source>Time:</source>
+            <translation>Tempo:</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::MenuPanel</name>

@@ -141,6 +141,10 @@ Esc: стоп</translation>
             <source>%1: %2</source>
             <translation>%1: %2</translation>
         </message>
+        <message>
+            <source>Time:</source>
+            <translation>Время:</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::MenuPanel</name>

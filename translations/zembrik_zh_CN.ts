@@ -141,6 +141,10 @@ Esc：停止</translation>
             <source>%1: %2</source>
             <translation>%1：%2</translation>
         </message>
+        <message>
+            <source>Time:</source>
+            <translation>时间：</translation>
+        </message>
     </context>
     <context>
         <name>zembrik::MenuPanel</name>
