@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>Verzögerung der Tastenwiederholung</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>Wie lange eine gehaltene Bewegungstaste nach ihrem ersten Schritt wartet, bevor sie von selbst weiterbewegt, in Schritten von 1/60 s.</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>Intervall der Tastenwiederholung</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>Schritte zwischen den Bewegungen einer gehaltenen Bewegungstaste, sobald sie wiederholt. 0 schiebt den Stein sofort bis an die Wand.</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>Intervall des sanften Fallens</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>Schritte je Reihe, die ein Stein fällt, solange die Taste für sanftes Fallen gehalten wird. 0 lässt ihn sofort bis zum Boden fallen.</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>sofort</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 ms</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>Steuerverhalten: wie gehaltene Tasten wirken. Klassisch: die eigene Tastenwiederholung des Spiels, auf höheren Stufen schneller. Eigene: deine eigenen Werte, in jedem Modus; die Bestleistungen eigener Spiele werden getrennt von den klassischen geführt.</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>Steuerverhalten</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Klassisch</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Eigene</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> Schritte</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

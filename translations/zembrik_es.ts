@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>retardo de repetición</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>Cuánto espera una tecla de movimiento mantenida tras su primer paso antes de volver a mover por sí sola, en pasos de 1/60 s.</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>intervalo de repetición</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>Pasos entre los movimientos de una tecla mantenida una vez que se repite. 0 lleva la pieza a la pared al instante.</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>intervalo de bajada suave</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>Pasos por cada fila que baja una pieza mientras se mantiene la tecla de bajada suave. 0 la deja en el fondo al instante.</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>al instante</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 ms</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>Manejo: cómo actúan las teclas mantenidas. Clásico: la repetición propia del juego, más rápida en los niveles altos. Propio: tus propios valores, en todos los modos; los récords de las partidas con manejo propio se guardan aparte de los clásicos.</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>manejo</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clásico</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Propio</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> pasos</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

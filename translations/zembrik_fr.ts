@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>délai de répétition</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>Combien de temps une touche de déplacement maintenue attend après son premier pas avant de déplacer à nouveau d’elle-même, en pas de 1/60 s.</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>intervalle de répétition</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>Pas entre les déplacements d’une touche maintenue une fois qu’elle se répète. 0 pousse la pièce jusqu’au bord d’un coup.</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>intervalle de descente douce</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>Pas pour chaque ligne que descend une pièce tant que la touche de descente douce est maintenue. 0 la pose au fond d’un coup.</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>aussitôt</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 ms</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>Maniement : l’effet des touches maintenues. Classique : la répétition propre au jeu, plus rapide aux niveaux élevés. Personnalisé : vos propres valeurs, dans tous les modes ; les records des parties personnalisées sont gardés à part des classiques.</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>maniement</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Classique</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> pas</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>リピート開始までの時間</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>移動キーを押し続けたとき、最初の移動から自動で動き出すまでの待ち時間（1/60 秒単位のステップ）。</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>リピート間隔</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>リピート中に押し続けた移動キーが動く間隔のステップ数。0 ならピースは一瞬で壁まで動きます。</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>ソフトドロップ間隔</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>ソフトドロップキーを押している間、ピースが 1 段落ちるのにかかるステップ数。0 なら一瞬で底まで落ちます。</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>即時</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 ミリ秒</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>操作: キーを押し続けたときの動き方。ノーマル: ゲーム本来のリピートで、高いレベルほど速くなります。カスタム: 自分で決めた値で、どのモードでも使えます。カスタムのゲームの記録はノーマルとは別に保存されます。</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>操作</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>ノーマル</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>カスタム</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> ステップ</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

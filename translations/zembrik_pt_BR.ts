@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>atraso da repetição</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>Quanto tempo uma tecla de movimento segurada espera após o primeiro passo antes de mover de novo sozinha, em passos de 1/60 s.</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>intervalo da repetição</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>Passos entre os movimentos de uma tecla segurada depois que ela começa a repetir. 0 leva a peça até a parede na hora.</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>intervalo da descida suave</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>Passos para cada linha que a peça desce enquanto a tecla de descida suave é segurada. 0 a leva ao fundo na hora.</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>na hora</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 ms</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>Controle: como agem as teclas seguradas. Clássico: a repetição própria do jogo, mais rápida nos níveis altos. Próprio: seus próprios valores, em todos os modos; os recordes das partidas com controle próprio ficam separados dos clássicos.</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>controle</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clássico</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Próprio</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> passos</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>задержка автоповтора</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>Сколько удерживаемая клавиша движения ждёт после первого шага, прежде чем двигать сама, в шагах по 1/60 с.</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>интервал автоповтора</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>Шагов между движениями удерживаемой клавиши, когда она повторяет. 0 — фигура сразу доезжает до стенки.</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>интервал плавного спуска</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>Шагов на каждый ряд спуска фигуры, пока удерживается клавиша плавного спуска. 0 — фигура сразу падает на дно.</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>сразу</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 мс</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>Управление: как действуют удерживаемые клавиши. Классика: собственный автоповтор игры, быстрее на высоких уровнях. Своё: ваши значения, в любом режиме; рекорды игр со своим управлением хранятся отдельно от классических.</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>управление</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Классика</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Своё</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> шаг.</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

@@ -72,6 +72,61 @@
         </message>
     </context>
     <context>
+        <name>zembrik::HandlingPanel</name>
+        <message>
+            <source>auto-repeat delay</source>
+            <translation>自动重复延迟</translation>
+        </message>
+        <message>
+            <source>How long a held move key waits after its first move before it moves again by itself, in steps of 1/60 s.</source>
+            <translation>按住移动键时，第一次移动后要等多久才开始自动重复，单位为 1/60 秒的步。</translation>
+        </message>
+        <message>
+            <source>auto-repeat interval</source>
+            <translation>自动重复间隔</translation>
+        </message>
+        <message>
+            <source>Steps between the moves of a held move key once it repeats. 0 moves the piece to the wall at once.</source>
+            <translation>自动重复开始后，按住的移动键每次移动之间的步数。0 表示立刻移到墙边。</translation>
+        </message>
+        <message>
+            <source>soft-drop interval</source>
+            <translation>软降间隔</translation>
+        </message>
+        <message>
+            <source>Steps for each row a piece falls while the soft-drop key is held. 0 drops it to the floor at once.</source>
+            <translation>按住软降键时，方块每下落一行所用的步数。0 表示立刻落到底。</translation>
+        </message>
+        <message>
+            <source>at once</source>
+            <translation>立即</translation>
+        </message>
+        <message>
+            <source>%1 ms</source>
+            <translation>%1 毫秒</translation>
+        </message>
+        <message>
+            <source>Handling: how held keys act. Classic: the game's own auto-repeat, quicker at the higher levels. Custom: your own numbers, in every mode; the records of custom games are kept apart from the classic ones.</source>
+            <translation>操控：按住按键时的效果。经典：游戏自带的自动重复，等级越高越快。自定义：使用你自己的数值，适用于所有模式；自定义操控的纪录与经典的分开保存。</translation>
+        </message>
+        <message>
+            <source>handling</source>
+            <translation>操控</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>经典</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source> steps</source>
+            <translation> 步</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::MainWindow</name>
         <message>
             <source>REPLAY %1×  PAUSED

@@ -2,6 +2,7 @@
 // What a screen reader meets: every control a player can reach has a name, the menu's labels
 // are buttons and choices with their state, Tab follows each dialog's visual order, and the
 // game-over summary is there as text.
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QListWidget>
 
@@ -23,7 +24,9 @@ std::string unnamedControls(QWidget* root) {
     QStringList out;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(root) || !reachable(w)) continue;
-        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        // The editor inside a spin box is announced as the box.
+        QWidget* owner = qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ? w->parentWidget() : w;
+        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(owner);
         if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
             out << QStringLiteral("%1 %2 at %3,%4")
                        .arg(QLatin1String(w->metaObject()->className()), w->objectName())
