@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>Punkte</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>Reihen</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Stufe</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Steine</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>Steine/s</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>Tasten/Stein</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>Steuerung</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>1 Reihe geräumt</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>2 Reihen geräumt</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>3 Reihen geräumt</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>4+ Reihen geräumt</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Klassisch</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>Sprint</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>Ultra</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>nicht beendet</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>keine</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>eigene %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>Bestes ab %1</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>Rekord %1, %2</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>SPIELENDE</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>GESCHAFFT!</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>ZEIT UM</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>Neue Bestleistung!</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W: dieses Spiel ansehen</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>WIEDERHOLUNG %1×  PAUSE
+P: weiter
+Esc: beenden</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>WIEDERHOLUNG %1×
+F: Tempo   P: Pause
+Esc: beenden</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>WIEDERHOLUNG %1 %2×
+PAUSE  P: weiter
+Esc: beenden</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>WIEDERHOLUNG %1 %2×
+F: Tempo   P: Pause
+Esc: beenden</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>WIEDERHOLUNG %1×  PAUSE
-P: weiter
-Esc: beenden</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>WIEDERHOLUNG %1×
-F: Tempo   P: Pause
-Esc: beenden</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>Wird geladen~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc: beenden</translation>
         <message>
             <source>P to resume</source>
             <translation>P: weiter</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>SPIELENDE</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>Neue Bestleistung!</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W: dieses Spiel ansehen</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ Der Stil %3 bleibt.</translation>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>option_more.000 konnte nicht gelesen werden (%1); die mitgelieferten Einstellungen werden verwendet.%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>Punkte</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>Reihen</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>Stufe</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>Steine</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Zeit</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>Steine/s</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>Tasten/Stein</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>Steuerung</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>1 Reihe geräumt</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>2 Reihen geräumt</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>3 Reihen geräumt</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>4+ Reihen geräumt</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>Klassisch</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>Sprint</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>Ultra</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>nicht beendet</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>keine</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>Bestes ab %1</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>Bestes %1 ab %2</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>eigene %1</translation>
         </message>
     </context>
 </TS>

@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>Puntos</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>Líneas</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Nivel</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Piezas</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tiempo</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>Piezas/s</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>Teclas/pieza</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>Manejo</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>Filas sencillas</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>Filas dobles</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>Filas triples</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>4+ filas</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clásico</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>Sprint</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>Ultra</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>sin terminar</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>ninguno</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>propio %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>Récord desde %1</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>Récord %1 (%2)</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>FIN DE LA PARTIDA</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>¡COMPLETADO!</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>¡TIEMPO!</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>¡Nuevo récord!</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W: ver esta partida</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>REPETICIÓN %1×  EN PAUSA
+P: seguir
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REPETICIÓN %1×
+F: velocidad   P: pausa
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>REPETICIÓN %1 %2×
+PAUSA  P: seguir
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REPETICIÓN %1 %2×
+F: velocidad   P: pausa
+Esc: parar</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>REPETICIÓN %1×  EN PAUSA
-P: seguir
-Esc: parar</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>REPETICIÓN %1×
-F: velocidad   P: pausa
-Esc: parar</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>Cargando~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc: parar</translation>
         <message>
             <source>P to resume</source>
             <translation>P para seguir</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>FIN DE LA PARTIDA</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>¡Nuevo récord!</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W: ver esta partida</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ Se mantiene el estilo %3.</translation>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>No se pudo leer option_more.000 (%1); se usa la configuración incluida.%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>Puntos</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>Líneas</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>Nivel</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>Piezas</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Tiempo</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>Piezas/s</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>Teclas/pieza</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>Manejo</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>Filas sencillas</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>Filas dobles</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>Filas triples</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>4+ filas</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>Clásico</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>Sprint</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>Ultra</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>sin terminar</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>ninguno</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>Récord desde %1</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>Récord %1 (%2)</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>propio %1</translation>
         </message>
     </context>
 </TS>

@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>Score</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>Lignes</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Niveau</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Pièces</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Temps</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>Pièces/s</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>Touches/pièce</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>Maniement</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>Simples</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>Doubles</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>Triples</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>4 lignes et +</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Classique</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>Sprint</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>Ultra</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>inachevée</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>aucun</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>perso %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>Record depuis %1</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>Record %1 %2</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>PARTIE TERMINÉE</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>SPRINT TERMINÉ</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>TEMPS ÉCOULÉ</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>Nouveau record !</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W : revoir cette partie</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>REDIFFUSION %1×  EN PAUSE
+P : reprendre
+Échap : arrêter</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REDIFFUSION %1×
+F : vitesse   P : pause
+Échap : arrêter</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>REDIFFUSION %1 %2×
+PAUSE  P : reprendre
+Échap : arrêter</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REDIFFUSION %1 %2×
+F : vitesse   P : pause
+Échap : arrêter</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>REDIFFUSION %1×  EN PAUSE
-P : reprendre
-Échap : arrêter</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>REDIFFUSION %1×
-F : vitesse   P : pause
-Échap : arrêter</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>Chargement~</translation>
         </message>
@@ -175,18 +294,6 @@ F : vitesse   P : pause
         <message>
             <source>P to resume</source>
             <translation>P pour reprendre</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>PARTIE TERMINÉE</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>Nouveau record !</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W : revoir cette partie</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ Le style %3 reste.</translation>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>option_more.000 n’a pas pu être lu (%1) ; les réglages fournis sont utilisés.%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>Score</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>Lignes</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>Niveau</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>Pièces</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Temps</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>Pièces/s</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>Touches/pièce</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>Maniement</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>Simples</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>Doubles</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>Triples</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>4 lignes et +</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>Classique</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>Sprint</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>Ultra</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>inachevée</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>aucun</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>Record depuis %1</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>Record %1 (%2)</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>perso %1</translation>
         </message>
     </context>
 </TS>

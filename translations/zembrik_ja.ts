@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>スコア</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>ライン</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>レベル</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>ピース</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>タイム</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>ピース/秒</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>キー/ピース</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>操作</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>1 ライン消し</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>2 ライン消し</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>3 ライン消し</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>4+ ライン消し</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>ノーマル</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>スプリント</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>ウルトラ</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>未完了</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>なし</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>カスタム %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>ベスト（%1 から）</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>%1ベスト %2</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>ゲームオーバー</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>スプリント達成</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>タイムアップ</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>自己ベスト！</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W: このゲームを見る</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>リプレイ %1×  一時停止中
+P: 再開
+Esc: 終了</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>リプレイ %1×
+F: 速度   P: 一時停止
+Esc: 終了</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>%1 リプレイ %2×
+一時停止中  P: 再開
+Esc: 終了</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>%1 リプレイ %2×
+F: 速度   P: 一時停止
+Esc: 終了</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>リプレイ %1×  一時停止中
-P: 再開
-Esc: 終了</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>リプレイ %1×
-F: 速度   P: 一時停止
-Esc: 終了</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>読み込み中~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc: 終了</translation>
         <message>
             <source>P to resume</source>
             <translation>P で再開</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>ゲームオーバー</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>自己ベスト！</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W: このゲームを見る</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ The style %3 stays.</source>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>option_more.000 を読み込めませんでした（%1）。付属の設定を使います。%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>スコア</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>ライン</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>レベル</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>ピース</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>タイム</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>ピース/秒</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>キー/ピース</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>操作</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>1 ライン消し</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>2 ライン消し</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>3 ライン消し</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>4+ ライン消し</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>ノーマル</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>スプリント</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>ウルトラ</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>未完了</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>なし</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>ベスト（%1 から）</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>%1ベスト（%2）</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>カスタム %1</translation>
         </message>
     </context>
 </TS>

@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>Pontos</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>Linhas</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Nível</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Peças</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tempo</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>Peças/s</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>Teclas/peça</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>Controle</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>Linhas simples</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>Linhas duplas</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>Linhas triplas</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>4+ linhas</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Clássico</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>Sprint</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>Ultra</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>inacabada</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>nenhum</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>próprio %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>Melhor desde %1</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>Melhor %1 (%2)</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>FIM DE JOGO</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>CONCLUÍDO!</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>TEMPO ESGOTADO</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>Novo recorde!</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W: assistir a esta partida</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>REPLAY %1×  PAUSADO
+P: continuar
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REPLAY %1×
+F: velocidade   P: pausa
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>REPLAY %1 %2×
+PAUSADO  P: continuar
+Esc: parar</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>REPLAY %1 %2×
+F: velocidade   P: pausa
+Esc: parar</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>REPLAY %1×  PAUSADO
-P: continuar
-Esc: parar</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>REPLAY %1×
-F: velocidade   P: pausa
-Esc: parar</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>Carregando~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc: parar</translation>
         <message>
             <source>P to resume</source>
             <translation>P para continuar</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>FIM DE JOGO</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>Novo recorde!</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W: assistir a esta partida</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ O estilo %3 continua.</translation>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>Não foi possível ler option_more.000 (%1); são usadas as configurações incluídas.%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>Pontos</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>Linhas</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>Nível</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>Peças</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Tempo</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>Peças/s</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>Teclas/peça</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>Controle</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>Linhas simples</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>Linhas duplas</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>Linhas triplas</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>4+ linhas</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>Clássico</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>Sprint</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>Ultra</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>inacabada</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>nenhum</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>Melhor desde %1</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>Melhor %1 (%2)</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>próprio %1</translation>
         </message>
     </context>
 </TS>

@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>Очки</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>Ряды</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Уровень</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Фигуры</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Время</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>Фигур/с</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>Клавиш/фигуру</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>Управление</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>По 1 ряду</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>По 2 ряда</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>По 3 ряда</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>По 4+ ряда</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>Классика</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>Спринт</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>Ультра</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>не завершена</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>нет</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>своё %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>Рекорд с %1</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>Рекорд %1 %2</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>ИГРА ОКОНЧЕНА</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>СПРИНТ ПРОЙДЕН</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>ВРЕМЯ ВЫШЛО</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>Новый рекорд!</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W: посмотреть эту игру</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>ПОВТОР %1×  ПАУЗА
+P: продолжить
+Esc: стоп</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>ПОВТОР %1×
+F: скорость   P: пауза
+Esc: стоп</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>ПОВТОР: %1 %2×
+ПАУЗА  P: продолжить
+Esc: стоп</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>ПОВТОР: %1 %2×
+F: скорость   P: пауза
+Esc: стоп</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>ПОВТОР %1×  ПАУЗА
-P: продолжить
-Esc: стоп</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>ПОВТОР %1×
-F: скорость   P: пауза
-Esc: стоп</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>Загрузка~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc: стоп</translation>
         <message>
             <source>P to resume</source>
             <translation>P — продолжить</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>ИГРА ОКОНЧЕНА</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>Новый рекорд!</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W: посмотреть эту игру</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ The style %3 stays.</source>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>Не удалось прочитать option_more.000 (%1); используются поставляемые настройки.%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>Очки</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>Ряды</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>Уровень</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>Фигуры</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Время</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>Фигур/с</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>Клавиш/фигуру</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>Управление</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>По 1 ряду</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>По 2 ряда</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>По 3 ряда</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>По 4+ ряда</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>Классика</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>Спринт</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>Ультра</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>не завершена</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>нет</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>Рекорд с %1</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>Рекорд (%1) с %2</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>своё %1</translation>
         </message>
     </context>
 </TS>

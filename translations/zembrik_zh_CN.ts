@@ -72,6 +72,141 @@
         </message>
     </context>
     <context>
+        <name>zembrik::GameWords</name>
+        <message>
+            <source>Score</source>
+            <translation>得分</translation>
+        </message>
+        <message>
+            <source>Lines</source>
+            <translation>行数</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>等级</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>方块数</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>时间</translation>
+        </message>
+        <message>
+            <source>Pieces/s</source>
+            <translation>方块/秒</translation>
+        </message>
+        <message>
+            <source>Keys/piece</source>
+            <translation>按键/方块</translation>
+        </message>
+        <message>
+            <source>Handling</source>
+            <translation>操控</translation>
+        </message>
+        <message>
+            <source>1-row clears</source>
+            <translation>单行消除</translation>
+        </message>
+        <message>
+            <source>2-row clears</source>
+            <translation>双行消除</translation>
+        </message>
+        <message>
+            <source>3-row clears</source>
+            <translation>三行消除</translation>
+        </message>
+        <message>
+            <source>4+ row clears</source>
+            <translation>四行以上消除</translation>
+        </message>
+        <message>
+            <source>Classic</source>
+            <translation>经典</translation>
+        </message>
+        <message>
+            <source>Sprint</source>
+            <translation>竞速</translation>
+        </message>
+        <message>
+            <source>Ultra</source>
+            <translation>限时</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>未完成</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>custom %1</source>
+            <translation>自定义 %1</translation>
+        </message>
+        <message>
+            <source>Best from %1</source>
+            <translation>%1 起最佳</translation>
+        </message>
+        <message>
+            <source>Best %1 from %2</source>
+            <translation>%2 起%1最佳</translation>
+        </message>
+        <message>
+            <source>GAME OVER</source>
+            <translation>游戏结束</translation>
+        </message>
+        <message>
+            <source>SPRINT FINISHED</source>
+            <translation>竞速完成</translation>
+        </message>
+        <message>
+            <source>TIME UP</source>
+            <translation>时间到</translation>
+        </message>
+        <message>
+            <source>New best!</source>
+            <translation>新纪录！</translation>
+        </message>
+        <message>
+            <source>W: watch this game</source>
+            <translation>W：观看本局</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×  PAUSED
+P: resume
+Esc: stop</source>
+            <translation>回放 %1×  已暂停
+P：继续
+Esc：停止</translation>
+        </message>
+        <message>
+            <source>REPLAY %1×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>回放 %1×
+F：速度   P：暂停
+Esc：停止</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+PAUSED  P: resume
+Esc: stop</source>
+            <translation>%1回放 %2×
+已暂停  P：继续
+Esc：停止</translation>
+        </message>
+        <message>
+            <source>%1 REPLAY %2×
+F: speed   P: pause
+Esc: stop</source>
+            <translation>%1回放 %2×
+F：速度   P：暂停
+Esc：停止</translation>
+        </message>
+    </context>
+    <context>
         <name>zembrik::HandlingPanel</name>
         <message>
             <source>auto-repeat delay</source>
@@ -129,22 +264,6 @@
     <context>
         <name>zembrik::MainWindow</name>
         <message>
-            <source>REPLAY %1×  PAUSED
-P: resume
-Esc: stop</source>
-            <translation>回放 %1×  已暂停
-P：继续
-Esc：停止</translation>
-        </message>
-        <message>
-            <source>REPLAY %1×
-F: speed   P: pause
-Esc: stop</source>
-            <translation>回放 %1×
-F：速度   P：暂停
-Esc：停止</translation>
-        </message>
-        <message>
             <source>Loading~</source>
             <translation>正在加载~</translation>
         </message>
@@ -175,18 +294,6 @@ Esc：停止</translation>
         <message>
             <source>P to resume</source>
             <translation>按 P 继续</translation>
-        </message>
-        <message>
-            <source>GAME OVER</source>
-            <translation>游戏结束</translation>
-        </message>
-        <message>
-            <source>New best!</source>
-            <translation>新纪录！</translation>
-        </message>
-        <message>
-            <source>W: watch this game</source>
-            <translation>W：观看本局</translation>
         </message>
         <message>
             <source>About</source>
@@ -827,89 +934,6 @@ The style %3 stays.</source>
         <message>
             <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
             <translation>无法读取 option_more.000（%1）；使用自带的设置。%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>zembrik::Summary</name>
-        <message>
-            <source>Score</source>
-            <translation>得分</translation>
-        </message>
-        <message>
-            <source>Lines</source>
-            <translation>行数</translation>
-        </message>
-        <message>
-            <source>Level</source>
-            <translation>等级</translation>
-        </message>
-        <message>
-            <source>Pieces</source>
-            <translation>方块数</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>时间</translation>
-        </message>
-        <message>
-            <source>Pieces/s</source>
-            <translation>方块/秒</translation>
-        </message>
-        <message>
-            <source>Keys/piece</source>
-            <translation>按键/方块</translation>
-        </message>
-        <message>
-            <source>Handling</source>
-            <translation>操控</translation>
-        </message>
-        <message>
-            <source>1-row clears</source>
-            <translation>单行消除</translation>
-        </message>
-        <message>
-            <source>2-row clears</source>
-            <translation>双行消除</translation>
-        </message>
-        <message>
-            <source>3-row clears</source>
-            <translation>三行消除</translation>
-        </message>
-        <message>
-            <source>4+ row clears</source>
-            <translation>四行以上消除</translation>
-        </message>
-        <message>
-            <source>Classic</source>
-            <translation>经典</translation>
-        </message>
-        <message>
-            <source>Sprint</source>
-            <translation>竞速</translation>
-        </message>
-        <message>
-            <source>Ultra</source>
-            <translation>限时</translation>
-        </message>
-        <message>
-            <source>unfinished</source>
-            <translation>未完成</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>无</translation>
-        </message>
-        <message>
-            <source>Best from %1</source>
-            <translation>%1 起最佳</translation>
-        </message>
-        <message>
-            <source>Best %1 from %2</source>
-            <translation>%2 起%1最佳</translation>
-        </message>
-        <message>
-            <source>custom %1</source>
-            <translation>自定义 %1</translation>
         </message>
     </context>
 </TS>

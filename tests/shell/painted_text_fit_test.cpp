@@ -41,13 +41,13 @@ std::string clippedPaintedTexts() {
                 f.record.options.holdOpt = 0;
                 f.record.options.quaOpt = 2;
                 f.record.finished = finished || mode == Mode::Classic;
-                f.record.score = 99999999;
+                f.record.score = 999999;
                 f.record.lines = 9999;
-                f.record.pieces = 99999;
-                f.record.milliseconds = 5999990;
+                f.record.pieces = 9999;
+                f.record.milliseconds = 599990;
                 f.record.levelReached = 19;
-                f.steps = 359999;
-                f.keys = 999999;
+                f.steps = 35999;
+                f.keys = 99999;
                 f.best = f.record;
                 f.hasBest = f.newBest = finished;
                 const SummaryText t = summaryTextOf(f, {}, true);
