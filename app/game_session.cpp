@@ -94,8 +94,8 @@ void GameSession::start() {
         tick(g_, rules_, steps);
         replays_.recorder().afterCall(g_);
         // Quick taps that these steps have seen long enough to act on let go now.
-        for (const int code : taps_.stepsRan(steps))
-            keyUp(code);
+        for (const Action a : taps_.stepsRan(steps))
+            toRules(a, false);
     });
     schedule();
 }
@@ -105,6 +105,7 @@ void GameSession::beginGame() {
     rnd_.seed(gameSeed);
     paused_ = false;
     taps_.clear();
+    holders_.fill(0);
     replays_.recorder().begin(g_, gameSeed, parts_.settings.shapeFile);
     newGame(g_, *this, rnd_);
     screen_.showPlayfield();
@@ -155,8 +156,8 @@ void GameSession::setPaused(bool on) {
     paused_ = on;
     if (on) {
         // A release held back for a step that a pause now puts off reaches the rules at once.
-        for (const int code : taps_.clear())
-            keyUp(code);
+        for (const Action a : taps_.clear())
+            toRules(a, false);
     } else {
         // The pause is not owed: no burst of steps to catch up, and the game's steps exclude it.
         loop_->restartSteps();
@@ -196,27 +197,69 @@ void GameSession::keyDown(int code) {
         pauseKeyDown(code);
     } else if (restartsGame(g_, code)) {
         restart();
-    } else {
-        if (!paused_) taps_.pressed(g_, code);
+    } else if (isCommandKey(g_, code)) {
+        // Escape and the debug digits reach the rules as the key itself (with the action the
+        // key may also have).
+        if (const auto a = keyAction(g_, code)) {
+            holders_[index(*a)] |= kFromKeyboard;
+            if (!paused_) taps_.pressed(*a);
+        }
         replays_.recorder().keyDown(code);
         zembrik::keyDown(g_, *this, code);
+    } else if (const auto a = keyAction(g_, code)) {
+        press(*a, kFromKeyboard);
     }
 }
 
 void GameSession::keyUp(int code) {
     if (code == pauseKeyHeld_) pauseKeyHeld_ = -1;
-    if (watching_) return;
+    if (watching_ || g_.inGame == InGame::Menu) return;
+    if (const auto a = keyAction(g_, code)) release(*a, kFromKeyboard);
+}
+
+void GameSession::padAction(Action a, bool down) {
+    if (watching_ || g_.inGame == InGame::Menu) return;
+    down ? press(a, kFromPad) : release(a, kFromPad);
+}
+
+void GameSession::press(Action a, uint8_t source) {
+    uint8_t& holders = holders_[index(a)];
+    const bool wasDown = holders != 0;
+    holders |= source;
+    // Already down (from the other device, or a repeat): the rules would see nothing new.
+    if (wasDown) return;
+    if (!paused_) taps_.pressed(a);
+    toRules(a, true);
+}
+
+void GameSession::release(Action a, uint8_t source) {
+    uint8_t& holders = holders_[index(a)];
+    if ((holders & source) == 0) return;
+    holders &= static_cast<uint8_t>(~source);
+    // Held from the other device: it stays down.
+    if (holders != 0) return;
     // A tap shorter than a step reaches the rules all the same; in a pause no step would
     // see it, and it must not act once the game goes on.
-    if (g_.inGame != InGame::Menu && !paused_ && taps_.holdsBack(code)) return;
-    if (g_.inGame != InGame::Menu) replays_.recorder().keyUp(code);
-    zembrik::keyUp(g_, code);
+    if (!paused_ && taps_.holdsBack(a)) return;
+    toRules(a, false);
+}
+
+void GameSession::toRules(Action a, bool down) {
+    if (g_.inGame == InGame::Menu) return;
+    if (down) {
+        replays_.recorder().actionDown(a);
+        actionDown(g_, a);
+    } else {
+        replays_.recorder().actionUp(a);
+        actionUp(g_, a);
+    }
 }
 
 void GameSession::focusLost(bool pause) {
     if (g_.inGame == InGame::Menu || watching_) return;
     replays_.recorder().releaseKeys();
     releaseHeldKeys(g_);
+    holders_.fill(0);
     taps_.clear();
     pauseKeyHeld_ = -1;
     if (pause) setPaused(true);

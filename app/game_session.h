@@ -10,12 +10,14 @@
 
 #include <QObject>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/settings.h"
+#include "app/shell_keys.h"
 #include "audio/sound.h"
 #include "core/host.h"
 #include "core/random.h"
@@ -95,6 +97,9 @@ class GameSession : public QObject, private Host {
     // A key of a running game or replay (pause, restart, the rules' keys; the watching keys).
     void keyDown(int code);
     void keyUp(int code);
+    // A game controller's action going down or up (the pads already merged into one). An
+    // action is down while the keyboard or a pad holds it.
+    void padAction(Action a, bool down);
     // P or Pause pressed: true when it is the pause key now (a held one toggles once).
     bool isPauseKey(int code) const;
     // The window system repeats a held key as a release and a press: the pause key is still
@@ -132,6 +137,13 @@ class GameSession : public QObject, private Host {
     void beginGame();
     void watchReplay(std::shared_ptr<const Replay> replay);
     void watchKey(int code);
+    // Devices holding an action: the keyboard and the pads.
+    static constexpr uint8_t kFromKeyboard = 1, kFromPad = 2;
+    static size_t index(Action a) { return static_cast<size_t>(a); }
+    void press(Action a, uint8_t source);
+    void release(Action a, uint8_t source);
+    // The action reaches the rules (and the replay).
+    void toRules(Action a, bool down);
     void pauseKeyDown(int code);
     // Arms the timer for the next pass at its due time; stops it while paused or ended.
     void schedule();
@@ -151,7 +163,8 @@ class GameSession : public QObject, private Host {
     Rules rules_;
     std::shared_ptr<FrameLoop> loop_; // the running game's (or replay's) passes
     QTimer timer_;                    // wakes the next pass
-    TapKeeper taps_; // releases of game keys held back until a step has seen them down
+    TapKeeper taps_; // releases of game actions held back until a step has seen them down
+    std::array<uint8_t, kActionCount> holders_{}; // which devices hold each action down
     bool paused_ = false;
     bool closed_ = false;
     int pauseKeyHeld_ = -1; // the pause key pressed and not yet released, -1 for none

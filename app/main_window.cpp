@@ -25,6 +25,7 @@
 #include "app/settings_file.h"
 #include "app/summary_text.h"
 #include "app/vk_table.h"
+#include "app/shell_keys.h"
 #include "engine/keys.h"
 #include "render/panels.h"
 #include "render/rend.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Key-down and key-up on the game record, and the per-step rotation command protocol.
+// Actions and keys going down and up on the game record, and the per-step rotation command
+// protocol.
 #include "engine/keys.h"
 
 #include <algorithm>
@@ -36,13 +37,29 @@ void release(Game& g, const KeySlot& slot) {
     if (slot.repeat) g.*slot.repeat = 0;
 }
 
-const KeySlot* firstMatch(const Game& g, int code) {
-    for (const KeySlot& slot : kSlots)
-        if (g.*slot.assigned == code) return &slot;
-    return nullptr;
+const KeySlot& slotOf(Action a) {
+    return kSlots[static_cast<size_t>(a)];
 }
 
 } // namespace
+
+std::optional<Action> keyAction(const Game& g, int code) {
+    for (size_t i = 0; i < kSlots.size(); ++i)
+        if (g.*kSlots[i].assigned == code) return static_cast<Action>(i);
+    return std::nullopt;
+}
+
+void actionDown(Game& g, Action a) {
+    if (g.inGame == InGame::Menu) return;
+    const KeySlot& slot = slotOf(a);
+    if (g.*slot.held == 0) ++g.keysPressed;
+    g.*slot.held = 1;
+}
+
+void actionUp(Game& g, Action a) {
+    if (g.inGame == InGame::Menu) return;
+    release(g, slotOf(a));
+}
 
 void keyDown(Game& g, Host& host, int code) {
     if (code == kKeyEscape) host.leaveToMenu();
@@ -52,27 +69,21 @@ void keyDown(Game& g, Host& host, int code) {
         if (code >= kKeyDigit1 && code <= kKeyDigit7)
             g.nextBlox[0] = static_cast<int16_t>(code - kKeyDigit1 + 1);
     }
-    if (const KeySlot* slot = firstMatch(g, code)) {
-        if (g.*slot->held == 0) ++g.keysPressed;
-        g.*slot->held = 1;
-    }
+    if (const auto a = keyAction(g, code)) actionDown(g, *a);
+}
+
+bool isCommandKey(const Game& g, int code) {
+    if (code == kKeyEscape) return true;
+    return g.inGame != InGame::Menu && g.debugOpt == 1 &&
+           ((code >= kKeyDigit1 && code <= kKeyDigit7) || code == kKeyDigit9);
 }
 
 bool isGameActionKey(const Game& g, int code) {
-    return firstMatch(g, code) != nullptr;
-}
-
-bool pausesGame(const Game& g, int code) {
-    return (code == kKeyP || code == kKeyPause) && !isGameActionKey(g, code);
-}
-
-bool restartsGame(const Game& g, int code) {
-    return code == kKeyR && !isGameActionKey(g, code);
+    return keyAction(g, code).has_value();
 }
 
 void keyUp(Game& g, int code) {
-    if (g.inGame == InGame::Menu) return;
-    if (const KeySlot* slot = firstMatch(g, code)) release(g, *slot);
+    if (const auto a = keyAction(g, code)) actionUp(g, *a);
 }
 
 void releaseHeldKeys(Game& g) {
@@ -81,32 +92,31 @@ void releaseHeldKeys(Game& g) {
         if (g.*slot.held != 0) release(g, slot);
 }
 
-void TapKeeper::pressed(const Game& g, int code) {
-    std::erase_if(presses_, [code](const Press& p) { return p.code == code; });
-    const KeySlot* slot = firstMatch(g, code);
-    presses_.push_back({code, slot && slot->repeat ? 2 : 1, false});
+void TapKeeper::pressed(Action a) {
+    std::erase_if(presses_, [a](const Press& p) { return p.action == a; });
+    presses_.push_back({a, slotOf(a).repeat ? 2 : 1, false});
 }
 
-bool TapKeeper::holdsBack(int code) {
+bool TapKeeper::holdsBack(Action a) {
     for (Press& p : presses_)
-        if (p.code == code) return p.released = true;
+        if (p.action == a) return p.released = true;
     return false;
 }
 
-std::vector<int> TapKeeper::stepsRan(int32_t steps) {
-    std::vector<int> due;
+std::vector<Action> TapKeeper::stepsRan(int32_t steps) {
+    std::vector<Action> due;
     for (Press& p : presses_) {
         p.stepsToAct -= steps;
-        if (p.stepsToAct <= 0 && p.released) due.push_back(p.code);
+        if (p.stepsToAct <= 0 && p.released) due.push_back(p.action);
     }
     std::erase_if(presses_, [](const Press& p) { return p.stepsToAct <= 0; });
     return due;
 }
 
-std::vector<int> TapKeeper::clear() {
-    std::vector<int> heldBack;
+std::vector<Action> TapKeeper::clear() {
+    std::vector<Action> heldBack;
     for (const Press& p : presses_)
-        if (p.released) heldBack.push_back(p.code);
+        if (p.released) heldBack.push_back(p.action);
     presses_.clear();
     return heldBack;
 }
@@ -122,10 +132,6 @@ void assignDefaultKeys(Game& g) {
     g.keyFd = k.fd;
     g.keyHd = k.hd;
     g.keySt = k.st;
-}
-
-MenuKey menuKeyDown(const Game& g, int code) {
-    return {code == g.keySt, code == kKeyEscape};
 }
 
 void kcrset(Latch& kcrwhat) {

@@ -98,6 +98,12 @@ void ReplayPlayer::deliver(const ReplayEntry& e) {
     case ReplayEntry::Kind::KeyUp:
         keyUp(g_, e.code);
         break;
+    case ReplayEntry::Kind::ActionDown:
+        actionDown(g_, static_cast<Action>(e.code));
+        break;
+    case ReplayEntry::Kind::ActionUp:
+        actionUp(g_, static_cast<Action>(e.code));
+        break;
     case ReplayEntry::Kind::ReleaseKeys:
         releaseHeldKeys(g_);
         break;

@@ -91,6 +91,14 @@ void ReplayRecorder::key(ReplayEntry::Kind kind, int code) {
     push(e);
 }
 
+void ReplayRecorder::action(ReplayEntry::Kind kind, Action a) {
+    if (!recording_) return;
+    flushCall();
+    ReplayEntry e = entry(kind, nextStep_);
+    e.code = static_cast<int16_t>(a);
+    push(e);
+}
+
 void ReplayRecorder::releaseKeys() {
     if (!recording_) return;
     flushCall();

@@ -9,6 +9,7 @@
 
 #include "core/random.h"
 #include "core/record.h"
+#include "engine/keys.h"
 #include "engine/tick.h"
 #include "store/replay.h"
 
@@ -69,6 +70,9 @@ class ReplayRecorder {
     // match no assignment and are not kept.
     void keyDown(int code) { key(ReplayEntry::Kind::KeyDown, code); }
     void keyUp(int code) { key(ReplayEntry::Kind::KeyUp, code); }
+    // A game action going down or up in the rules, whatever device it came from.
+    void actionDown(Action a) { action(ReplayEntry::Kind::ActionDown, a); }
+    void actionUp(Action a) { action(ReplayEntry::Kind::ActionUp, a); }
     void releaseKeys();
 
     // Ends the recording with the record as the game ended, before anything resets it. Empty
@@ -83,6 +87,7 @@ class ReplayRecorder {
   private:
     void flushCall();
     void key(ReplayEntry::Kind kind, int code);
+    void action(ReplayEntry::Kind kind, Action a);
     void push(ReplayEntry e);
 
     CountingRandom random_;

@@ -20,7 +20,17 @@ constexpr size_t kHeaderBytes = 10; // magic, version (2 bytes), body length (4 
 // (stepsPlayed). A stream giving more is no game's, and would take days to rerun.
 constexpr int64_t kMaxSteps = INT32_MAX;
 
-enum Tag : uint8_t { kEndOfStream, kCalls, kCall, kKeyDown, kKeyUp, kReleaseKeys, kCheck };
+enum Tag : uint8_t {
+    kEndOfStream,
+    kCalls,
+    kCall,
+    kKeyDown,
+    kKeyUp,
+    kReleaseKeys,
+    kCheck,
+    kActionDown, // from version 3
+    kActionUp,
+};
 
 // The body's writer: unsigned numbers as LEB128, signed ones zigzagged first, seeds and hashes
 // as eight bytes and the score as four, low byte first.
@@ -302,6 +312,11 @@ std::string encodeReplay(const Replay& r) {
             o.u(e.kind == ReplayEntry::Kind::KeyDown ? kKeyDown : kKeyUp);
             o.u(static_cast<uint64_t>(e.code));
             break;
+        case ReplayEntry::Kind::ActionDown:
+        case ReplayEntry::Kind::ActionUp:
+            o.u(e.kind == ReplayEntry::Kind::ActionDown ? kActionDown : kActionUp);
+            o.u(static_cast<uint64_t>(e.code));
+            break;
         case ReplayEntry::Kind::ReleaseKeys:
             o.u(kReleaseKeys);
             break;
@@ -355,7 +370,7 @@ ReplayRead decodeReplay(std::string_view bytes) {
     r.start = readStart(in, version);
     int64_t step = 1; // the first step of the next call
     while (in.ok()) {
-        const auto tag = in.u("entry", kCheck);
+        const auto tag = in.u("entry", version < 3 ? kCheck : kActionUp);
         if (!in.ok() || tag == kEndOfStream) break;
         if (r.entries.size() == kReplayMaxEntries) {
             in.fail("game", "is too long");
@@ -380,6 +395,12 @@ ReplayRead decodeReplay(std::string_view bytes) {
         case kKeyUp:
             e.kind = tag == kKeyDown ? ReplayEntry::Kind::KeyDown : ReplayEntry::Kind::KeyUp;
             e.code = in.small("key code", 255);
+            break;
+        case kActionDown:
+        case kActionUp:
+            e.kind =
+                tag == kActionDown ? ReplayEntry::Kind::ActionDown : ReplayEntry::Kind::ActionUp;
+            e.code = in.small("action", 7);
             break;
         case kReleaseKeys:
             e.kind = ReplayEntry::Kind::ReleaseKeys;

@@ -15,8 +15,9 @@
 namespace zembrik {
 
 // The format version this program writes. It reads this one and every earlier one: version 1
-// has no mode and handling (a Classic game with classic handling).
-inline constexpr uint16_t kReplayVersion = 2;
+// has no mode and handling (a Classic game with classic handling); versions 1 and 2 have no
+// action events.
+inline constexpr uint16_t kReplayVersion = 3;
 // A replay checks the record every this many steps (ten seconds of play) besides at the end.
 inline constexpr int64_t kReplayCheckEvery = 600;
 // Limits that keep a hostile file from taking the memory: far above a day of play.
@@ -69,6 +70,8 @@ struct ReplayEntry {
         KeyDown,     // the rules' key-down of virtual-key `code`
         KeyUp,       // the rules' key-up of `code`
         ReleaseKeys, // every held key released (the window lost the keyboard)
+        ActionDown,  // game action `code` (0..7, engine/keys.h Action) goes down
+        ActionUp,    // game action `code` goes up
         Check,       // the record after what came before must match `check`
     };
     Kind kind = Kind::Calls;

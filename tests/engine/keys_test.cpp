@@ -119,16 +119,6 @@ TEST_F(Keys, FocusLossReleasesEveryHeldKey) {
     EXPECT_EQ(g.rrCmd, Latch::UsedUp);
 }
 
-TEST_F(Keys, MenuKeyStartsThenEscapes) {
-    EXPECT_TRUE(menuKeyDown(g, kDefaultKeys.st).startGame);
-    EXPECT_FALSE(menuKeyDown(g, kDefaultKeys.st).escape);
-    EXPECT_TRUE(menuKeyDown(g, kKeyEscape).escape);
-    EXPECT_FALSE(menuKeyDown(g, kDefaultKeys.ml).startGame);
-    g.keySt = kKeyEscape;
-    const MenuKey both = menuKeyDown(g, kKeyEscape);
-    EXPECT_TRUE(both.startGame && both.escape);
-}
-
 TEST_F(Keys, LatestPressWins) {
     g.keyRlDown = 1;
     kpr2kcr(g);
@@ -160,10 +150,10 @@ TEST_F(Keys, ClearedTapsHoldNothingBack) {
     TapKeeper taps;
     const int ml = kDefaultKeys.ml;
     keyDown(g, host, ml);
-    taps.pressed(g, ml);
-    EXPECT_TRUE(taps.holdsBack(ml));
-    EXPECT_EQ(taps.clear(), std::vector<int>{ml});
+    taps.pressed(Action::MoveLeft);
+    EXPECT_TRUE(taps.holdsBack(Action::MoveLeft));
+    EXPECT_EQ(taps.clear(), std::vector<Action>{Action::MoveLeft});
     EXPECT_TRUE(taps.clear().empty());
-    EXPECT_FALSE(taps.holdsBack(ml)); // nothing pending: a release passes at once
+    EXPECT_FALSE(taps.holdsBack(Action::MoveLeft)); // nothing pending: a release passes at once
     EXPECT_TRUE(taps.stepsRan(5).empty());
 }

@@ -188,13 +188,13 @@ TEST_F(Tick, AQuickTapActsAndNoKeyIsLeftDown) {
     const int fd = kDefaultKeys.fd, ml = kDefaultKeys.ml;
     const auto call = [&](int32_t steps) {
         tick(g, rules, steps);
-        for (const int code : taps.stepsRan(steps))
-            keyUp(g, code);
+        for (const Action a : taps.stepsRan(steps))
+            actionUp(g, a);
     };
     const auto tap = [&](int code) {
         keyDown(g, host, code);
-        taps.pressed(g, code);
-        EXPECT_TRUE(taps.holdsBack(code));
+        taps.pressed(*keyAction(g, code));
+        EXPECT_TRUE(taps.holdsBack(*keyAction(g, code)));
     };
 
     // A move key needs two steps: the first counts the press, the second moves.
@@ -212,10 +212,10 @@ TEST_F(Tick, AQuickTapActsAndNoKeyIsLeftDown) {
     // Pressed, released and pressed again before a step: it is down, and stays down.
     tap(ml);
     keyDown(g, host, ml);
-    taps.pressed(g, ml);
+    taps.pressed(Action::MoveLeft);
     call(2);
     EXPECT_EQ(g.keyMlDown, 1);
-    EXPECT_FALSE(taps.holdsBack(ml)); // held long enough: its release passes at once
+    EXPECT_FALSE(taps.holdsBack(Action::MoveLeft)); // held long enough: its release passes at once
     keyUp(g, ml);
 
     // A command key acts in the first step that sees it.

@@ -379,8 +379,8 @@ TEST_F(BadReplay, RefusedWithAReasonNeverACrash) {
     EXPECT_EQ(error("7 5 0 1\r\n"), "is not a replay file");
     EXPECT_EQ(error("ZRPL\x01"), "is truncated");
     std::string newer = good;
-    newer[4] = 3;
-    EXPECT_EQ(error(newer), "is a replay of format 3, this program reads 1 to 2");
+    newer[4] = 4;
+    EXPECT_EQ(error(newer), "is a replay of format 4, this program reads 1 to 3");
     std::string huge = good;
     huge[9] = 0x7F;
     EXPECT_EQ(error(huge).rfind("is corrupt (its header gives a body of", 0), 0u);
