@@ -146,6 +146,12 @@ void GameSession::leave() {
     endLoop();
 }
 
+void GameSession::leaveByPad() {
+    if (!loop_) return;
+    if (!watching_) replays_.recorder().keyDown(kKeyEscape);
+    leave();
+}
+
 void GameSession::leaveToMenu() {
     leave();
 }

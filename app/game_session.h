@@ -89,6 +89,9 @@ class GameSession : public QObject, private Host {
     void restart();
     // Escape: leaves the running game (or replay) for the menu; on the menu closes the window.
     void leave();
+    // A pad's Back: leaves the running game as the Escape key does (its replay ends with
+    // Escape), or stops a watched replay.
+    void leaveByPad();
     // Pauses or resumes: no pass runs while paused; on resume no step is owed for the pause.
     void setPaused(bool on);
     bool paused() const { return paused_; }

@@ -20,6 +20,7 @@
 #include "app/controls_dialog.h"
 #include "app/language.h"
 #include "app/menu_panel.h"
+#include "app/pad_input.h"
 #include "app/places.h"
 #include "app/settings_dialog.h"
 #include "app/settings_file.h"
@@ -185,6 +186,7 @@ bool MainWindow::startUp() {
         }
     }
     settingsLoaded_ = true;
+    startPads();
     p1_->lightLevelBar(game().curLevel);
     p1_->showLevelText();
     p1_->rerunOptionHandlers();
@@ -441,6 +443,9 @@ bool MainWindow::event(QEvent* e) {
     // A key released while another window has the keyboard never reports its key-up; and a
     // game the player has turned away from waits for them.
     if (e->type() == QEvent::WindowDeactivate) session_.focusLost(s_.pauseOnFocusLoss != 0);
+    // A pad counts only for the window in front of the player.
+    if (pads_ && (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::WindowActivate))
+        pads_->setActive(e->type() == QEvent::WindowActivate);
     return QWidget::event(e);
 }
 

@@ -17,6 +17,7 @@
 #include "app/clock_readout.h"
 #include "app/design_view.h"
 #include "app/game_session.h"
+#include "app/pad_layout.h"
 #include "app/places.h"
 #include "app/settings.h"
 #include "audio/alerts.h"
@@ -30,6 +31,8 @@ class QLabel;
 namespace zembrik {
 
 class MenuPanel;
+class PadInput;
+enum class PadCommand : uint8_t;
 
 // What the window takes from outside, so tests can run it without real dialogs or an exit.
 struct ShellServices {
@@ -90,6 +93,8 @@ class MainWindow : public DesignView, private SessionScreen {
     const Places& places() const { return places_; }
     Settings& settings() { return s_; }
     MenuPanel* menu() const { return p1_; }
+    // The game controllers, once start-up has begun them.
+    PadInput* pads() const { return pads_.get(); }
     QWidget* wellSurface() const { return p2_; }
     QWidget* p3() const { return P3_; }
     QLabel* title() const { return Imgtitle_; }
@@ -128,6 +133,13 @@ class MainWindow : public DesignView, private SessionScreen {
     void showSessionState() override;
     void closeWindow() override;
 
+    // Game controllers (app/window_pad.cpp).
+    void startPads();
+    void padAction(Action a, bool down);
+    void padCommand(PadCommand c);
+    // A menu move or choice from a pad or the keyboard (app/window_pad.cpp).
+    void menuCommand(PadCommand c);
+
     QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
     void showGameSurfaces(bool on);
     QString resumeHint() const;
@@ -142,6 +154,8 @@ class MainWindow : public DesignView, private SessionScreen {
     Style style_;
     Background bg_;
     GameSession session_;
+    PadLayout padLayout_ = defaultPadLayout();
+    std::unique_ptr<PadInput> pads_;
     struct {
         int code = -1;
         quint64 stamp = 0;

@@ -12,6 +12,20 @@ target_link_libraries(zembrik_menu PUBLIC Qt6::Widgets zembrik_engine)
 set_target_properties(zembrik_menu PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_menu)
 
+# Game controllers: the only part of the window that talks to SDL.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+add_library(zembrik_pad STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/pad_layout.h
+  ${CMAKE_CURRENT_LIST_DIR}/pad_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pad_input.h
+  ${CMAKE_CURRENT_LIST_DIR}/pad_input.cpp
+)
+target_include_directories(zembrik_pad PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(zembrik_pad PUBLIC Qt6::Core zembrik_engine PRIVATE PkgConfig::SDL2)
+set_target_properties(zembrik_pad PROPERTIES AUTOMOC ON)
+zembrik_warnings(zembrik_pad)
+
 add_library(zembrik_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/game_session.h
   ${CMAKE_CURRENT_LIST_DIR}/game_session.cpp
@@ -27,9 +41,10 @@ add_library(zembrik_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/message_alerts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/real_clock.h
   ${CMAKE_CURRENT_LIST_DIR}/real_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_pad.cpp
 )
 target_include_directories(zembrik_shell PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(zembrik_shell PUBLIC zembrik_menu zembrik_appkit zembrik_render
+target_link_libraries(zembrik_shell PUBLIC zembrik_menu zembrik_pad zembrik_appkit zembrik_render
                       zembrik_audio zembrik_engine zembrik_store zembrik_replay Qt6::Widgets)
 set_target_properties(zembrik_shell PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_shell)

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Game controllers through SDL's virtual joystick: buttons and the stick in the real window,
+// hysteresis, the stick and D-pad merged, unplugging, the active window, replays.
+#include <SDL.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <optional>
+
+#include "app/pad_input.h"
+#include "replay/player.h"
+#include "store/replay_files.h"
+#include "window_fixture.h"
+
+namespace zembrik::test {
+namespace {
+
+// A pad SDL takes for a game controller, with every button and axis.
+class VirtualPad {
+  public:
+    VirtualPad() {
+        SDL_VirtualJoystickDesc d{};
+        d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        d.naxes = SDL_CONTROLLER_AXIS_MAX;
+        d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        d.name = "test pad";
+        index_ = SDL_JoystickAttachVirtualEx(&d);
+        EXPECT_GE(index_, 0) << SDL_GetError();
+        joy_ = SDL_JoystickOpen(index_);
+        EXPECT_NE(joy_, nullptr) << SDL_GetError();
+    }
+    ~VirtualPad() { unplug(); }
+    void button(int b, bool down) { SDL_JoystickSetVirtualButton(joy_, b, down ? 1 : 0); }
+    void axis(int a, int16_t v) { SDL_JoystickSetVirtualAxis(joy_, a, v); }
+    void unplug() {
+        if (!joy_) return;
+        SDL_JoystickClose(joy_);
+        joy_ = nullptr;
+        SDL_JoystickDetachVirtual(index_);
+    }
+
+  private:
+    int index_ = -1;
+    SDL_Joystick* joy_ = nullptr;
+};
+
+// The actions reported, as "+N" and "-N" for action N going down and up.
+std::vector<std::string> actions(const QSignalSpy& spy) {
+    std::vector<std::string> out;
+    for (const QList<QVariant>& args : spy)
+        out.push_back((args[1].toBool() ? "+" : "-") +
+                      std::to_string(static_cast<int>(args[0].value<Action>())));
+    return out;
+}
+
+class PadTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        qRegisterMetaType<zembrik::Action>();
+        qRegisterMetaType<zembrik::PadCommand>();
+    }
+};
+
+TEST(PadInputTest, StickHasHysteresisAndNeverCancelsAHeldDpad) {
+    PadInput pads("");
+    ASSERT_TRUE(pads.available());
+    VirtualPad pad;
+    pads.poll();
+    ASSERT_EQ(pads.padCount(), 1);
+    QSignalSpy spy(&pads, &PadInput::action);
+    const auto stick = [&](int16_t x, int16_t y) {
+        pad.axis(SDL_CONTROLLER_AXIS_LEFTX, x);
+        pad.axis(SDL_CONTROLLER_AXIS_LEFTY, y);
+        pads.poll();
+    };
+    stick(-15000, 0); // 46 %: not yet
+    EXPECT_TRUE(actions(spy).empty());
+    stick(-17000, 0); // 52 %: left
+    stick(-14000, 0); // 43 %: still left
+    EXPECT_EQ(actions(spy), std::vector<std::string>{"+0"});
+    stick(-12000, 0); // 37 %: let go
+    EXPECT_EQ(actions(spy), (std::vector<std::string>{"+0", "-0"}));
+    spy.clear();
+    // A diagonal leaning down gives down (soft drop) only.
+    stick(-20000, 25000);
+    EXPECT_EQ(actions(spy), std::vector<std::string>{"+2"});
+    stick(0, 0);
+    spy.clear();
+    // The D-pad holds left; the stick brushing left and back does not let it go.
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    pads.poll();
+    stick(-30000, 0);
+    stick(0, 0);
+    EXPECT_EQ(actions(spy), std::vector<std::string>{"+0"});
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    pads.poll();
+    EXPECT_EQ(actions(spy), (std::vector<std::string>{"+0", "-0"}));
+    spy.clear();
+    // Two pads hold the same action: it goes up when both let go.
+    VirtualPad second;
+    pads.poll();
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    second.button(SDL_CONTROLLER_BUTTON_A, true);
+    pads.poll();
+    pad.button(SDL_CONTROLLER_BUTTON_A, false);
+    pads.poll();
+    EXPECT_EQ(actions(spy), std::vector<std::string>{"+4"});
+    second.button(SDL_CONTROLLER_BUTTON_A, false);
+    pads.poll();
+    EXPECT_EQ(actions(spy), (std::vector<std::string>{"+4", "-4"}));
+}
+
+TEST_F(PadTest, PadPlaysInTheActiveWindowOnlyAndUnplugPauses) {
+    startUp();
+    VirtualPad pad;
+    w->pads()->poll();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    PadInput& pads = *w->pads();
+    const auto tap = [&](int b) {
+        pad.button(b, true);
+        pads.poll();
+        pad.button(b, false);
+        pads.poll();
+    };
+    std::vector<int> xs;
+    QWidget other;
+    std::optional<VirtualPad> pad2;
+    const auto tapOn = [&](VirtualPad& p, int b) {
+        p.button(b, true);
+        pads.poll();
+        p.button(b, false);
+        pads.poll();
+    };
+    // The first piece comes after the entry delay of about 120 steps.
+    play([&] { tap(SDL_CONTROLLER_BUTTON_START); },
+         [&](int n) {
+             if (n == 130) xs.push_back(g().curX);
+             if (n == 131) tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+             if (n == 136) {
+                 xs.push_back(g().curX); // one to the left
+                 other.show();
+                 other.activateWindow();
+                 EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+                 w->session().setPaused(false); // the focus-loss pause is not this test's
+             }
+             if (n == 137) tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT); // another program's press
+             if (n == 140) {
+                 xs.push_back(g().curX); // unmoved
+                 w->activateWindow();
+                 EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+                 w->session().setPaused(false);
+                 tap(SDL_CONTROLLER_BUTTON_DPAD_UP); // hard drop: the game has a replay
+             }
+             if (n == 141) {
+                 pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+                 pads.poll();
+             }
+             if (n == 143) {
+                 EXPECT_EQ(g().keyMdDown, 1);
+                 pad.unplug();
+                 pads.poll();
+                 EXPECT_EQ(g().keyMdDown, 0); // released
+                 EXPECT_TRUE(w->session().paused());
+                 pad2.emplace();
+                 w->pads()->poll();
+                 tapOn(*pad2, SDL_CONTROLLER_BUTTON_BACK); // leaves the game
+             }
+             if (n > 400) w->gotomenu(); // never reached if it works
+         });
+    ASSERT_EQ(xs.size(), 3u);
+    EXPECT_EQ(xs[1], xs[0] - 1);
+    EXPECT_EQ(xs[2], xs[1]);
+    // Back on the menu never closes the window.
+    tapOn(*pad2, SDL_CONTROLLER_BUTTON_BACK);
+    EXPECT_TRUE(exits.empty());
+    // The game's replay reruns to its end.
+    w->session().replays().flush();
+    const QString folder = data("replays");
+    const auto files = listReplays(folder.toStdString());
+    ASSERT_EQ(files.size(), 1u);
+    ReplayRead read =
+        readReplayFile((folder + "/" + QString::fromStdString(files[0])).toStdString());
+    ASSERT_EQ(read.error, "");
+    EXPECT_TRUE(
+        std::any_of(read.replay.entries.begin(), read.replay.entries.end(),
+                    [](const ReplayEntry& e) { return e.kind == ReplayEntry::Kind::ActionDown; }));
+    Game again;
+    NullHost host;
+    ReplayPlayer player(read.replay, again, host);
+    player.start();
+    while (player.runCall()) {
+    }
+    EXPECT_EQ(player.divergence(), "");
+    EXPECT_TRUE(player.finished());
+    EXPECT_EQ(read.replay.end, GameEnd::Escape);
+}
+
+} // namespace
+} // namespace zembrik::test
