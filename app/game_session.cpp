@@ -53,6 +53,14 @@ void GameSession::runPass() {
     // Held for the pass: a game ended inside it may be followed by another before it returns.
     const std::shared_ptr<FrameLoop> loop = loop_;
     if (!loop) return;
+    if (beforePass_) {
+        beforePass_();
+        // A pad's Back or Start may have ended or paused the game.
+        if (loop != loop_ || paused_ || g_.inGame == InGame::Menu) {
+            if (loop == loop_) schedule();
+            return;
+        }
+    }
     loop->pass();
     if (loop != loop_) {
         // The game ended inside that pass and a new one began there too: it runs on its own

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,9 @@ class GameSession : public QObject, private Host {
     // A pad's Back: leaves the running game as the Escape key does (its replay ends with
     // Escape), or stops a watched replay.
     void leaveByPad();
+    // Called at the start of every pass, before its steps: a device read there is seen by
+    // them, without a wake-up of its own.
+    void setBeforePass(std::function<void()> f) { beforePass_ = std::move(f); }
     // Pauses or resumes: no pass runs while paused; on resume no step is owed for the pause.
     void setPaused(bool on);
     bool paused() const { return paused_; }
@@ -166,6 +170,7 @@ class GameSession : public QObject, private Host {
     Rules rules_;
     std::shared_ptr<FrameLoop> loop_; // the running game's (or replay's) passes
     QTimer timer_;                    // wakes the next pass
+    std::function<void()> beforePass_;
     TapKeeper taps_; // releases of game actions held back until a step has seen them down
     std::array<uint8_t, kActionCount> holders_{}; // which devices hold each action down
     bool paused_ = false;

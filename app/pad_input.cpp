@@ -15,8 +15,11 @@ namespace zembrik {
 
 namespace {
 
-// Polls while a pad is open: a hundred a second, well inside a step.
-constexpr int kPollMs = 10;
+// Polls while a pad is open and no game runs (a running game polls once a step, before its
+// steps: no wake-up of its own, and the timer never comes due): ten a second while the pad
+// rests, fifty a second for three seconds after it was last touched, so the menu answers at
+// once and costs next to nothing while nobody plays.
+constexpr int kRestingPollMs = 100, kBusyPollMs = 20, kBusyPolls = 150;
 // After a device node appears, SDL may see it only once its permissions are set: look for
 // a pad every quarter second for three seconds.
 constexpr int kScanMs = 250, kScanPolls = 12;
@@ -88,7 +91,8 @@ void PadInput::watchForPads() {
 
 void PadInput::scheduleNext() {
     if (!pads_.empty()) {
-        timer_.start(kPollMs);
+        timer_.start(busyPolls_ > 0 ? kBusyPollMs : kRestingPollMs);
+        if (busyPolls_ > 0) --busyPolls_;
     } else if (scanPolls_ > 0) {
         --scanPolls_;
         timer_.start(kScanMs);
@@ -99,7 +103,7 @@ void PadInput::scheduleNext() {
 
 void PadInput::poll() {
     if (!started_) return;
-    SDL_GameControllerUpdate();
+    // Reading the events pumps them: SDL updates its pads then.
     SDL_Event e;
     while (SDL_PollEvent(&e) == 1)
         handle(&e);
@@ -143,6 +147,8 @@ void PadInput::handle(const void* event) {
             if (p.id == id) return &p;
         return nullptr;
     };
+    if (e.type == SDL_CONTROLLERBUTTONDOWN || e.type == SDL_CONTROLLERAXISMOTION)
+        busyPolls_ = kBusyPolls;
     switch (e.type) {
     case SDL_CONTROLLERDEVICEADDED:
         open(e.cdevice.which);

@@ -47,7 +47,8 @@ class PadInput : public QObject {
     const PadLayout& layout() const { return layout_; }
     void setLayout(const PadLayout& layout);
     // Reads SDL's events now: pads added and removed, buttons and sticks. Runs on its own
-    // while a pad is open, and for a while after a device appears; tests call it.
+    // while a pad is open, and for a while after a device appears; a running game calls it
+    // before each pass (which keeps the timer from coming due); tests call it.
     void poll();
     // While set, the next button pressed is reported by buttonPressed() and nothing else
     // (the Controls dialog's rebinding).
@@ -91,6 +92,7 @@ class PadInput : public QObject {
     std::vector<std::pair<int32_t, uint32_t>> lastDown_; // per pad id: sources down last time
     QTimer timer_;
     int scanPolls_ = 0; // polls left while looking for a pad that may appear
+    int busyPolls_ = 0; // quick polls left since a pad was last touched
     QFileSystemWatcher devices_;
 };
 

@@ -15,6 +15,7 @@ void MainWindow::startPads() {
     pads_->setActive(isActiveWindow());
     connect(pads_.get(), &PadInput::action, this, &MainWindow::padAction);
     connect(pads_.get(), &PadInput::command, this, &MainWindow::padCommand);
+    session_.setBeforePass([this] { pads_->poll(); });
     connect(pads_.get(), &PadInput::padRemoved, this, [this] {
         // A pad pulled out mid-game is like the player turning away.
         if (session_.running() && !session_.watching() && s_.pauseOnFocusLoss != 0) setPaused(true);
