@@ -406,6 +406,7 @@ void MainWindow::keyDownCode(int code) {
         session_.keyDown(code);
         return;
     }
+    if (menuKey(code)) return;
     const MenuKey k = menuKeyDown(game(), code);
     if (k.startGame) startGame();
     if (k.escape) gotomenu();

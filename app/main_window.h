@@ -32,6 +32,7 @@ namespace zembrik {
 
 class MenuPanel;
 class PadInput;
+class MenuHighlight;
 enum class PadCommand : uint8_t;
 
 // What the window takes from outside, so tests can run it without real dialogs or an exit.
@@ -93,6 +94,7 @@ class MainWindow : public DesignView, private SessionScreen {
     const Places& places() const { return places_; }
     Settings& settings() { return s_; }
     MenuPanel* menu() const { return p1_; }
+    MenuHighlight* highlight() const { return highlight_; }
     // The game controllers, once start-up has begun them.
     PadInput* pads() const { return pads_.get(); }
     QWidget* wellSurface() const { return p2_; }
@@ -139,6 +141,8 @@ class MainWindow : public DesignView, private SessionScreen {
     void padCommand(PadCommand c);
     // A menu move or choice from a pad or the keyboard (app/window_pad.cpp).
     void menuCommand(PadCommand c);
+    // A key on the menu that moves or acts on the highlight; false for any other.
+    bool menuKey(int code);
 
     QLabel* addLabel(int x, int y, int w, int h, const QString& text, double points);
     void showGameSurfaces(bool on);
@@ -168,7 +172,8 @@ class MainWindow : public DesignView, private SessionScreen {
     std::optional<std::tuple<QString, QString, QString>> readoutsBeforeWatching_;
 
     // The controls, by the names of the game's design.
-    MenuPanel* p1_ = nullptr;     // p1: the menu panel, shown between games
+    MenuPanel* p1_ = nullptr;            // p1: the menu panel, shown between games
+    MenuHighlight* highlight_ = nullptr; // the menu's highlight, over p1
     QWidget* p2_ = nullptr;       // p2: stands for the well surface (frame_.p2) while a game runs
     QWidget* P3_ = nullptr;       // P3: an 8 x 8 black square at (632, 0), shown with p2
     QLabel* Imgtitle_ = nullptr;  // the title picture, shown with the menu

@@ -4,6 +4,8 @@ add_library(zembrik_menu STATIC
   ${CMAKE_CURRENT_LIST_DIR}/click_label.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_highlight.h
+  ${CMAKE_CURRENT_LIST_DIR}/menu_highlight.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mode_row.h
   ${CMAKE_CURRENT_LIST_DIR}/mode_row.cpp
 )

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "app/menu_highlight.h"
 #include "app/pad_input.h"
 #include "replay/player.h"
 #include "store/replay_files.h"
@@ -197,6 +198,41 @@ TEST_F(PadTest, PadPlaysInTheActiveWindowOnlyAndUnplugPauses) {
     EXPECT_EQ(player.divergence(), "");
     EXPECT_TRUE(player.finished());
     EXPECT_EQ(read.replay.end, GameEnd::Escape);
+}
+
+TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
+    startUp();
+    MenuHighlight& h = *w->highlight();
+    const int level = g().curLevel, hold = g().holdOpt;
+    QTest::keyClick(w->menu(), Qt::Key_Down); // shows it on the level row
+    EXPECT_FALSE(h.isHidden());
+    EXPECT_EQ(h.row(), MenuHighlight::Row::Level);
+    QTest::keyClick(w->menu(), Qt::Key_Right);
+    EXPECT_EQ(g().curLevel, level + 1);
+    QTest::keyClick(w->menu(), Qt::Key_Tab);
+    EXPECT_EQ(h.row(), MenuHighlight::Row::Hold);
+    QTest::keyClick(w->menu(), Qt::Key_Return); // an option row takes its next value
+    EXPECT_EQ(g().holdOpt, 1 - hold);
+    EXPECT_EQ(g().inGame, InGame::Menu);
+    QTest::keyClick(w->menu(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(w->menu(), Qt::Key_Up); // round the top to Settings
+    EXPECT_EQ(h.row(), MenuHighlight::Row::Settings);
+    // The pad drives the same highlight: down round to the level row, A starts there.
+    VirtualPad pad;
+    PadInput& pads = *w->pads();
+    pads.poll();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+    pads.poll();
+    EXPECT_EQ(h.row(), MenuHighlight::Row::Level);
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    play([&] { pads.poll(); },
+         [&](int n) {
+             if (n == 2) post(QEvent::KeyPress, Qt::Key_Escape);
+         });
+    EXPECT_EQ(g().startLevel, level + 1);
 }
 
 } // namespace
