@@ -477,8 +477,8 @@ void MainWindow::shutDown() {
         s_.fullScreen = isFullScreen() ? 1 : 0;
         if (soundOffForRun_) game().muteOpt = 0;
         keepModeAndHandling(s_, game());
-        for (const QString& err :
-             {writeSettings(game(), s_, places_), writeMoreSettings(s_, places_.settings)}) {
+        for (const QString& err : {writeSettings(game(), s_, places_),
+                                   writeMoreSettings(s_, places_.settings), writePadSettings()}) {
             if (err.isEmpty()) continue;
             // The old files are whole; the exit status tells a caller the settings were lost.
             for (const QString& line : err.split(QLatin1Char('\n')))

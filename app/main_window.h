@@ -135,8 +135,11 @@ class MainWindow : public DesignView, private SessionScreen {
     void showSessionState() override;
     void closeWindow() override;
 
-    // Game controllers (app/window_pad.cpp).
+    // Game controllers (app/window_pad.cpp): the pads started with the layout of
+    // option_pad.000 (unreadable lines said once on standard error), and the file written
+    // back through the safe writer when its text would change.
     void startPads();
+    QString writePadSettings();
     void padAction(Action a, bool down);
     void padCommand(PadCommand c);
     // A menu move or choice from a pad or the keyboard (app/window_pad.cpp).
@@ -159,6 +162,7 @@ class MainWindow : public DesignView, private SessionScreen {
     Background bg_;
     GameSession session_;
     PadLayout padLayout_ = defaultPadLayout();
+    std::string padFileText_; // option_pad.000 as read, "" when there was none
     std::unique_ptr<PadInput> pads_;
     struct {
         int code = -1;

@@ -4,16 +4,40 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 
 #include "app/main_window.h"
 #include "app/menu_highlight.h"
 #include "app/menu_panel.h"
 #include "app/pad_input.h"
+#include "store/safe_file.h"
 
 namespace zembrik {
 
+namespace {
+
+constexpr const char* kPadFile = "option_pad.000";
+// Far more than eight lines of button names: anything longer is not the game's file.
+constexpr qint64 kPadFileLimit = 4096;
+
+} // namespace
+
 void MainWindow::startPads() {
     highlight_ = new MenuHighlight(*p1_, game());
+    if (!places_.settings.isEmpty()) {
+        QFile f(QDir(places_.settings).filePath(QLatin1String(kPadFile)));
+        if (f.open(QIODevice::ReadOnly)) {
+            padFileText_ = f.read(kPadFileLimit).toStdString();
+            int bad = 0;
+            padLayout_ = readPadLayout(padFileText_, bad);
+            if (bad > 0)
+                std::fprintf(stderr,
+                             "zembrik: %s: %d line(s) could not be read; those actions keep "
+                             "the pad's default buttons\n",
+                             qPrintable(f.fileName()), bad);
+        }
+    }
     pads_ = std::make_unique<PadInput>(places_.settings.toStdString());
     pads_->setLayout(padLayout_);
     pads_->setActive(isActiveWindow());
@@ -24,6 +48,17 @@ void MainWindow::startPads() {
         // A pad pulled out mid-game is like the player turning away.
         if (session_.running() && !session_.watching() && s_.pauseOnFocusLoss != 0) setPaused(true);
     });
+}
+
+QString MainWindow::writePadSettings() {
+    const std::string text = padLayoutText(padLayout_);
+    // Nothing to keep: no file and the defaults, or the file as it was read.
+    if (places_.settings.isEmpty() || text == padFileText_ ||
+        (padFileText_.empty() && padLayout_ == defaultPadLayout()))
+        return {};
+    const QByteArray path =
+        QFile::encodeName(QDir(places_.settings).filePath(QLatin1String(kPadFile)));
+    return QString::fromStdString(writeFileSafely(path.toStdString(), text));
 }
 
 void MainWindow::padAction(Action a, bool down) {

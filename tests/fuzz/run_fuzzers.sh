@@ -16,7 +16,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
 failed=0; ran=0
-for target in shapes style settings keynames records audio replay; do
+for target in shapes style settings keynames padlayout records audio replay; do
   exe="$build/fuzz/fuzz_$target"
   if [ ! -x "$exe" ]; then echo "fuzz_$target: not built"; failed=$((failed + 1)); continue; fi
   work=$(mktemp -d)

@@ -200,6 +200,21 @@ TEST_F(PadTest, PadPlaysInTheActiveWindowOnlyAndUnplugPauses) {
     EXPECT_EQ(read.replay.end, GameEnd::Escape);
 }
 
+TEST_F(PadTest, PadLayoutIsReadFromItsFileAndBadLinesKeepTheirDefaults) {
+    // Move left and right swapped, soft drop unreadable, the rest missing.
+    writeFile(data("option_pad.000"), "dpright\r\ndpleft x\r\nnot-a-button\r\n");
+    startUp();
+    PadLayout want = defaultPadLayout();
+    want.buttons[0] = 1u << kPadRight;
+    want.buttons[1] = (1u << kPadLeft) | (1u << kPadX);
+    EXPECT_EQ(w->pads()->layout(), want);
+    w->shutDown(); // written whole: the bad line is said once, not at every start
+    EXPECT_EQ(readFile(data("option_pad.000")),
+              "dpright\r\nx dpleft\r\ndpdown\r\nb\r\na\r\ny\r\ndpup\r\n"
+              "leftshoulder rightshoulder\r\n");
+    EXPECT_EQ(exits, std::vector<int>{0});
+}
+
 TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     startUp();
     MenuHighlight& h = *w->highlight();
