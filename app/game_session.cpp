@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 #include "replay/player.h"
 #include "store/replay_files.h"
@@ -31,21 +33,52 @@ GameSession::GameSession(SessionScreen& screen, SessionParts parts)
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameSession::runPass);
+    if (parts_.monotonicCounter)
+        wakeFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (wakeFd_ >= 0) {
+        wakeNote_ = std::make_unique<QSocketNotifier>(wakeFd_, QSocketNotifier::Read);
+        connect(wakeNote_.get(), &QSocketNotifier::activated, this, [this] {
+            uint64_t expirations = 0;
+            if (::read(wakeFd_, &expirations, sizeof expirations) <= 0) return; // disarmed since
+            runPass();
+        });
+    }
 }
 
-GameSession::~GameSession() = default;
+GameSession::~GameSession() {
+    wakeNote_.reset();
+    if (wakeFd_ >= 0) ::close(wakeFd_);
+}
+
+void GameSession::stopWake() {
+    timer_.stop();
+    if (wakeFd_ < 0) return;
+    const itimerspec off{};
+    timerfd_settime(wakeFd_, 0, &off, nullptr);
+    uint64_t expirations = 0;
+    (void)!::read(wakeFd_, &expirations, sizeof expirations); // one that fired unread goes too
+}
 
 void GameSession::schedule() {
     const auto due = [this] { return loop_ && !paused_ && g_.inGame != InGame::Menu; };
     if (!due()) {
-        timer_.stop();
+        stopWake();
         return;
     }
-    // The next pass at the first millisecond at which its step is due: one wake-up a step,
-    // and the pass's own arithmetic decides how many steps run.
-    const int64_t wait = parts_.clock.millisecondsUntil(loop_->wakeAt());
+    // The next pass when its step is due: one wake-up a step, and the pass's own arithmetic
+    // decides how many steps run. A timerfd wakes it at the deadline itself; a timer, at the
+    // first whole millisecond after it (0-2 ms later, which a key waits on top of the step).
+    const int64_t deadline = loop_->wakeAt();
+    const int64_t wait = parts_.clock.millisecondsUntil(deadline);
     // A test's clock may act while asked (a key, the window closing): the state is read again.
     if (!due()) return;
+    if (wakeFd_ >= 0) {
+        const int64_t at = std::max<int64_t>(deadline, 1); // 0 would disarm it
+        itimerspec when{};
+        when.it_value.tv_sec = static_cast<time_t>(at / 1'000'000'000);
+        when.it_value.tv_nsec = static_cast<long>(at % 1'000'000'000);
+        if (timerfd_settime(wakeFd_, TFD_TIMER_ABSTIME, &when, nullptr) == 0) return;
+    }
     timer_.start(static_cast<int>(std::clamp<int64_t>(wait, 0, 60'000)));
 }
 
@@ -76,7 +109,7 @@ void GameSession::runPass() {
 }
 
 void GameSession::endLoop() {
-    timer_.stop();
+    stopWake();
     loop_.reset();
     paused_ = false;
     if (watching_ || player_) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -63,6 +64,9 @@ struct SessionParts {
     const Settings& settings;  // the shape set's name for records and replays
     std::string recordsFile;   // records.000, as a file name; "" keeps no records
     std::string replaysFolder; // the folder replays go to; "" keeps none
+    // The clock's counter is CLOCK_MONOTONIC in nanoseconds: each pass is woken at its step's
+    // deadline to the microsecond (a timerfd) instead of at the next whole millisecond.
+    bool monotonicCounter = false;
 };
 
 class GameSession : public QObject, private Host {
@@ -158,6 +162,8 @@ class GameSession : public QObject, private Host {
     void runPass();
     // The loop is over: the watched record is put back, the schedule dropped, finished sent.
     void endLoop();
+    // Stops the timer or the timerfd of the next pass.
+    void stopWake();
     std::string keepReplay(GameEnd how, int64_t endTime);
     void recordFinishedGame(int64_t endTime);
     std::string recordsPath() const;
@@ -170,6 +176,8 @@ class GameSession : public QObject, private Host {
     Rules rules_;
     std::shared_ptr<FrameLoop> loop_; // the running game's (or replay's) passes
     QTimer timer_;                    // wakes the next pass
+    int wakeFd_ = -1;                 // or this timerfd, when the counter is CLOCK_MONOTONIC
+    std::unique_ptr<QSocketNotifier> wakeNote_;
     std::function<void()> beforePass_;
     TapKeeper taps_; // releases of game actions held back until a step has seen them down
     std::array<uint8_t, kActionCount> holders_{}; // which devices hold each action down

@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
                                                              // even from inside a running game.
                                                              std::fflush(nullptr);
                                                              std::_Exit(status);
-                                                         }});
+                                                         },
+                                                         true});
     alerts.setOwner(&w);
     if (!w.startUp()) return 1;
     // Start-up frees more than it keeps (settings and style files read whole, the pictures'

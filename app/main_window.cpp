@@ -68,7 +68,8 @@ MainWindow::MainWindow(const QString& appDir, ShellServices services)
 MainWindow::MainWindow(const Places& places, ShellServices services)
     : places_(places), services_(std::move(services)),
       session_(*this, SessionParts{services_.clock, services_.seeds, *services_.sound, s_,
-                                   places_.recordsFile(), places_.replaysFolder()}) {
+                                   places_.recordsFile(), places_.replaysFolder(),
+                                   services_.monotonicCounter}) {
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(tr("Loading~"));
 

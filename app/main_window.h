@@ -43,6 +43,9 @@ struct ShellServices {
     std::unique_ptr<Sound> sound;
     // Ends the process at once with the given status; must not return in the real game.
     std::function<void(int)> terminate;
+    // `clock`'s counter is CLOCK_MONOTONIC in nanoseconds (RealClock): passes wake to the
+    // microsecond.
+    bool monotonicCounter = false;
 };
 
 class MainWindow : public DesignView, private SessionScreen {

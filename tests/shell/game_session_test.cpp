@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/real_clock.h"
 #include "window_fixture.h"
 
 namespace zembrik::test {
@@ -546,6 +547,30 @@ TEST_F(GameSessionTest, PauseStopsTheStepsAndResumesWithoutABurst) {
     EXPECT_EQ(after, (std::vector<int32_t>{4, 5, 6}));
     expectMenu();
     EXPECT_FALSE(w->session().paused());
+}
+
+// With the real clock each pass wakes on a timerfd at its step's deadline: the game runs its
+// steps, a pause disarms it, resuming arms it again, and Esc leaves nothing armed behind.
+TEST_F(GameSessionTest, TheRealClocksPassesWakeAtTheirStepsDeadlines) {
+    RealClock real;
+    w = std::make_unique<MainWindow>(
+        dir.path(), ShellServices{alerts, real, seeds, std::make_unique<Sound>(),
+                                  [this](int status) { exits.push_back(status); }, true});
+    ASSERT_TRUE(w->startUp());
+    w->startGame();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed >= 6; }, 10'000));
+    w->setPaused(true);
+    const int32_t atPause = g().stepsPlayed;
+    QTest::qWait(100);
+    EXPECT_EQ(g().stepsPlayed, atPause);
+    w->setPaused(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed > atPause + 3; }, 10'000));
+    w->gotomenu();
+    EXPECT_FALSE(w->session().running());
+    const int32_t atEnd = g().stepsPlayed;
+    QTest::qWait(50);
+    EXPECT_EQ(g().stepsPlayed, atEnd);
+    expectMenu();
 }
 
 // A key the player assigned to a game action keeps it; the other pause key still pauses.

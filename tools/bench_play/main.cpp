@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
                                                          [](int status) {
                                                              std::fflush(nullptr);
                                                              std::_Exit(status);
-                                                         }});
+                                                         },
+                                                         true});
     if (!w.startUp()) return 1;
     // The frame loop writes its read-out, which the watch counts passes by, only while it is
     // shown.
