@@ -39,6 +39,8 @@ QLabel* addText(QWidget* panel, const QString& text, int x, int y, int w, const 
     return l;
 }
 
+} // namespace
+
 QString modeName(Mode m) {
     switch (m) {
     case Mode::Classic:
@@ -50,8 +52,6 @@ QString modeName(Mode m) {
     }
     return {};
 }
-
-} // namespace
 
 std::array<ClickLabel*, kModes.size()> addModeSquares(QWidget* panel) {
     // The option rows' names: the heading bold and golden like the picture's, the choices in

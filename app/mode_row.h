@@ -22,6 +22,9 @@ inline constexpr QRect kModeArea(140, 186, 52, 80);
 // Draws the heading and the mode names on `panel` and makes one square per mode, in the order
 // of kModes, returned for the panel to colour and connect. The squares are the option rows'
 // kind (9 x 9, grey or white).
+// A mode's name as the menu and the summaries show it, in the player's language.
+QString modeName(Mode m);
+
 std::array<ClickLabel*, kModes.size()> addModeSquares(QWidget* panel);
 
 // The tooltips of the mode heading and of each mode's square.

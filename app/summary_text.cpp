@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/menu_panel.h"
+#include "app/mode_row.h"
 #include "core/levels.h"
 
 namespace zembrik {
@@ -37,18 +38,6 @@ bool startsWith(std::string_view text, std::string_view head) {
     return text.substr(0, head.size()) == head;
 }
 
-QString modeWord(Mode m) {
-    switch (m) {
-    case Mode::Classic:
-        return MenuPanel::tr("Classic");
-    case Mode::Sprint:
-        return MenuPanel::tr("Sprint");
-    case Mode::Ultra:
-        return MenuPanel::tr("Ultra");
-    }
-    return {};
-}
-
 } // namespace
 
 std::optional<QString> summaryWords(const std::string& text) {
@@ -67,7 +56,7 @@ std::optional<QString> summaryWords(const std::string& text) {
         const std::string head = std::string("Best ") + r.title + " from ";
         if (startsWith(text, head))
             return GameWords::tr("Best %1 from %2")
-                .arg(modeWord(r.mode), QString::fromStdString(text.substr(head.size())));
+                .arg(modeName(r.mode), QString::fromStdString(text.substr(head.size())));
     }
     return std::nullopt;
 }
@@ -99,7 +88,7 @@ QString replayLabelText(Mode mode, int speed, bool paused) {
     // The mode leads the first line; the pause goes to the second, which has room for it.
     return (paused ? GameWords::tr("%1 REPLAY %2\u00D7\nPAUSED  P: resume\nEsc: stop")
                    : GameWords::tr("%1 REPLAY %2\u00D7\nF: speed   P: pause\nEsc: stop"))
-        .arg(modeWord(mode).toUpper())
+        .arg(modeName(mode).toUpper())
         .arg(speed);
 }
 
