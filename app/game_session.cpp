@@ -129,6 +129,7 @@ void GameSession::start() {
     // A game that ended inside the running pass may be followed at once: that pass finishes
     // on the old loop, which goes with it (runPass).
     if (closed_ || g_.inGame != InGame::Menu) return;
+    options_ = parts_.settings.options;
     beginGame();
     loop_ = std::make_shared<FrameLoop>(g_, parts_.clock, host(), [this](int32_t steps) {
         replays_.recorder().beforeCall(steps);
@@ -147,18 +148,19 @@ void GameSession::beginGame() {
     paused_ = false;
     taps_.clear();
     holders_.fill(0);
-    replays_.recorder().begin(g_, gameSeed, parts_.settings.shapeFile);
+    applyOptions(g_, options_);
+    replays_.recorder().begin(g_, gameSeed, options_);
     newGame(g_, *this, rnd_);
     screen_.showPlayfield();
 }
 
 void GameSession::restart() {
     if (g_.inGame == InGame::Menu || watching_) return;
-    // Esc would leave the level bar at the level reached; a restart plays the same game again.
-    const int16_t start = g_.startLevel;
+    // Esc would leave the level bar at the level reached; a restart plays the same game again,
+    // from options_ as the game began (the menu's level may have moved since: debug mode's 9).
     keepReplay(GameEnd::Restart, now());
     abandonGame(g_);
-    screen_.showStartLevel(start);
+    screen_.showStartLevel(options_.startLevel);
     beginGame();
     // The new game's steps count from now.
     loop_->restartSteps();
@@ -327,8 +329,8 @@ std::string GameSession::recordsPath() const {
 void GameSession::recordFinishedGame(int64_t endTime) {
     const std::string path = recordsPath();
     const RecordsOutcome o =
-        addRecord(path, recordOf(g_, parts_.settings.shapeFile, static_cast<std::time_t>(endTime)),
-                  g_.stepsPlayed, g_.keysPressed);
+        addRecord(path, recordOf(g_, options_, static_cast<std::time_t>(endTime)), g_.stepsPlayed,
+                  g_.keysPressed);
     // Neither a damaged nor an unwritable records file stops the game: the player is told on
     // standard error and the summary still shows this game.
     if (!o.notice.empty()) std::fprintf(stderr, "zembrik: %s\n", o.notice.c_str());
@@ -429,6 +431,8 @@ void GameSession::drawFrame(int16_t nocurr) {
 }
 
 void GameSession::showStartLevel(int16_t level) {
+    // The game goes on at that level (debug mode's 9); the menu's start level follows it.
+    g_.curLevel = level;
     screen_.showStartLevel(level);
 }
 

@@ -61,7 +61,7 @@ struct SessionParts {
     Clock& clock;
     SeedSource& seeds;
     Sound& sound;
-    const Settings& settings;  // the shape set's name for records and replays
+    const Settings& settings;  // its options: the menu's choice a new game starts from
     std::string recordsFile;   // records.000, as a file name; "" keeps no records
     std::string replaysFolder; // the folder replays go to; "" keeps none
     // The clock's counter is CLOCK_MONOTONIC in nanoseconds: each pass is woken at its step's
@@ -83,14 +83,16 @@ class GameSession : public QObject, private Host {
 
     // True while a game or a watched replay has passes scheduled (or is paused).
     bool running() const { return loop_ != nullptr; }
-    // Starts a game from the menu; nothing while one runs or after shut-down.
+    // Starts a game from the menu's options (the settings'), copied whole; nothing while one
+    // runs or after shut-down.
     void start();
     // Plays the newest replay at real speed, sounds included; F cycles 1x, 2x, 4x, P or Pause
     // pauses it, Esc stops. Ends back on the menu with the record as it was before; keeps no
     // replay and touches no file. False (nothing started) with no replay to watch; `why` says
     // what is wrong then.
     bool watchNewest(std::string& why);
-    // R: abandons the running game and starts a new one from the same start level and options.
+    // R: abandons the running game and starts a new one from the options it started with,
+    // whatever the menu's are now.
     void restart();
     // Escape: leaves the running game (or replay) for the menu; on the menu closes the window.
     void leave();
@@ -104,6 +106,8 @@ class GameSession : public QObject, private Host {
     void setPaused(bool on);
     bool paused() const { return paused_; }
     bool watching() const { return watching_; }
+    // The options the running (or last) game started with.
+    const GameOptions& gameOptions() const { return options_; }
     int watchSpeed() const { return watchSpeed_; }
     // A key of a running game or replay (pause, restart, the rules' keys; the watching keys).
     void keyDown(int code);
@@ -171,6 +175,9 @@ class GameSession : public QObject, private Host {
     SessionScreen& screen_;
     SessionParts parts_;
     Game g_;
+    // The options of the game that runs: the menu's, copied whole when it started. The record,
+    // the replay and the records line take them from here.
+    GameOptions options_;
     XorShiftRandom rnd_;
     ReplayKeeper replays_; // records every game; the rules draw and seed through it
     Rules rules_;

@@ -9,6 +9,7 @@ add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/settings.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_file.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_slots.h
   ${CMAKE_CURRENT_LIST_DIR}/key_names.h
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vk_table.h

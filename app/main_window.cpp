@@ -116,7 +116,7 @@ MainWindow::MainWindow(const Places& places, ShellServices services)
     lblReplay_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblReplay_->hide();
 
-    p1_ = new MenuPanel(session_.game(), designSurface());
+    p1_ = new MenuPanel(s_.options, designSurface());
     p1_->hide();
     connect(p1_, &MenuPanel::startClicked, this, &MainWindow::startGame);
     connect(p1_, &MenuPanel::controlsClicked, this, &MainWindow::openControls);
@@ -173,7 +173,6 @@ bool MainWindow::startUp() {
 
     QStringList notes = loadfile(game(), s_, style_, places_);
     notes += moreNotes;
-    takeModeAndHandling(game(), s_);
     // A portable folder is writable by definition; a per-user folder may not be.
     if (!places_.portable) {
         if (const QString why = settingsWriteProblem(places_); !why.isEmpty()) {
@@ -188,7 +187,7 @@ bool MainWindow::startUp() {
     }
     settingsLoaded_ = true;
     startPads();
-    p1_->lightLevelBar(game().curLevel);
+    p1_->lightLevelBar(s_.options.startLevel);
     p1_->showLevelText();
     p1_->rerunOptionHandlers();
     QApplication::restoreOverrideCursor();
@@ -477,7 +476,6 @@ void MainWindow::shutDown() {
         s_.clientHeight = static_cast<int16_t>(std::clamp(client.height(), 0, 32767));
         s_.fullScreen = isFullScreen() ? 1 : 0;
         if (soundOffForRun_) game().muteOpt = 0;
-        keepModeAndHandling(s_, game());
         for (const QString& err : {writeSettings(game(), s_, places_),
                                    writeMoreSettings(s_, places_.settings), writePadSettings()}) {
             if (err.isEmpty()) continue;

@@ -37,7 +37,8 @@ QRect rectIn(const QWidget& panel, const QWidget* w) {
 
 } // namespace
 
-MenuHighlight::MenuHighlight(MenuPanel& panel, Game& g) : QWidget(&panel), panel_(panel), g_(g) {
+MenuHighlight::MenuHighlight(MenuPanel& panel, const GameOptions& o)
+    : QWidget(&panel), panel_(panel), o_(o) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(panel.rect());
@@ -57,7 +58,7 @@ void MenuHighlight::move(int delta) {
 void MenuHighlight::change(int delta) {
     if (isHidden()) move(0);
     if (row_ == Row::Level) {
-        const int level = std::clamp(g_.curLevel + delta, 0, 19);
+        const int level = std::clamp(o_.startLevel + delta, 0, 19);
         panel_.shplvl_Click(static_cast<int16_t>(level));
         return;
     }

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/record.h"
+#include "core/options.h"
 
 namespace zembrik {
 
@@ -21,7 +21,8 @@ class MenuHighlight : public QWidget {
     enum class Act { None, StartGame, Controls, Settings };
 
     // Over the whole panel, hidden until first moved; it never takes a click.
-    MenuHighlight(MenuPanel& panel, Game& g);
+    // `o` is the menu's options the panel sets.
+    MenuHighlight(MenuPanel& panel, const GameOptions& o);
 
     Row row() const { return row_; }
     // Up (-1) or down (+1), round the ends; the first move only shows it where it is.
@@ -39,7 +40,7 @@ class MenuHighlight : public QWidget {
     QRect rowRect() const;
 
     MenuPanel& panel_;
-    Game& g_;
+    const GameOptions& o_;
     Row row_ = Row::Level;
 };
 

@@ -105,7 +105,7 @@ void installClickLabelAccessibility() {
     }();
 }
 
-MenuPanel::MenuPanel(Game& g, QWidget* parent) : QWidget(parent), g_(g) {
+MenuPanel::MenuPanel(GameOptions& o, QWidget* parent) : QWidget(parent), o_(o) {
     installClickLabelAccessibility();
     setGeometry(216, 80, 192, 392);
     setAutoFillBackground(true);
@@ -318,12 +318,12 @@ void MenuPanel::lightLevelBar(int level) {
 }
 
 void MenuPanel::showLevelText() {
-    label1_->setText(QString::fromStdString(levelstr(g_.curLevel)));
+    label1_->setText(QString::fromStdString(levelstr(o_.startLevel)));
 }
 
 void MenuPanel::shplvl_Click(int16_t level) {
     lightLevelBar(level);
-    g_.curLevel = level;
+    o_.startLevel = level;
     showLevelText();
 }
 
@@ -347,49 +347,48 @@ QWidget* MenuPanel::square(Selector s, int k) const {
 void MenuPanel::opthold_Click(int k) {
     setSquare(Selector::Hold, k, true);
     setSquare(Selector::Hold, 1 - k, false);
-    g_.holdOpt = static_cast<int16_t>(k);
+    o_.holdOpt = static_cast<int16_t>(k);
 }
 
 void MenuPanel::optghost_Click(int k) {
     setSquare(Selector::Ghost, k, true);
     setSquare(Selector::Ghost, 1 - k, false);
-    g_.ghostOpt = static_cast<int16_t>(k);
+    o_.ghostOpt = static_cast<int16_t>(k);
 }
 
 void MenuPanel::opt3next_Click(int k) {
     setSquare(Selector::Next, k, true);
     setSquare(Selector::Next, 1 - k, false);
-    g_.nextOpt = static_cast<int16_t>(k);
+    o_.nextOpt = static_cast<int16_t>(k);
 }
 
 void MenuPanel::optqua_Click(int k) {
-    setSquare(Selector::Qua, g_.quaOpt, false);
+    setSquare(Selector::Qua, o_.quaOpt, false);
     setSquare(Selector::Qua, k, true);
-    g_.quaOpt = static_cast<int16_t>(k);
+    o_.quaOpt = static_cast<int16_t>(k);
 }
 
 void MenuPanel::optclb_Click(int k) {
-    setSquare(Selector::Climb, g_.clbOpt, false);
+    setSquare(Selector::Climb, o_.clbOpt, false);
     setSquare(Selector::Climb, k, true);
-    g_.clbOpt = static_cast<int16_t>(k);
-    g_.climbLimit = static_cast<int16_t>(k < 2 ? k : 3);
+    o_.clbOpt = static_cast<int16_t>(k);
 }
 
 void MenuPanel::optmode_Click(int k) {
     const std::optional<Mode> m = modeOf(k);
     if (!m) return;
-    setSquare(Selector::GameMode, static_cast<int>(g_.mode), false);
+    setSquare(Selector::GameMode, static_cast<int>(o_.mode), false);
     setSquare(Selector::GameMode, k, true);
-    g_.mode = *m;
+    o_.mode = *m;
 }
 
 void MenuPanel::rerunOptionHandlers() {
-    opthold_Click(g_.holdOpt);
-    optqua_Click(g_.quaOpt);
-    opt3next_Click(g_.nextOpt);
-    optghost_Click(g_.ghostOpt);
-    optclb_Click(g_.clbOpt);
-    optmode_Click(static_cast<int>(g_.mode));
+    opthold_Click(o_.holdOpt);
+    optqua_Click(o_.quaOpt);
+    opt3next_Click(o_.nextOpt);
+    optghost_Click(o_.ghostOpt);
+    optclb_Click(o_.clbOpt);
+    optmode_Click(static_cast<int>(o_.mode));
 }
 
 QWidget* MenuPanel::levelButton(int i) const {

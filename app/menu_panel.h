@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "core/options.h"
-#include "core/record.h"
 
 class QLabel;
 
@@ -21,20 +20,22 @@ class ClickLabel;
 enum class Selector { Hold, Qua, Ghost, Next, Climb, GameMode };
 inline constexpr size_t kSelectors = 6;
 
-// The menu panel p1 (192x392). It changes only the option, level and climb variables of the
-// record; starting a game, the dialogs and the About box are left to the window through signals.
+// The menu panel p1 (192x392). It sets the options the next game starts with (start level,
+// switches, mode), and nothing else; starting a game, the dialogs and the About box are left
+// to the window through signals.
 class MenuPanel : public QWidget {
     Q_OBJECT
   public:
-    MenuPanel(Game& g, QWidget* parent);
+    // The panel sets `o`, the menu's options (the settings' options), which outlive it.
+    MenuPanel(GameOptions& o, QWidget* parent);
 
-    // Lights level buttons 0..level (all of them from 20 on), makes it the current level and
+    // Lights level buttons 0..level (all of them from 20 on), makes it the start level and
     // shows its text in Label1.
     void shplvl_Click(int16_t level);
     // Sets every level button to its group colour, then triples the colour of buttons
     // 0..level, stopping before 20.
     void lightLevelBar(int level);
-    // Shows the level text of curLevel in Label1.
+    // Shows the level text of the start level in Label1.
     void showLevelText();
 
     // Selector clicks with the index of the clicked square; each stores the index in its option.
@@ -42,11 +43,11 @@ class MenuPanel : public QWidget {
     void optqua_Click(int k);
     void optghost_Click(int k);
     void opt3next_Click(int k);
-    // Also sets climbLimit: 0, 1 or 3.
     void optclb_Click(int k);
     // The mode: k is its number in kModes.
     void optmode_Click(int k);
-    // Runs the selector handlers with the saved values, in the start-up order (the mode last).
+    // Runs the selector handlers with the options' values, in the start-up order (the mode
+    // last).
     void rerunOptionHandlers();
 
     // The colour of a level button as a 0xRRGGBB number.
@@ -82,7 +83,7 @@ class MenuPanel : public QWidget {
     static QString rowToolTip(Selector s);
     static QString choiceToolTip(Selector s, int k);
 
-    Game& g_;
+    GameOptions& o_;
     std::array<uint32_t, 20> levelColours_{};
     std::array<ClickLabel*, 20> levelButtons_{};
     // Squares per selector; two-way selectors use the first two.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's choices that live outside the game record: file names and key-name texts.
+// The player's choices that live outside the game record: the options the next game starts
+// with, the style's file name, key-name texts and the window's settings.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <string>
+
+#include "core/options.h"
 
 namespace zembrik {
 
@@ -14,7 +17,11 @@ inline constexpr const char* kDefaultShapeFile = "centre.kblox";
 inline constexpr const char* kDefaultStyleFile = "classic.style";
 
 struct Settings {
-    std::string shapeFile; // bare file name of the shape set in data/
+    // The options the next game starts with, as the menu and the settings dialog set them: read
+    // from option_game.000 (start level, switches), option_style.000 line 1 (the shape set's
+    // bare file name in data/, loaded into the record when chosen) and option_more.000 lines
+    // 5 to 9 (mode, handling), and written back to them. A game copies them whole.
+    GameOptions options;
     std::string styleFile; // bare file name of the block style in data/
     // Display text per virtual-key code (the whole line of the key-name file, number
     // included); empty for a code without a line.
@@ -26,11 +33,9 @@ struct Settings {
     // device-independent pixels; 0 when none was saved, and the window picks its first size.
     int16_t clientWidth = 0, clientHeight = 0;
     int16_t fullScreen = 0; // 1: the window was full screen when it was closed
-    // Lines 5 to 9 hold the game mode and the handling (classic or custom, then its delay,
-    // interval and soft-drop interval in steps): start-up puts them into the record
-    // (takeModeAndHandling), shut-down takes them back. Line 10, the language, is kept as read.
-    int16_t modeLine = 0, handlingLine = 0, repeatDelayLine = 10, repeatIntervalLine = 2,
-            softDropLine = 1, languageLine = 0;
+    // Lines 5 to 9 are options.mode and options.handling (classic or custom, then its delay,
+    // interval and soft-drop interval in steps). Line 10, the language, is kept as read.
+    int16_t languageLine = 0;
     // 1: the window was maximised when it was closed (clientWidth and clientHeight are then its
     // size under the maximised state).
     int16_t maximized = 0;

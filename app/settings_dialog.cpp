@@ -209,7 +209,7 @@ void SettingsDialog::build() {
         l->setText(fitted(l, prefix + shownName(current)));
         return l;
     };
-    lblshp_ = makeName("lblshp", tr("blox shape - "), s_.shapeFile, File1_);
+    lblshp_ = makeName("lblshp", tr("blox shape - "), s_.options.shapeFile, File1_);
     lblsty_ = makeName("lblsty", tr("blox style - "), s_.styleFile, File2_);
     // A list is wide enough for its longest entry beside its scroll bar.
     auto listWidth = [](QListWidget* list) {
@@ -320,7 +320,7 @@ void SettingsDialog::build() {
     picture4->move(16, y);
     scalingLabel->move(picture1->x(), y + (picture4->height() - scalingLabel->height()) / 2);
     y += std::max(picture4->height(), scalingLabel->height()) + 7;
-    handling_ = new HandlingPanel(g_.handling, inner - 8, this);
+    handling_ = new HandlingPanel(s_.options.handling, inner - 8, this);
     handling_->move(16, y);
     y += handling_->height() + 7;
     language_->resize(language_->sizeHint());
@@ -434,10 +434,10 @@ void SettingsDialog::chooseShape(const std::string& name) {
     const std::string err = loadShapeSet(g_, places_, name);
     if (!err.empty()) {
         report_(tr("The shape set %1 could not be loaded:\n%2\nThe shapes of %3 stay.")
-                    .arg(shown(name), shown(err), shown(s_.shapeFile)));
+                    .arg(shown(name), shown(err), shown(s_.options.shapeFile)));
         return;
     }
-    s_.shapeFile = name;
+    s_.options.shapeFile = name;
     lblshp_->setText(fitted(lblshp_, tr("blox shape - ") + shownName(name)));
 }
 

@@ -91,7 +91,7 @@ class SettingsDialog : public QDialog {
     QButtonGroup* optdbg_ = nullptr;        // debug mode off / on (debugOpt)
     QButtonGroup* optScale_ = nullptr;      // Sharp / Fill (option_more.000 line 12)
     QCheckBox* pauseOnFocusLoss_ = nullptr; // option_more.000 line 1
-    HandlingPanel* handling_ = nullptr;     // the record's handling (option_more.000 lines 6-9)
+    HandlingPanel* handling_ = nullptr;     // the options' handling (option_more.000 lines 6-9)
     QComboBox* language_ = nullptr;         // option_more.000 line 10, from the next start
     QPushButton* Command1_ = nullptr;       // Command1: "OK", closes the dialog
     bool selectedByPress_ = false;          // the last mouse press changed a list's selection

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/key_names.h"
+#include "app/settings_slots.h"
 #include "engine/keys.h"
 #include "pieces/shape_file.h"
 #include "store/safe_file.h"
@@ -34,77 +35,6 @@ QString noSettingsFolder() {
 }
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // settings files are a few dozen bytes
-
-// One integer of a settings file: where it lives, its name in notes, its range and default.
-// A value out of range is clamped into it, or with clamp false (a number that names a choice
-// rather than measures something) replaced by the default.
-template <class Owner> struct IntSlot {
-    int16_t Owner::*var;
-    const char* name;
-    int16_t lo, hi, def;
-    bool clamp = true;
-};
-
-// option_game.000, in file order, with each control's range and the shipped value.
-constexpr std::array<IntSlot<Game>, 7> kGameSlots{{
-    {&Game::curLevel, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "level"), 0, 20, 0},
-    {&Game::holdOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hold"), 0, 1, 1},
-    {&Game::quaOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "gravity"), 0, 2, 0},
-    {&Game::nextOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "next pieces"), 0, 1, 1},
-    {&Game::ghostOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "shadow"), 0, 1, 1},
-    {&Game::muteOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "sound"), 0, 1, 0},
-    {&Game::clbOpt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "climbing"), 0, 2, 0},
-}};
-
-// option_key.000, in file order.
-constexpr std::array<IntSlot<Game>, 9> kKeySlots{{
-    {&Game::keyMl, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "move left key"), 0, 255,
-     kDefaultKeys.ml},
-    {&Game::keyMr, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "move right key"), 0, 255,
-     kDefaultKeys.mr},
-    {&Game::keyMd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "soft drop key"), 0, 255,
-     kDefaultKeys.md},
-    {&Game::keyRl, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "rotate left key"), 0, 255,
-     kDefaultKeys.rl},
-    {&Game::keyRr, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "rotate right key"), 0, 255,
-     kDefaultKeys.rr},
-    {&Game::keyRo, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "half turn key"), 0, 255,
-     kDefaultKeys.ro},
-    {&Game::keyFd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hard drop key"), 0, 255,
-     kDefaultKeys.fd},
-    {&Game::keyHd, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "hold key"), 0, 255,
-     kDefaultKeys.hd},
-    {&Game::keySt, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "start key"), 0, 255,
-     kDefaultKeys.st},
-}};
-
-// option_more.000, in file order: what the classic files had no place for. New lines go at
-// the end; a file written before they existed simply lacks them and they take their default.
-constexpr std::array<IntSlot<Settings>, 12> kMoreSlots{{
-    {&Settings::pauseOnFocusLoss,
-     QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "pause on focus loss"), 0, 1, 1},
-    {&Settings::clientWidth, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "window width"), 0, 32767,
-     0},
-    {&Settings::clientHeight, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "window height"), 0,
-     32767, 0},
-    {&Settings::fullScreen, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "full screen"), 0, 1, 0},
-    // A mode or handling out of range is one this version does not know: Classic and the
-    // default numbers, never the nearest (a mode 7 is not Ultra).
-    {&Settings::modeLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "game mode"), 0,
-     kModes.size() - 1, 0, false},
-    {&Settings::handlingLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "handling"), 0, 1, 0,
-     false},
-    {&Settings::repeatDelayLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "auto-repeat delay"),
-     0, kMaxRepeatDelay, Handling{}.delay, false},
-    {&Settings::repeatIntervalLine,
-     QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "auto-repeat interval"), 0, kMaxRepeatInterval,
-     Handling{}.interval, false},
-    {&Settings::softDropLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "soft-drop interval"), 0,
-     kMaxSoftDropInterval, Handling{}.softDrop, false},
-    {&Settings::languageLine, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "language"), 0, 32767, 0},
-    {&Settings::maximized, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "maximised"), 0, 1, 0},
-    {&Settings::scaling, QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "scaling"), 0, 1, 0},
-}};
 
 // What reading a settings file gave: its text, or why there is none.
 struct FileText {
@@ -196,7 +126,7 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
                 notes << Notes::tr("%1: the %2 is missing; %3 is used.")
                              .arg(QLatin1String(fileName), Notes::tr(s.name))
                              .arg(s.def);
-            o.*s.var = s.def;
+            s.put(o, s.def);
             continue;
         }
         const auto v = number(f[i]);
@@ -204,33 +134,44 @@ void readSlots(Owner& o, const std::array<IntSlot<Owner>, N>& table,
             notes << Notes::tr("%1: the %2 \"%3\" is not a number; %4 is used.")
                          .arg(QLatin1String(fileName), Notes::tr(s.name), shortened(f[i], 20),
                               QString::number(s.def));
-            o.*s.var = s.def;
+            s.put(o, s.def);
         } else if (*v < s.lo || *v > s.hi) {
             const int16_t clamped = !s.clamp ? s.def : *v < s.lo ? s.lo : s.hi;
             notes << Notes::tr("%1: the %2 %3 is out of range; %4 is used.")
                          .arg(QLatin1String(fileName), Notes::tr(s.name), shortened(f[i], 20),
                               QString::number(clamped));
-            o.*s.var = clamped;
+            s.put(o, clamped);
         } else {
-            o.*s.var = static_cast<int16_t>(*v);
+            s.put(o, static_cast<int16_t>(*v));
         }
     }
 }
 
 // Reads one file of integers; returns true when shut-down must leave the file alone.
-template <size_t N>
-bool readInts(Game& g, const std::array<IntSlot<Game>, N>& table, const Places& places,
+template <class Owner, size_t N>
+bool readInts(Owner& o, const std::array<IntSlot<Owner>, N>& table, const Places& places,
               const char* fileName, QStringList& notes) {
     const FileText file = readSmallFile(places.settingsPath(fileName));
     if (!file.text) {
         notes << Notes::tr("%1 could not be read (%2); the shipped settings are used.%3")
                      .arg(QLatin1String(fileName), file.problem, keptNote(file));
-        for (const IntSlot<Game>& s : table)
-            g.*s.var = s.def;
+        for (const IntSlot<Owner>& s : table)
+            s.put(o, s.def);
         return file.keep;
     }
-    readSlots(g, table, fields(*file.text), fileName, true, notes);
+    readSlots(o, table, fields(*file.text), fileName, true, notes);
     return false;
+}
+
+// The text of a file of integers (" 5 " or "-1 ", CR LF line ends).
+template <class Owner, size_t N>
+QByteArray intsText(const Owner& o, const std::array<IntSlot<Owner>, N>& table) {
+    QByteArray out;
+    for (const IntSlot<Owner>& s : table) {
+        const int16_t v = s.get(o);
+        out += (v < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(v) + " \r\n";
+    }
+    return out;
 }
 
 // A usable bare file name: not empty, no folder part, no control characters.
@@ -291,17 +232,10 @@ std::string loadWithFallback(const std::string& saved, const char* fallback, con
     return fallback;
 }
 
-QByteArray intLine(int16_t v) {
-    QByteArray line = v < 0 ? QByteArray() : QByteArray(" ");
-    line += QByteArray::number(v);
-    line += " \r\n";
-    return line;
-}
-
 // The settings files shut-down writes, in the order it writes them, with their text.
 std::array<std::pair<const char*, QByteArray>, 3> settingsFiles(const Game& g, const Settings& s) {
     return {{
-        {"option_game.000", gameFileText(g)},
+        {"option_game.000", gameFileText(g, s)},
         {"option_style.000", styleFileText(s)},
         {"option_key.000", keyFileText(g)},
     }};
@@ -332,10 +266,10 @@ std::string loadShapeSet(Game& g, const Places& places, const std::string& name)
 }
 
 int16_t readSoundSetting(const Places& places) {
-    Game g;
+    GameLines lines;
     QStringList notes; // loadfile reports them
-    readInts(g, kGameSlots, places, "option_game.000", notes);
-    return g.muteOpt;
+    readInts(lines, kGameSlots, places, "option_game.000", notes);
+    return lines.muteOpt;
 }
 
 int16_t readLanguageSetting(const Places& places) {
@@ -390,16 +324,20 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const P
         if (style.keep) kept.push_back("option_style.000");
     }
     auto loadShapes = [&](const std::string& name) { return loadShapeSet(g, places, name); };
-    s.shapeFile = loadWithFallback(names[0], kDefaultShapeFile,
-                                   QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "shape set"),
-                                   loadShapes, notes);
+    s.options.shapeFile = loadWithFallback(names[0], kDefaultShapeFile,
+                                           QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "shape set"),
+                                           loadShapes, notes);
     s.styleFile =
         loadWithFallback(names[1], kDefaultStyleFile,
                          QT_TRANSLATE_NOOP("zembrik::SettingsNotes", "style"), loadStyle, notes);
     emptyShapeZero(g);
 
-    if (readInts(g, kGameSlots, places, "option_game.000", notes))
+    // The mode and handling (option_more.000) stay as they are.
+    GameLines lines{s.options, g.muteOpt};
+    if (readInts(lines, kGameSlots, places, "option_game.000", notes))
         kept.push_back("option_game.000");
+    s.options = lines.options;
+    g.muteOpt = lines.muteOpt;
 
     for (const auto& [name, bytes] : settingsFiles(g, s)) {
         if (std::find(kept.begin(), kept.end(), name) != kept.end())
@@ -414,23 +352,17 @@ QStringList loadfile(Game& g, Settings& s, const StyleLoader& loadStyle, const Q
     return loadfile(g, s, loadStyle, portablePlaces(appDir));
 }
 
-QByteArray gameFileText(const Game& g) {
-    QByteArray out;
-    for (const IntSlot<Game>& s : kGameSlots)
-        out += intLine(g.*s.var);
-    return out;
+QByteArray gameFileText(const Game& g, const Settings& s) {
+    return intsText(GameLines{s.options, g.muteOpt}, kGameSlots);
 }
 
 QByteArray styleFileText(const Settings& s) {
-    return QByteArray::fromStdString(s.shapeFile) + "\r\n" +
+    return QByteArray::fromStdString(s.options.shapeFile) + "\r\n" +
            QByteArray::fromStdString(s.styleFile) + "\r\n";
 }
 
 QByteArray keyFileText(const Game& g) {
-    QByteArray out;
-    for (const IntSlot<Game>& s : kKeySlots)
-        out += intLine(g.*s.var);
-    return out;
+    return intsText(g, kKeySlots);
 }
 
 QString writeSettings(const Game& g, const Settings& s, const Places& places) {
@@ -462,7 +394,7 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
                                "settings are used.%2")
                          .arg(file.problem, keptNote(file));
         for (const IntSlot<Settings>& slot : kMoreSlots)
-            s.*slot.var = slot.def;
+            slot.put(s, slot.def);
         if (file.keep) s.keepUnlessChanged["option_more.000"] = moreFileText(s).toStdString();
         return notes;
     }
@@ -470,25 +402,8 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir) {
     return notes;
 }
 
-void takeModeAndHandling(Game& g, const Settings& s) {
-    g.mode = modeOf(s.modeLine).value_or(Mode::Classic);
-    const Handling h{s.handlingLine, s.repeatDelayLine, s.repeatIntervalLine, s.softDropLine};
-    g.handling = validHandling(h) ? h : Handling{};
-}
-
-void keepModeAndHandling(Settings& s, const Game& g) {
-    s.modeLine = static_cast<int16_t>(g.mode);
-    s.handlingLine = g.handling.custom;
-    s.repeatDelayLine = g.handling.delay;
-    s.repeatIntervalLine = g.handling.interval;
-    s.softDropLine = g.handling.softDrop;
-}
-
 QByteArray moreFileText(const Settings& s) {
-    QByteArray out;
-    for (const IntSlot<Settings>& slot : kMoreSlots)
-        out += intLine(s.*slot.var);
-    return out;
+    return intsText(s, kMoreSlots);
 }
 
 QString writeMoreSettings(const Settings& s, const QString& settingsDir) {

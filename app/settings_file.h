@@ -71,7 +71,7 @@ QString settingsWriteProblem(const Places& places);
 
 // The exact text of each file as writeSettings writes it (integers as " 5 " or "-1 ",
 // CR LF line ends).
-QByteArray gameFileText(const Game& g);
+QByteArray gameFileText(const Game& g, const Settings& s);
 QByteArray styleFileText(const Settings& s);
 QByteArray keyFileText(const Game& g);
 
@@ -85,12 +85,5 @@ QStringList readMoreSettings(Settings& s, const QString& settingsDir);
 // reason it failed.
 QString writeMoreSettings(const Settings& s, const QString& settingsDir);
 QByteArray moreFileText(const Settings& s);
-
-// The mode and handling of option_more.000 (lines 5 to 9, as read) into the record the menu
-// sets and a new game starts from: Classic and classic handling's defaults for numbers this
-// version does not know.
-void takeModeAndHandling(Game& g, const Settings& s);
-// The record's mode and handling into the lines option_more.000 is written from.
-void keepModeAndHandling(Settings& s, const Game& g);
 
 } // namespace zembrik

@@ -24,7 +24,7 @@ constexpr qint64 kPadFileLimit = 4096;
 } // namespace
 
 void MainWindow::startPads() {
-    highlight_ = new MenuHighlight(*p1_, game());
+    highlight_ = new MenuHighlight(*p1_, s_.options);
     if (!places_.settings.isEmpty()) {
         QFile f(QDir(places_.settings).filePath(QLatin1String(kPadFile)));
         if (f.open(QIODevice::ReadOnly)) {

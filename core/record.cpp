@@ -2,8 +2,6 @@
 // Resets of the game record shared by a new game and the Escape operation.
 #include "core/record.h"
 
-#include <utility>
-
 namespace zembrik {
 
 void applyOptions(Game& g, const GameOptions& o) {
@@ -16,20 +14,6 @@ void applyOptions(Game& g, const GameOptions& o) {
     g.climbLimit = o.clbOpt < 2 ? o.clbOpt : int16_t{3};
     g.mode = o.mode;
     g.handling = o.handling;
-}
-
-GameOptions optionsOf(const Game& g, std::string shapeFile) {
-    GameOptions o;
-    o.startLevel = g.startLevel;
-    o.holdOpt = g.holdOpt;
-    o.quaOpt = g.quaOpt;
-    o.ghostOpt = g.ghostOpt;
-    o.nextOpt = g.nextOpt;
-    o.clbOpt = g.clbOpt;
-    o.mode = g.mode;
-    o.handling = g.handling;
-    o.shapeFile = std::move(shapeFile);
-    return o;
 }
 
 void emptyWell(Game& g) {

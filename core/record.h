@@ -119,12 +119,10 @@ struct Game {
     }
 };
 
-// Puts a game's options into the record: curLevel is the start level, the climb limit follows
-// the climb option. The shape set is loaded by the caller (it is a file).
+// Puts a game's options into the record, the one place they are copied into the rules'
+// fields: curLevel is the start level, the climb limit follows the climb option. The shape set
+// is loaded by the caller (it is a file).
 void applyOptions(Game& g, const GameOptions& o);
-
-// The options of the game that runs or ran on g (its startLevel), played with shapeFile.
-GameOptions optionsOf(const Game& g, std::string shapeFile);
 
 // Empties columns 0..9 of rows -5..21; walls and floor keep their 0.
 void emptyWell(Game& g);

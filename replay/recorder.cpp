@@ -3,6 +3,7 @@
 #include "replay/recorder.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zembrik {
 
@@ -18,9 +19,9 @@ ReplayEntry entry(ReplayEntry::Kind kind, int64_t step, int32_t count = 0) {
 
 } // namespace
 
-void ReplayRecorder::begin(const Game& g, uint64_t gameSeed, std::string shapeName) {
+void ReplayRecorder::begin(const Game& g, uint64_t gameSeed, GameOptions options) {
     replay_ = Replay();
-    replay_.start = startOf(g, gameSeed, std::move(shapeName));
+    replay_.start = startOf(g, gameSeed, std::move(options));
     replay_.entries.reserve(4096);
     recording_ = true;
     tooLong_ = false;

@@ -54,9 +54,10 @@ class ReplayRecorder {
     Random& random() { return random_; }
     SeedSource& seeds() { return seeds_; }
 
-    // Starts recording the game about to start on g: call it after seeding the random source
-    // with gameSeed and before newGame. Drops any game not finished.
-    void begin(const Game& g, uint64_t gameSeed, std::string shapeName);
+    // Starts recording the game about to start on g from `options` (kept whole in the
+    // replay): call it after applyOptions and seeding the random source with gameSeed, and
+    // before newGame. Drops any game not finished.
+    void begin(const Game& g, uint64_t gameSeed, GameOptions options);
     // True between begin and finish (or cancel).
     bool recording() const { return recording_; }
 

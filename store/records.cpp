@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <utility>
 
 #include "core/levels.h"
 #include "store/safe_file.h"
@@ -61,10 +62,10 @@ std::string utcStamp(std::time_t t) {
     return out;
 }
 
-GameRecord recordOf(const Game& g, const std::string& shapeFile, std::time_t ended) {
+GameRecord recordOf(const Game& g, GameOptions options, std::time_t ended) {
     GameRecord r;
     r.ended = utcStamp(ended);
-    r.options = optionsOf(g, shapeFile);
+    r.options = std::move(options);
     r.levelReached = g.curLevel;
     // The score is a float: its whole part, kept inside what the line's number can hold.
     const double whole = std::floor(static_cast<double>(g.score));
@@ -75,7 +76,7 @@ GameRecord recordOf(const Game& g, const std::string& shapeFile, std::time_t end
     r.pieces = g.piecesPlaced;
     r.milliseconds = static_cast<int64_t>(g.stepsPlayed) * 1000 / 60;
     r.clears = g.clears;
-    r.finished = g.mode == Mode::Classic || g.finished == 1;
+    r.finished = r.options.mode == Mode::Classic || g.finished == 1;
     return r;
 }
 

@@ -39,9 +39,9 @@ struct GameRecord {
 // "YYYY-MM-DDThh:mm:ssZ" for a time in seconds since the epoch, in UTC.
 std::string utcStamp(std::time_t t);
 
-// The record of the game that has just ended on g (its figures, level, options, finished),
-// played with the shape set shapeFile and ended at `ended`.
-GameRecord recordOf(const Game& g, const std::string& shapeFile, std::time_t ended);
+// The record of the game that has just ended on g (its figures, level reached, finished),
+// started with `options` (kept whole) and ended at `ended`.
+GameRecord recordOf(const Game& g, GameOptions options, std::time_t ended);
 
 // The line as records.000 holds it, without its line end: the time and fourteen numbers
 // separated by single blanks, the shape-set name, then after a tab the mode, the handling

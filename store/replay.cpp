@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <new>
+#include <utility>
 #include <zlib.h>
 
 #include "store/safe_file.h"
@@ -254,11 +255,10 @@ ReplayCheck checkOf(const Game& g, int64_t step) {
     return c;
 }
 
-ReplayStart startOf(const Game& g, uint64_t gameSeed, std::string shapeName) {
+ReplayStart startOf(const Game& g, uint64_t gameSeed, GameOptions options) {
     ReplayStart s;
-    if (shapeName.size() > 255) shapeName.resize(255);
-    s.options = optionsOf(g, std::move(shapeName));
-    s.options.startLevel = g.curLevel; // the game has not begun: its start level is curLevel
+    s.options = std::move(options);
+    if (s.options.shapeFile.size() > 255) s.options.shapeFile.resize(255);
     s.lines = g.lines;
     s.climbLimit = g.climbLimit;
     s.debugOpt = g.debugOpt;

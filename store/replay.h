@@ -99,8 +99,9 @@ uint64_t wellHash(const Game& g);
 // The check of the record after `step` steps.
 ReplayCheck checkOf(const Game& g, int64_t step);
 
-// The start of a game about to begin on g, with the seed the random source was given for it.
-ReplayStart startOf(const Game& g, uint64_t gameSeed, std::string shapeName);
+// The start of a game about to begin on g from `options` (kept whole; applyOptions has put
+// them into g), with the seed the random source was given for it.
+ReplayStart startOf(const Game& g, uint64_t gameSeed, GameOptions options);
 
 // Puts a replay's start into the record (shape 0 emptied), ready for newGame.
 void applyStart(Game& g, const ReplayStart& s);

@@ -138,7 +138,7 @@ TEST_F(PlacesTest, FirstRunReadsTheShippedFilesAndWritesOnlyThePlayersFolder) {
     EXPECT_FALSE(QFileInfo::exists(user.configHome)) << "nothing is created by reading";
     EXPECT_EQ(settingsWriteProblem(p), QString());
 
-    g.curLevel = 12;
+    s.options.startLevel = 12;
     g.keySt = 32;
     ASSERT_EQ(writeSettings(g, s, p), QString());
     EXPECT_EQ(get(config("option_game.000")).left(6), " 12 \r\n");
@@ -151,8 +151,9 @@ TEST_F(PlacesTest, FirstRunReadsTheShippedFilesAndWritesOnlyThePlayersFolder) {
     // The next run reads the player's files; a file still missing comes from the shipped ones.
     QFile::remove(config("option_key.000"));
     Game next;
-    EXPECT_TRUE(loadfile(next, s, style, p).isEmpty());
-    EXPECT_EQ(next.curLevel, 12);
+    Settings nextSettings;
+    EXPECT_TRUE(loadfile(next, nextSettings, style, p).isEmpty());
+    EXPECT_EQ(nextSettings.options.startLevel, 12);
     EXPECT_EQ(next.keySt, 13);
 }
 
@@ -211,7 +212,7 @@ TEST_F(PlacesTest, ThePlayersShapeSetsAndStylesStandBesideAndOverTheShippedOnes)
     ASSERT_EQ(brokenNotes.size(), 1);
     EXPECT_TRUE(brokenNotes[0].contains("nothere.png"));
     EXPECT_EQ(other.styleFile, "classic.style");
-    EXPECT_EQ(other.shapeFile, "mine.kblox");
+    EXPECT_EQ(other.options.shapeFile, "mine.kblox");
 }
 
 // A player's data folder that cannot be looked at (a loop of links, a path too long) is read

@@ -33,7 +33,7 @@ class SettingsDialogTest : public AppDirTest {
         writeData("notes.txt", "");
         badStyles = {"bad.style"};
         ASSERT_EQ(loadshapes(g, dataPath("centre.kblox").toStdString()), "");
-        s.shapeFile = "centre.kblox";
+        s.options.shapeFile = "centre.kblox";
         s.styleFile = "classic.style";
     }
     void open() {
@@ -95,7 +95,7 @@ TEST_F(SettingsDialogTest, FocusOnAListChoosesNothing) {
     QApplication::processEvents();
     EXPECT_TRUE(styleCalls.empty());
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
 }
 
 TEST_F(SettingsDialogTest, ClickingAShapeSetReloadsTheShapesAtOnce) {
@@ -104,7 +104,7 @@ TEST_F(SettingsDialogTest, ClickingAShapeSetReloadsTheShapesAtOnce) {
     ASSERT_EQ(loadshapes(top, dataPath("top.kblox").toStdString()), "");
     ASSERT_NE(top.shapeCells, g.shapeCells);
     click(dialog->shapeList(), "top.kblox");
-    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(s.options.shapeFile, "top.kblox");
     EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - Turning at the top");
     EXPECT_EQ(top.shapeCells, g.shapeCells);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -117,7 +117,7 @@ TEST_F(SettingsDialogTest, AShapeSetThatFailsToLoadKeepsTheOldShapesAndName) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("bad.kblox"));
     EXPECT_EQ(g.shapeCells, before);
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(dialog->shapeLabel()->text(), "blox shape - Turning about the centre");
 }
 
@@ -195,7 +195,7 @@ TEST_F(SettingsDialogTest, NamesThatAreNotUtf8AreChosenByTheirBytes) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     std::filesystem::remove(path); // Qt could not name it to remove the folder
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
-    EXPECT_EQ(s.shapeFile, latin1);
+    EXPECT_EQ(s.options.shapeFile, latin1);
     Game top;
     ASSERT_EQ(loadshapes(top, dataPath("top.kblox").toStdString()), "");
     EXPECT_EQ(top.shapeCells, g.shapeCells);
@@ -211,7 +211,7 @@ TEST_F(SettingsDialogTest, HandlingIsClassicOrCustomWithItsNumbersInStepsAndMill
     EXPECT_FALSE(h->delayBox()->isEnabled());
     EXPECT_EQ(h->millisecondsLabel(0)->text(), "167 ms"); // 10 steps
     QTest::mouseClick(h->kindGroup()->button(1), Qt::LeftButton);
-    EXPECT_EQ(g.handling.custom, 1);
+    EXPECT_EQ(s.options.handling.custom, 1);
     ASSERT_TRUE(h->delayBox()->isEnabled());
     EXPECT_EQ(h->delayBox()->maximum(), 20);
     EXPECT_EQ(h->intervalBox()->maximum(), 10);
@@ -219,18 +219,18 @@ TEST_F(SettingsDialogTest, HandlingIsClassicOrCustomWithItsNumbersInStepsAndMill
     h->delayBox()->setValue(0);
     h->intervalBox()->setValue(0);
     h->softDropBox()->setValue(10);
-    EXPECT_EQ(g.handling, (Handling{1, 0, 0, 10}));
+    EXPECT_EQ(s.options.handling, (Handling{1, 0, 0, 10}));
     EXPECT_EQ(h->millisecondsLabel(0)->text(), "0 ms");
     EXPECT_EQ(h->millisecondsLabel(1)->text(), "at once");
     EXPECT_EQ(h->millisecondsLabel(2)->text(), "167 ms");
     h->delayBox()->setValue(99);
-    EXPECT_EQ(g.handling.delay, 20);
+    EXPECT_EQ(s.options.handling.delay, 20);
     QTest::mouseClick(h->kindGroup()->button(0), Qt::LeftButton);
-    EXPECT_EQ(g.handling, (Handling{0, 20, 0, 10}));
+    EXPECT_EQ(s.options.handling, (Handling{0, 20, 0, 10}));
     EXPECT_FALSE(h->softDropBox()->isEnabled());
     // The dialog opened again shows the record as left.
     dialog.reset();
-    g.handling = {1, 3, 1, 0};
+    s.options.handling = {1, 3, 1, 0};
     open();
     h = dialog->handlingPanel();
     EXPECT_TRUE(h->kindGroup()->button(1)->isChecked());

@@ -31,20 +31,20 @@ TEST_F(SettingsFileTest, ShippedFilesLoadWithoutNotes) {
     copyAllShipped();
     const QStringList notes = load();
     EXPECT_TRUE(notes.isEmpty()) << notes.join('\n').toStdString();
-    EXPECT_EQ(g.curLevel, 0);
-    EXPECT_EQ(g.holdOpt, 1);
-    EXPECT_EQ(g.quaOpt, 0);
-    EXPECT_EQ(g.nextOpt, 1);
-    EXPECT_EQ(g.ghostOpt, 1);
+    EXPECT_EQ(s.options.startLevel, 0);
+    EXPECT_EQ(s.options.holdOpt, 1);
+    EXPECT_EQ(s.options.quaOpt, 0);
+    EXPECT_EQ(s.options.nextOpt, 1);
+    EXPECT_EQ(s.options.ghostOpt, 1);
     EXPECT_EQ(g.muteOpt, 0);
-    EXPECT_EQ(g.clbOpt, 0);
+    EXPECT_EQ(s.options.clbOpt, 0);
     const int16_t keys[9] = {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr,
                              g.keyRo, g.keyFd, g.keyHd, g.keySt};
     const KeyAssignment& k = kDefaultKeys;
     const int16_t expected[9] = {k.ml, k.mr, k.md, k.rl, k.rr, k.ro, k.fd, k.hd, k.st};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(keys[i], expected[i]) << i;
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
     EXPECT_EQ(styleCalls, std::vector<std::string>{"classic.style"});
     EXPECT_EQ(s.keyNames[37], "37 Left arrow");
@@ -61,11 +61,11 @@ TEST_F(SettingsFileTest, RoundTripRewritesTheShippedFilesByteForByte) {
 }
 
 TEST_F(SettingsFileTest, IntegersAreWrittenBlankDigitsBlankOrMinusDigitsBlank) {
-    g.curLevel = 5;
-    g.holdOpt = -1;
-    g.quaOpt = 20;
-    EXPECT_EQ(gameFileText(g), QByteArray(" 5 \r\n-1 \r\n 20 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
-    s.shapeFile = "top.kblox";
+    s.options.startLevel = 5;
+    s.options.holdOpt = -1;
+    s.options.quaOpt = 20;
+    EXPECT_EQ(gameFileText(g, s), QByteArray(" 5 \r\n-1 \r\n 20 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+    s.options.shapeFile = "top.kblox";
     s.styleFile = "my style.style";
     EXPECT_EQ(styleFileText(s), QByteArray("top.kblox\r\nmy style.style\r\n"));
     g.keyMl = 255;
@@ -76,20 +76,20 @@ TEST_F(SettingsFileTest, IntegersAreWrittenBlankDigitsBlankOrMinusDigitsBlank) {
 TEST_F(SettingsFileTest, WrittenValuesReadBack) {
     copyAllShipped();
     Game out;
-    out.curLevel = 20;
-    out.quaOpt = 2;
-    out.clbOpt = 2;
+    Settings os;
+    os.options.startLevel = 20;
+    os.options.quaOpt = 2;
+    os.options.clbOpt = 2;
     out.muteOpt = 1;
     out.keyMl = 100;
     out.keySt = 255;
-    Settings os;
-    os.shapeFile = "centre.kblox";
+    os.options.shapeFile = "centre.kblox";
     os.styleFile = "other.style";
     ASSERT_EQ(writeSettings(out, os, appDir), QString());
     EXPECT_TRUE(load().isEmpty());
-    EXPECT_EQ(g.curLevel, 20);
-    EXPECT_EQ(g.quaOpt, 2);
-    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(s.options.startLevel, 20);
+    EXPECT_EQ(s.options.quaOpt, 2);
+    EXPECT_EQ(s.options.clbOpt, 2);
     EXPECT_EQ(g.muteOpt, 1);
     EXPECT_EQ(g.keyMl, 100);
     EXPECT_EQ(g.keySt, 255);
@@ -111,26 +111,26 @@ TEST_F(SettingsFileTest, HandWrittenPlainNumbersWithMixedSeparatorsRead) {
     copyAllShipped();
     writeData("option_game.000", "7\n0\t2,  1\r\n0 1\n2");
     EXPECT_TRUE(load().isEmpty());
-    EXPECT_EQ(g.curLevel, 7);
-    EXPECT_EQ(g.holdOpt, 0);
-    EXPECT_EQ(g.quaOpt, 2);
-    EXPECT_EQ(g.nextOpt, 1);
-    EXPECT_EQ(g.ghostOpt, 0);
+    EXPECT_EQ(s.options.startLevel, 7);
+    EXPECT_EQ(s.options.holdOpt, 0);
+    EXPECT_EQ(s.options.quaOpt, 2);
+    EXPECT_EQ(s.options.nextOpt, 1);
+    EXPECT_EQ(s.options.ghostOpt, 0);
     EXPECT_EQ(g.muteOpt, 1);
-    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(s.options.clbOpt, 2);
 }
 
 TEST_F(SettingsFileTest, MissingFilesGiveTheShippedDefaultsWithNotes) {
     copyShipped("centre.kblox");
-    g.holdOpt = 0;
+    s.options.holdOpt = 0;
     const QStringList notes = load();
     EXPECT_EQ(notes.size(), 4) << notes.join('\n').toStdString();
-    EXPECT_EQ(g.holdOpt, 1);
-    EXPECT_EQ(g.nextOpt, 1);
-    EXPECT_EQ(g.ghostOpt, 1);
+    EXPECT_EQ(s.options.holdOpt, 1);
+    EXPECT_EQ(s.options.nextOpt, 1);
+    EXPECT_EQ(s.options.ghostOpt, 1);
     EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
     EXPECT_EQ(g.keySt, kDefaultKeys.st);
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
     EXPECT_EQ(s.keyNames[32], "32 Space") << "the built-in names stand in for keycode.000";
     Game shipped;
@@ -144,10 +144,10 @@ TEST_F(SettingsFileTest, ShortFileKeepsWhatItHasAndDefaultsTheRest) {
     writeData("option_game.000", " 7 \r\n 0 \r\n");
     const QStringList notes = load();
     EXPECT_EQ(notes.size(), 5);
-    EXPECT_EQ(g.curLevel, 7);
-    EXPECT_EQ(g.holdOpt, 0);
-    EXPECT_EQ(g.nextOpt, 1);
-    EXPECT_EQ(g.ghostOpt, 1);
+    EXPECT_EQ(s.options.startLevel, 7);
+    EXPECT_EQ(s.options.holdOpt, 0);
+    EXPECT_EQ(s.options.nextOpt, 1);
+    EXPECT_EQ(s.options.ghostOpt, 1);
 }
 
 TEST_F(SettingsFileTest, GarbledValuesGiveDefaultsAndNearbyValuesStay) {
@@ -159,7 +159,7 @@ TEST_F(SettingsFileTest, GarbledValuesGiveDefaultsAndNearbyValuesStay) {
     EXPECT_EQ(g.keyMl, 37);
     EXPECT_EQ(g.keyMr, 39);
     EXPECT_EQ(g.keyMd, 40);
-    EXPECT_EQ(g.curLevel, 0);
+    EXPECT_EQ(s.options.startLevel, 0);
 }
 
 TEST_F(SettingsFileTest, OutOfRangeValuesBecomeTheNearestValidOne) {
@@ -168,11 +168,11 @@ TEST_F(SettingsFileTest, OutOfRangeValuesBecomeTheNearestValidOne) {
     writeData("option_key.000", "300 -5 40 90 38 65 32 67 13");
     const QStringList notes = load();
     EXPECT_EQ(notes.size(), 7) << notes.join('\n').toStdString();
-    EXPECT_EQ(g.curLevel, 20);
-    EXPECT_EQ(g.holdOpt, 0);
-    EXPECT_EQ(g.quaOpt, 2);
-    EXPECT_EQ(g.nextOpt, 1);
-    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(s.options.startLevel, 20);
+    EXPECT_EQ(s.options.holdOpt, 0);
+    EXPECT_EQ(s.options.quaOpt, 2);
+    EXPECT_EQ(s.options.nextOpt, 1);
+    EXPECT_EQ(s.options.clbOpt, 2);
     EXPECT_EQ(g.keyMl, 255);
     EXPECT_EQ(g.keyMr, 0);
 }
@@ -183,7 +183,7 @@ TEST_F(SettingsFileTest, UnloadableShapeSetFallsBackToTheShippedOne) {
     const QStringList notes = load();
     ASSERT_EQ(notes.size(), 1);
     EXPECT_TRUE(notes[0].contains("gone.kblox"));
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_NE(g.shapes(1, 0, 4), 0) << "the shipped shapes are loaded";
 }
 
@@ -210,7 +210,7 @@ TEST_F(SettingsFileTest, NamesWithAFolderPartAreNotFollowed) {
     writeData("option_style.000", "../../centre.kblox\r\n/etc/passwd\r\n");
     EXPECT_EQ(load().size(), 2);
     EXPECT_EQ(styleCalls, std::vector<std::string>{"classic.style"});
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
 }
 
@@ -219,7 +219,7 @@ TEST_F(SettingsFileTest, StyleLinesMayEndInLineFeedOnly) {
     copyShipped("top.kblox");
     writeData("option_style.000", "top.kblox\nclassic.style");
     EXPECT_TRUE(load().isEmpty());
-    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(s.options.shapeFile, "top.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
 }
 
@@ -253,7 +253,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderReportsAnErrorAndKeepsTheOldFiles) {
         QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         GTEST_SKIP() << "folder permissions are not enforced for this user";
     }
-    g.curLevel = 9;
+    s.options.startLevel = 9;
     const QString err = writeSettings(g, s, appDir);
     QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(err.contains("option_game.000"));
@@ -263,7 +263,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderReportsAnErrorAndKeepsTheOldFiles) {
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsReportedAndTheOthersAreWritten) {
     ASSERT_TRUE(QDir(appDir + "/data").mkdir("option_style.000"));
-    g.curLevel = 4;
+    s.options.startLevel = 4;
     const QString err = writeSettings(g, s, appDir);
     EXPECT_TRUE(err.contains("option_style.000"));
     EXPECT_FALSE(err.contains("option_game.000"));
@@ -291,8 +291,8 @@ TEST_F(SettingsFileTest, HugeJunkAndNulBytesGiveDefaultsWithShortNotes) {
     writeData("keycode.000", junk);
     const QStringList notes = load();
     EXPECT_EQ(g.keyMl, kDefaultKeys.ml) << "an oversized file is not read";
-    EXPECT_EQ(g.curLevel, 0) << "a number with a NUL byte inside is not a number";
-    EXPECT_EQ(g.holdOpt, 1);
+    EXPECT_EQ(s.options.startLevel, 0) << "a number with a NUL byte inside is not a number";
+    EXPECT_EQ(s.options.holdOpt, 1);
     EXPECT_LE(notes.size(), 4) << notes.join('\n').toStdString();
     for (const QString& note : notes)
         EXPECT_LT(note.size(), 200) << note.toStdString();
@@ -304,7 +304,7 @@ TEST_F(SettingsFileTest, HugeSavedNamesAreShortenedInTheNotes) {
     writeData("option_style.000", QByteArray::fromStdString(longName + "\r\n" + longName + "\r\n"));
     badStyles = {longName};
     const QStringList notes = load();
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(s.styleFile, "classic.style");
     ASSERT_EQ(notes.size(), 2) << notes.join('\n').left(1000).toStdString();
     for (const QString& note : notes)
@@ -327,7 +327,7 @@ TEST_F(SettingsFileTest, FoldersWhereFilesBelongGiveDefaults) {
     const QStringList notes = load();
     EXPECT_EQ(notes.size(), 4);
     EXPECT_EQ(g.keyMl, kDefaultKeys.ml);
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
     EXPECT_EQ(s.keyNames[13], "13 Enter");
 }
 
@@ -347,7 +347,7 @@ TEST_F(SettingsFileTest, APipeNamedAsTheShapeSetFallsBackWithoutWaiting) {
     const QStringList notes = load();
     ASSERT_EQ(notes.size(), 1);
     EXPECT_TRUE(notes[0].contains("pipe.kblox"));
-    EXPECT_EQ(s.shapeFile, "centre.kblox");
+    EXPECT_EQ(s.options.shapeFile, "centre.kblox");
 }
 
 TEST_F(SettingsFileTest, OddCharactersInNamesAndFoldersLoadAndWrite) {
@@ -360,14 +360,14 @@ TEST_F(SettingsFileTest, OddCharactersInNamesAndFoldersLoadAndWrite) {
     writeData(oddSet, shippedFile("top.kblox"));
     writeData("option_style.000", (oddSet + "\r\nclassic.style\r\n").toUtf8());
     EXPECT_TRUE(load().isEmpty());
-    EXPECT_EQ(s.shapeFile, oddSet.toStdString());
-    g.curLevel = 12;
+    EXPECT_EQ(s.options.shapeFile, oddSet.toStdString());
+    s.options.startLevel = 12;
     ASSERT_EQ(writeSettings(g, s, appDir), QString());
     Game again;
     Settings s2;
     EXPECT_TRUE(loadfile(again, s2, styleLoader(), appDir).isEmpty());
-    EXPECT_EQ(again.curLevel, 12);
-    EXPECT_EQ(s2.shapeFile, oddSet.toStdString());
+    EXPECT_EQ(s2.options.startLevel, 12);
+    EXPECT_EQ(s2.options.shapeFile, oddSet.toStdString());
 }
 
 TEST_F(SettingsFileTest, WritingReplacesEachFileWholeInsteadOfRewritingIt) {
@@ -376,7 +376,7 @@ TEST_F(SettingsFileTest, WritingReplacesEachFileWholeInsteadOfRewritingIt) {
     const QByteArray oldPath = QFile::encodeName(dataPath("option_game.000"));
     const QByteArray keptPath = QFile::encodeName(dataPath("kept.000"));
     ASSERT_EQ(link(oldPath.constData(), keptPath.constData()), 0);
-    g.curLevel = 11;
+    s.options.startLevel = 11;
     ASSERT_EQ(writeSettings(g, s, appDir), QString());
     EXPECT_EQ(readData("kept.000"), shippedFile("option_game.000"));
     EXPECT_TRUE(readData("option_game.000").startsWith(" 11 \r\n"));
@@ -394,7 +394,7 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     out.clientWidth = 1280;
     out.clientHeight = 32767;
     out.fullScreen = 1;
-    out.repeatDelayLine = 20; // a line this version only keeps
+    out.options.handling.delay = 20; // kept under classic handling
     out.maximized = 1;
     out.scaling = 1;
     ASSERT_EQ(writeMoreSettings(out, folder), QString());
@@ -406,7 +406,7 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
     EXPECT_TRUE(readMoreSettings(s, folder).isEmpty());
     EXPECT_EQ(s.pauseOnFocusLoss, 0);
     EXPECT_EQ(std::tuple(s.clientWidth, s.clientHeight, s.fullScreen), std::tuple(1280, 32767, 1));
-    EXPECT_EQ(std::tuple(s.repeatDelayLine, s.maximized, s.scaling), std::tuple(20, 1, 1));
+    EXPECT_EQ(std::tuple(s.options.handling.delay, s.maximized, s.scaling), std::tuple(20, 1, 1));
 
     // No file (a player coming from an older version) or an empty one: defaults, no note.
     QFile::remove(dataPath("option_more.000"));
@@ -446,7 +446,7 @@ TEST_F(SettingsFileTest, MoreSettingsWriteReadBackAndMissingLinesTakeTheirDefaul
 }
 
 // Lines 5 to 9 name a mode and a handling: a number this version does not know gives Classic
-// and the defaults, never the nearest choice; a good file's values reach the record and back.
+// and the defaults, never the nearest choice; a good file's values reach the options and back.
 TEST_F(SettingsFileTest, ModeAndHandlingLinesFallBackWhole) {
     const QString folder = appDir + "/data";
     const Handling custom{1, 0, 10, 0};
@@ -470,18 +470,14 @@ TEST_F(SettingsFileTest, ModeAndHandlingLinesFallBackWhole) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
         writeData("option_more.000", QByteArray("1 0 0 0 ") + c.lines + "\r\n");
+        s.options.mode = Mode::Ultra;
+        s.options.handling = custom;
         EXPECT_EQ(readMoreSettings(s, folder).size(), c.notes);
-        Game g;
-        g.mode = Mode::Ultra;
-        g.handling = custom;
-        takeModeAndHandling(g, s);
-        EXPECT_EQ(g.mode, c.mode);
-        EXPECT_EQ(g.handling, c.handling);
+        EXPECT_EQ(s.options.mode, c.mode);
+        EXPECT_EQ(s.options.handling, c.handling);
     }
-    Game g;
-    g.mode = Mode::Sprint;
-    g.handling = {1, 3, 0, 7};
-    keepModeAndHandling(s, g);
+    s.options.mode = Mode::Sprint;
+    s.options.handling = {1, 3, 0, 7};
     ASSERT_EQ(writeMoreSettings(s, folder), QString());
     EXPECT_TRUE(readData("option_more.000").contains(" 1 \r\n 1 \r\n 3 \r\n 0 \r\n 7 \r\n"));
 }
@@ -500,7 +496,7 @@ TEST_F(SettingsFileTest, FullDiskKeepsEveryOldFileAndNamesEachFailure) {
     copyAllShipped();
     load();
     if (!disk.fill()) GTEST_SKIP() << "neither a small file system nor a size limit here";
-    g.curLevel = 7;
+    s.options.startLevel = 7;
     const QString err = writeSettings(g, s, appDir);
     for (const char* name : {"option_game.000", "option_style.000", "option_key.000"}) {
         EXPECT_TRUE(err.contains(QLatin1String(name) + ": cannot write")) << err.toStdString();
@@ -543,7 +539,7 @@ TEST_F(SettingsFileTest, LinksAreFollowedOnlyToPlainFiles) {
     EXPECT_FALSE(fs::exists(mine / "elsewhere"));
     EXPECT_TRUE(device ? fs::is_character_file(mine / "device") : fs::is_directory(mine));
 
-    g.curLevel = 3; // a change the game file cannot take: reported, still not written
+    s.options.startLevel = 3; // a change the game file cannot take: reported, still not written
     const QString err = writeSettings(g, s, appDir);
     EXPECT_TRUE(err.contains("option_game.000: not written")) << err.toStdString();
     EXPECT_FALSE(err.contains("option_style.000")) << err.toStdString();
@@ -568,9 +564,9 @@ TEST_F(SettingsFileTest, ByteOrderMarkIsSkippedAndUtf16IsKeptUntilChanged) {
     ASSERT_EQ(notes.size(), 1) << notes.join('\n').toStdString();
     EXPECT_TRUE(notes[0].startsWith("option_key.000 could not be read (it is UTF-16 text"));
     EXPECT_TRUE(notes[0].endsWith("It is left as it is unless a setting it holds is changed."));
-    EXPECT_EQ(g.curLevel, 7);
-    EXPECT_EQ(g.clbOpt, 2);
-    EXPECT_EQ(s.shapeFile, "top.kblox");
+    EXPECT_EQ(s.options.startLevel, 7);
+    EXPECT_EQ(s.options.clbOpt, 2);
+    EXPECT_EQ(s.options.shapeFile, "top.kblox");
     EXPECT_EQ(s.keyNames[37], "37 Left");
     EXPECT_EQ(g.keyMl, 37) << "the shipped keys stand in";
     ASSERT_EQ(writeSettings(g, s, appDir), QString());
@@ -593,7 +589,7 @@ TEST_F(SettingsFileTest, NamesThatAreNotUtf8LoadAndAreWrittenBackByteForByte) {
     std::ofstream(data + "option_style.000", std::ios::binary) << names;
     EXPECT_TRUE(load().isEmpty());
     std::filesystem::remove(data + "sch\xF6n.kblox"); // Qt could not name it to remove the folder
-    EXPECT_EQ(s.shapeFile, "sch\xF6n.kblox");
+    EXPECT_EQ(s.options.shapeFile, "sch\xF6n.kblox");
     EXPECT_EQ(styleCalls, std::vector<std::string>{"bl\xE9 style.style"});
     Game top;
     ASSERT_EQ(loadshapes(top, ZEMBRIK_SOURCE_DIR "/data/top.kblox"), "");

@@ -86,7 +86,7 @@ TEST_F(TextFitTest, SettingsDialogTextsFitForEveryEntryAndSwitch) {
     Game g;
     Settings s;
     ASSERT_EQ(loadshapes(g, dataPath("centre.kblox").toStdString()), "");
-    s.shapeFile = "centre.kblox";
+    s.options.shapeFile = "centre.kblox";
     s.styleFile = "classic.style";
     SettingsDialog d(g, s, styleLoader(), appDir, nullptr, nullptr);
     d.show();
@@ -125,7 +125,7 @@ TEST_F(TextFitTest, EveryLanguageFitsItsBoxes) {
         ASSERT_TRUE(translations.install(code, QStringLiteral(ZEMBRIK_TRANSLATIONS_DIR)));
         Game g;
         Settings s;
-        s.shapeFile = "centre.kblox";
+        s.options.shapeFile = "centre.kblox";
         s.styleFile = "contrast.style";
         {
             SettingsDialog d(g, s, styleLoader(), appDir, nullptr, nullptr);
@@ -153,7 +153,7 @@ TEST_F(TextFitTest, EveryLanguageFitsItsBoxes) {
             EXPECT_EQ(clippedTexts(&d), "");
         }
         {
-            MenuPanel menu(g, nullptr);
+            MenuPanel menu(s.options, nullptr);
             menu.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
             EXPECT_EQ(clippedTexts(&menu), "");

@@ -32,10 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.stepsPlayed = 600;
     // The game's mode and handling come from the input, so its best is looked up among lines
     // of every mode and handling the input holds.
-    if (size > 0) g.mode = *zembrik::modeOf(data[0] % zembrik::kModes.size());
-    if (size > 1) g.handling = {1, static_cast<int16_t>(data[1] % 21), 0, 1};
+    zembrik::GameOptions o;
+    o.shapeFile = "centre.kblox";
+    if (size > 0) o.mode = *zembrik::modeOf(data[0] % zembrik::kModes.size());
+    if (size > 1) o.handling = {1, static_cast<int16_t>(data[1] % 21), 0, 1};
     g.finished = 1;
-    const zembrik::GameRecord mine = zembrik::recordOf(g, "centre.kblox", 0);
+    const zembrik::GameRecord mine = zembrik::recordOf(g, o, 0);
     const std::string text = zembrik::recordsText(f.lines, zembrik::recordLine(mine));
     if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) std::abort();
     scratch.write("records.000", text);

@@ -32,25 +32,28 @@ std::string fakeStyle(const std::string& name) {
 }
 
 void checkRanges(const zembrik::Game& g, const zembrik::Settings& s) {
-    if (!inside(g.curLevel, 0, 20) || !inside(g.holdOpt, 0, 1) || !inside(g.quaOpt, 0, 2) ||
-        !inside(g.nextOpt, 0, 1) || !inside(g.ghostOpt, 0, 1) || !inside(g.muteOpt, 0, 1) ||
-        !inside(g.clbOpt, 0, 2))
+    const zembrik::GameOptions& o = s.options;
+    if (!inside(o.startLevel, 0, 20) || !inside(o.holdOpt, 0, 1) || !inside(o.quaOpt, 0, 2) ||
+        !inside(o.nextOpt, 0, 1) || !inside(o.ghostOpt, 0, 1) || !inside(g.muteOpt, 0, 1) ||
+        !inside(o.clbOpt, 0, 2))
+        std::abort();
+    // Whatever lines 5 to 9 hold, the options get a known mode and handling in range.
+    if (!zembrik::modeOf(static_cast<int>(o.mode)) || !zembrik::validHandling(o.handling))
         std::abort();
     for (int16_t key :
          {g.keyMl, g.keyMr, g.keyMd, g.keyRl, g.keyRr, g.keyRo, g.keyFd, g.keyHd, g.keySt})
         if (!inside(key, 0, 255)) std::abort();
-    if (!usableName(s.shapeFile) || !usableName(s.styleFile)) std::abort();
+    if (!usableName(s.options.shapeFile) || !usableName(s.styleFile)) std::abort();
     if (!inside(s.pauseOnFocusLoss, 0, 1)) std::abort();
     for (int cell = 0; cell < 64; ++cell)
         if (g.shapeCells[static_cast<size_t>(cell)] != -1) std::abort();
 }
 
-bool sameOptions(const zembrik::Game& a, const zembrik::Game& b) {
-    return a.curLevel == b.curLevel && a.holdOpt == b.holdOpt && a.quaOpt == b.quaOpt &&
-           a.nextOpt == b.nextOpt && a.ghostOpt == b.ghostOpt && a.muteOpt == b.muteOpt &&
-           a.clbOpt == b.clbOpt && a.keyMl == b.keyMl && a.keyMr == b.keyMr && a.keyMd == b.keyMd &&
-           a.keyRl == b.keyRl && a.keyRr == b.keyRr && a.keyRo == b.keyRo && a.keyFd == b.keyFd &&
-           a.keyHd == b.keyHd && a.keySt == b.keySt && a.shapeCells == b.shapeCells;
+bool sameRecord(const zembrik::Game& a, const zembrik::Game& b) {
+    return a.muteOpt == b.muteOpt && a.keyMl == b.keyMl && a.keyMr == b.keyMr &&
+           a.keyMd == b.keyMd && a.keyRl == b.keyRl && a.keyRr == b.keyRr && a.keyRo == b.keyRo &&
+           a.keyFd == b.keyFd && a.keyHd == b.keyHd && a.keySt == b.keySt &&
+           a.shapeCells == b.shapeCells;
 }
 
 } // namespace
@@ -93,11 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList notes = zembrik::loadfile(*g, *s, fakeStyle, appDir);
     notes += zembrik::readMoreSettings(*s, dataDir);
     checkRanges(*g, *s);
-    // Whatever lines 5 to 9 hold, the record gets a known mode and handling in range.
-    zembrik::takeModeAndHandling(*g, *s);
-    if (!zembrik::modeOf(static_cast<int>(g->mode)) || !zembrik::validHandling(g->handling))
-        std::abort();
-    zembrik::keepModeAndHandling(*s, *g);
     if (notes.size() > 24) std::abort(); // one line per problem, not per byte
     for (const QString& note : notes)
         if (note.isEmpty() || note.size() > 400) std::abort();
@@ -112,9 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto s2 = std::make_unique<zembrik::Settings>();
     zembrik::loadfile(*g2, *s2, fakeStyle, appDir);
     if (!zembrik::readMoreSettings(*s2, dataDir).isEmpty()) std::abort();
-    zembrik::takeModeAndHandling(*g2, *s2);
-    if (g->mode != g2->mode || g->handling != g2->handling) std::abort();
-    if (!sameOptions(*g, *g2) || s->shapeFile != s2->shapeFile || s->styleFile != s2->styleFile ||
+    if (!sameRecord(*g, *g2) || s->options != s2->options || s->styleFile != s2->styleFile ||
         s->keyNames != s2->keyNames || s->pauseOnFocusLoss != s2->pauseOnFocusLoss)
         std::abort();
     return 0;

@@ -13,6 +13,7 @@
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 #include "engine/keys.h"
 #include "pieces/shape_file.h"
@@ -54,6 +55,22 @@ struct WindowLikeHost : Host {
     }
 };
 
+// The options of the game about to start on g, as the record's fields hold them (its start
+// level is curLevel), with that shape set's name.
+GameOptions startOptions(const Game& g, std::string shapes) {
+    GameOptions o;
+    o.startLevel = g.curLevel;
+    o.holdOpt = g.holdOpt;
+    o.quaOpt = g.quaOpt;
+    o.ghostOpt = g.ghostOpt;
+    o.nextOpt = g.nextOpt;
+    o.clbOpt = g.clbOpt;
+    o.mode = g.mode;
+    o.handling = g.handling;
+    o.shapeFile = std::move(shapes);
+    return o;
+}
+
 std::unique_ptr<Game> menuRecord(int16_t level, int16_t qua) {
     auto g = std::make_unique<Game>();
     EXPECT_EQ(loadshapes(*g, std::string(ZEMBRIK_SOURCE_DIR) + "/data/centre.kblox"), "");
@@ -91,7 +108,7 @@ Played play(uint64_t dice, int16_t level, int16_t qua, int escapeAt = -1) {
     for (int game = 0; game < 2; ++game) {
         const uint64_t gameSeed = seeds.nextSeed();
         rng.seed(gameSeed);
-        rec.begin(g, gameSeed, "centre.kblox");
+        rec.begin(g, gameSeed, startOptions(g, "centre.kblox"));
         newGame(g, host, rng);
         bool held[8] = {};
         for (int call = 0; g.inGame != InGame::Menu; ++call) {
@@ -143,7 +160,7 @@ Played playBot(Mode mode, Handling handling, int16_t level) {
     Rules rules{host, rec.random(), rec.seeds()};
     const uint64_t gameSeed = seeds.nextSeed();
     rng.seed(gameSeed);
-    rec.begin(g, gameSeed, "centre.kblox");
+    rec.begin(g, gameSeed, startOptions(g, "centre.kblox"));
     newGame(g, host, rng);
     test::PlacingBot bot;
     while (g.inGame != InGame::Menu) {
@@ -539,10 +556,10 @@ TEST_F(ReplayFolder, TheKeeperKeepsGamesThatScored) {
     CountedSeeds seeds{1};
     ReplayKeeper keeper(rng, seeds, dir + "/replays");
     Game g;
-    keeper.recorder().begin(g, 1, "x.kblox");
+    keeper.recorder().begin(g, 1, startOptions(g, "x.kblox"));
     EXPECT_EQ(keeper.gameEnded(g, GameEnd::Escape, 1796710517), "");
     EXPECT_EQ(keeper.lastKept(), nullptr);
-    keeper.recorder().begin(g, 1, "x.kblox");
+    keeper.recorder().begin(g, 1, startOptions(g, "x.kblox"));
     g.score = 1;
     EXPECT_EQ(keeper.gameEnded(g, GameEnd::Escape, 1796710517), "20261208T061517Z");
     ASSERT_NE(keeper.lastKept(), nullptr);
@@ -697,7 +714,7 @@ TEST(ReplayRecorderLimits, TheRecorderKeepsKeyCodesUpTo255) {
     XorShiftRandom rng;
     CountedSeeds seeds{1};
     ReplayRecorder rec(rng, seeds);
-    rec.begin(g, 1, "x.kblox");
+    rec.begin(g, 1, startOptions(g, "x.kblox"));
     for (const int code : {-1, 0, 255, 256})
         rec.keyDown(code);
     EXPECT_EQ(rec.steps(), 0);
@@ -708,10 +725,10 @@ TEST(ReplayRecorderLimits, TheRecorderKeepsKeyCodesUpTo255) {
     ASSERT_EQ(r->entries.size(), 3u);
     EXPECT_EQ(r->entries[0].code, 0);
     EXPECT_EQ(r->entries[1].code, 255);
-    rec.begin(g, 1, "x.kblox");
+    rec.begin(g, 1, startOptions(g, "x.kblox"));
     rec.beforeCall(5); // a call the recording was cancelled in is not the next game's
     rec.cancel();
-    rec.begin(g, 1, "x.kblox");
+    rec.begin(g, 1, startOptions(g, "x.kblox"));
     EXPECT_TRUE(rec.finish(g, GameEnd::Escape, 0)->entries.empty());
 }
 

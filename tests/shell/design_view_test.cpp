@@ -26,10 +26,10 @@ TEST_F(DesignViewTest, ClicksReachTheWidgetUnderThemAtEveryScale) {
         w->resize(640 * s + 37, 480 * s + 21);
         ASSERT_EQ(w->placement(), (DesignPlacement{s, QPoint(18, 10)}));
         click(w->menu()->levelButton(6 + s));
-        EXPECT_EQ(g().curLevel, 6 + s);
+        EXPECT_EQ(opts().startLevel, 6 + s);
         EXPECT_EQ(w->menu()->levelText(), QString("H%1").arg(6 + s));
         click(w->menu()->square(Selector::Qua, s - 1));
-        EXPECT_EQ(g().quaOpt, s - 1);
+        EXPECT_EQ(opts().quaOpt, s - 1);
         EXPECT_TRUE(w->menu()->isSelected(Selector::Qua, s - 1));
         // The last pixel row of a button's blocks still belongs to it; the black border
         // beside the design belongs to nothing.
@@ -37,9 +37,9 @@ TEST_F(DesignViewTest, ClicksReachTheWidgetUnderThemAtEveryScale) {
         const QPoint corner = b->mapTo(w->designSurface(), QPoint(0, b->height() - 1));
         QTest::mouseClick(w.get(), Qt::LeftButton, {},
                           w->placement().offset + corner * s + QPoint(0, s - 1));
-        EXPECT_EQ(g().curLevel, 2);
+        EXPECT_EQ(opts().startLevel, 2);
         QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(5, 240));
-        EXPECT_EQ(g().curLevel, 2);
+        EXPECT_EQ(opts().startLevel, 2);
         EXPECT_EQ(w->designPointAt(QPointF(5, 240)), std::nullopt);
     }
     // A press on one button released over another clicks neither.
@@ -47,7 +47,7 @@ TEST_F(DesignViewTest, ClicksReachTheWidgetUnderThemAtEveryScale) {
                       windowPoint(centreOf(w->menu()->levelButton(4))));
     QTest::mouseRelease(w.get(), Qt::LeftButton, {},
                         windowPoint(centreOf(w->menu()->levelButton(9))));
-    EXPECT_EQ(g().curLevel, 2);
+    EXPECT_EQ(opts().startLevel, 2);
     // The pointer takes the cursor of the button under it, and the arrow elsewhere.
     QTest::mouseMove(w.get(), windowPoint(centreOf(w->menu()->startButton())));
     EXPECT_EQ(w->cursor().shape(), Qt::UpArrowCursor);
@@ -66,7 +66,7 @@ TEST_F(DesignViewTest, AfterAboutAClickLandsWhereItIsMade) {
     ASSERT_EQ(alerts.shown.size(), 1u);
     click(w->menu()->levelButton(12));
     EXPECT_EQ(alerts.shown.size(), 1u) << "About opened again";
-    EXPECT_EQ(g().curLevel, 12);
+    EXPECT_EQ(opts().startLevel, 12);
 }
 
 // Fill at a fractional factor: every pixel of the window shows the design pixel a click
@@ -93,7 +93,7 @@ TEST_F(DesignViewTest, FillShowsAndClicksTheSameDesignPixel) {
         const QWidget* b = w->menu()->levelButton(level);
         const QRect d(b->mapTo(w->designSurface(), QPoint()), b->size());
         QTest::mouseClick(w.get(), Qt::LeftButton, {}, clientRectOf(d, at).center());
-        EXPECT_EQ(g().curLevel, level);
+        EXPECT_EQ(opts().startLevel, level);
     }
 }
 

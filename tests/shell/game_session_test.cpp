@@ -87,7 +87,7 @@ TEST_F(GameSessionTest, EscTwiceFromAGameWritesTheSettingsAndEnds) {
              }
          });
     EXPECT_EQ(exits, std::vector<int>{0});
-    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g()));
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g(), w->settings()));
     EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 9 \r\n"));
     EXPECT_EQ(readFile(data("option_key.000")), keyFileText(g()));
     EXPECT_EQ(readFile(data("option_style.000")), "centre.kblox\r\nclassic.style\r\n");
@@ -270,7 +270,7 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
     QFile::remove(data("replays/29991231T235959Z.zrp"));
 
     // Esc stops at once and leaves the window open; settings written later are the player's.
-    g().curLevel = 3;
+    opts().startLevel = 3;
     g().keyMl = 65;
     play(
         [&] {
@@ -287,7 +287,7 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
     EXPECT_TRUE(exits.empty());
     expectMenu();
 
-    EXPECT_EQ(g().curLevel, 3);
+    EXPECT_EQ(opts().startLevel, 3);
     EXPECT_EQ(g().keyMl, 65);
     play(
         [&] {
@@ -691,9 +691,15 @@ TEST_F(GameSessionTest, FocusLossPausesUnlessSwitchedOff) {
     EXPECT_TRUE(readFile(data("option_more.000")).startsWith(" 0 \r\n"));
 }
 
-// R: a new game at once from the start level, without the menu and without leaving the loop.
+// R: a new game at once from the options the game started with, without the menu and without
+// leaving the loop; the menu's options changed since (debug mode's 9 moves its start level
+// to 20) do not reach it.
 TEST_F(GameSessionTest, RestartStartsTheSameGameAgainAtOnce) {
     startUp();
+    opts().mode = Mode::Sprint;
+    opts().handling = {1, 3, 0, 7};
+    const GameOptions started = opts();
+    g().debugOpt = 1;
     int loops = 0;
     play(
         [&] {
@@ -701,8 +707,15 @@ TEST_F(GameSessionTest, RestartStartsTheSameGameAgainAtOnce) {
             ++loops;
         },
         [&](int n) {
+            if (n == 2) {
+                press(Qt::Key_9);
+                opts().mode = Mode::Ultra;
+                opts().handling = {};
+                opts().holdOpt = 0;
+            }
             if (n == 4) {
-                g().curLevel = 9; // as if it had risen in play
+                EXPECT_EQ(g().curLevel, 20);
+                EXPECT_EQ(opts().startLevel, 20);
                 g().score = 500;
                 g().lines = 3;
                 g().field(0, 21) = 0;
@@ -710,7 +723,10 @@ TEST_F(GameSessionTest, RestartStartsTheSameGameAgainAtOnce) {
             }
             if (n == 6) {
                 EXPECT_EQ(g().inGame, InGame::Playing);
+                EXPECT_EQ(w->session().gameOptions(), started);
                 EXPECT_EQ(g().curLevel, 5);
+                EXPECT_EQ(std::tuple(g().mode, g().handling, g().holdOpt),
+                          std::tuple(started.mode, started.handling, started.holdOpt));
                 EXPECT_EQ(w->menu()->levelText(), "H5");
                 EXPECT_EQ(g().score, 0.0f);
                 EXPECT_EQ(g().lines, 0);
@@ -769,7 +785,7 @@ TEST_F(GameSessionTest, TopOutAddsItsRecordsLineAndShowsTheSummary) {
     EXPECT_EQ(readFile(data("records.000")).count("\r\n"), 1);
     EXPECT_FALSE(w->session().lastGame()) << "the summary went with the game left";
     EXPECT_EQ(lit(), 0);
-    g().curLevel = 5;
+    opts().startLevel = 5;
     topOutGame([&] { g().score = 100; });
     EXPECT_FALSE(w->session().lastGame()->newBest);
     EXPECT_EQ(w->session().lastGame()->best.score, 1234);
@@ -802,6 +818,94 @@ TEST_F(GameSessionTest, AGameStartsFromTheMenusModeAndTheSavedHandling) {
     // Lines 5 to 9 as the menu left them; line 10 as it was read.
     EXPECT_TRUE(readFile(data("option_more.000"))
                     .contains("\r\n 2 \r\n 1 \r\n 4 \r\n 0 \r\n 2 \r\n 3 \r\n"));
+}
+
+// The menu's choice in every row but the start level: hold off, rows stay, no shadow, one
+// preview, climb 3, Ultra, custom handling.
+void chooseOtherOptions(MainWindow& w) {
+    for (auto [row, k] : {std::pair{Selector::Hold, 0},
+                          {Selector::Qua, 2},
+                          {Selector::Ghost, 0},
+                          {Selector::Next, 0},
+                          {Selector::Climb, 2},
+                          {Selector::GameMode, 2}})
+        QTest::mouseClick(w.menu()->square(row, k), Qt::LeftButton);
+    w.settings().options.handling = {1, 3, 0, 7};
+}
+
+// A game starts from the menu's options copied whole, every field: the rules' record takes
+// them, and its replay and records line keep them as they were when it began.
+TEST_F(GameSessionTest, AGameStartsFromEveryFieldOfTheMenusOptions) {
+    writeFile(data("option_style.000"), "top.kblox\r\nclassic.style\r\n");
+    startUp();
+    QTest::mouseClick(w->menu()->levelButton(12), Qt::LeftButton);
+    chooseOtherOptions(*w);
+    const GameOptions chosen = opts();
+    ASSERT_EQ(chosen.shapeFile, "top.kblox");
+    topOutGame([&] {
+        EXPECT_EQ(w->session().gameOptions(), chosen);
+        EXPECT_EQ(std::tuple(g().startLevel, g().holdOpt, g().quaOpt, g().ghostOpt, g().nextOpt,
+                             g().clbOpt, g().climbLimit, g().mode, g().handling),
+                  std::tuple(int16_t{12}, int16_t{0}, int16_t{2}, int16_t{0}, int16_t{0},
+                             int16_t{2}, int16_t{3}, Mode::Ultra, Handling{1, 3, 0, 7}));
+        g().score = 1; // a game that scored keeps its replay
+    });
+    ASSERT_TRUE(w->session().lastGame());
+    EXPECT_EQ(w->session().lastGame()->record.options, chosen);
+    ASSERT_NE(w->session().replays().lastKept(), nullptr);
+    EXPECT_EQ(w->session().replays().lastKept()->start.options, chosen);
+    // The level reached becomes the menu's start level, as it always has; the rest stays.
+    EXPECT_EQ(opts().startLevel, 8);
+    EXPECT_EQ(w->menu()->levelText(), "H8");
+}
+
+// Watching a replay plays it from its own options and leaves the menu's as they were: the
+// rows, the level bar, and the options the next game starts from.
+TEST_F(GameSessionTest, WatchingAReplayLeavesTheMenusOptionsAsTheyWere) {
+    startUp();
+    // Classic, classic handling, hold, level 5: hard drops until the stack tops out, which its
+    // rerun does too (and the rules then light the level bar of the watched game's host).
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n % 20 == 1) post(QEvent::KeyPress, Qt::Key_Space);
+             if (n % 20 == 3) post(QEvent::KeyRelease, Qt::Key_Space);
+             if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
+         });
+    ASSERT_TRUE(w->session().lastGame());
+    QTest::mouseClick(w->menu()->levelButton(14), Qt::LeftButton);
+    chooseOtherOptions(*w);
+    const GameOptions chosen = opts();
+    bool ownOptions = false;
+    play(
+        [&] {
+            post(QEvent::KeyPress, Qt::Key_W);
+            QCoreApplication::processEvents();
+        },
+        [&](int n) {
+            if (n == 2)
+                ownOptions = w->session().watching() && g().mode == Mode::Classic &&
+                             g().handling == Handling{} && g().holdOpt == 1 && g().startLevel == 5;
+        });
+    EXPECT_TRUE(ownOptions) << "the replay plays from the options it was played with";
+    expectMenu();
+    EXPECT_EQ(opts(), chosen);
+    EXPECT_EQ(w->menu()->levelText(), "M4");
+    for (auto [row, k] : {std::pair{Selector::Hold, 0},
+                          {Selector::Qua, 2},
+                          {Selector::Ghost, 0},
+                          {Selector::Next, 0},
+                          {Selector::Climb, 2},
+                          {Selector::GameMode, 2}})
+        EXPECT_TRUE(w->menu()->isSelected(row, k)) << static_cast<int>(row);
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 2) {
+                 EXPECT_EQ(std::tuple(g().mode, g().handling, g().curLevel),
+                           std::tuple(Mode::Ultra, Handling{1, 3, 0, 7}, int16_t{14}));
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
+    EXPECT_EQ(w->session().gameOptions(), chosen);
 }
 
 TEST_F(GameSessionTest, ARecordsFileThatCannotBeWrittenDoesNotStopTheGame) {

@@ -26,12 +26,12 @@ TEST_F(MainWindowTest, StartUpLightsTheMenuFromTheSavedSettings) {
     EXPECT_EQ(w->title()->geometry(), QRect(216, 0, 192, 84));
     EXPECT_TRUE(w->debugLabel()->isHidden());
     EXPECT_EQ(w->debugLabel()->geometry(), QRect(408, 8, 193, 9));
-    EXPECT_EQ(g().curLevel, 5);
+    EXPECT_EQ(opts().startLevel, 5);
     EXPECT_EQ(w->menu()->levelText(), "H5");
     EXPECT_EQ(w->menu()->levelColour(5), 0x00C000u);
     EXPECT_EQ(w->menu()->levelColour(6), 0x004000u);
     EXPECT_TRUE(w->menu()->isSelected(Selector::Climb, 1));
-    EXPECT_EQ(g().climbLimit, 1);
+    EXPECT_EQ(opts().clbOpt, 1);
     EXPECT_TRUE(w->menu()->isSelected(Selector::Hold, 1));
     EXPECT_TRUE(w->menu()->isSelected(Selector::Qua, 0));
     EXPECT_GT(g().stepLen, 0);
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, EscOnTheMenuCloses) {
     startUp();
     QTest::keyClick(w->menu(), Qt::Key_Escape);
     EXPECT_EQ(exits, std::vector<int>{0});
-    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g()));
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g(), w->settings()));
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeWrittenEndWithStatusOne) {
@@ -126,7 +126,8 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenEndWithStatusOne) {
     ASSERT_TRUE(QDir().mkdir(data("option_key.000")));
     w->close();
     EXPECT_EQ(exits, std::vector<int>{1});
-    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g())) << "the others are written";
+    EXPECT_EQ(readFile(data("option_game.000")), gameFileText(g(), w->settings()))
+        << "the others are written";
 }
 
 } // namespace

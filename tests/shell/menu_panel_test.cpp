@@ -5,15 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "app/menu_panel.h"
+#include "core/record.h"
 
 namespace zembrik {
 namespace {
 
 class MenuPanelTest : public ::testing::Test {
   protected:
-    Game g;
+    GameOptions o;
     QWidget window;
-    MenuPanel* panel = new MenuPanel(g, &window);
+    MenuPanel* panel = new MenuPanel(o, &window);
 
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     static uint32_t unlit(int i) {
@@ -25,7 +26,7 @@ class MenuPanelTest : public ::testing::Test {
 
 TEST_F(MenuPanelTest, LevelClickLightsEveryLevelUpToIt) {
     click(panel->levelButton(7));
-    EXPECT_EQ(g.curLevel, 7);
+    EXPECT_EQ(o.startLevel, 7);
     EXPECT_EQ(panel->levelText(), "H7");
     for (int i = 0; i < 20; ++i) {
         const uint32_t want = i <= 7 ? unlit(i) * 3 : unlit(i);
@@ -33,7 +34,7 @@ TEST_F(MenuPanelTest, LevelClickLightsEveryLevelUpToIt) {
         EXPECT_EQ(shown(panel->levelButton(i)), QColor::fromRgb(want)) << "button " << i;
     }
     click(panel->levelButton(3));
-    EXPECT_EQ(g.curLevel, 3);
+    EXPECT_EQ(o.startLevel, 3);
     for (int i = 4; i <= 7; ++i)
         EXPECT_EQ(panel->levelColour(i), unlit(i));
     EXPECT_EQ(panel->levelColour(3), 0x00C0C0u);
@@ -49,7 +50,7 @@ TEST_F(MenuPanelTest, LitColoursAreTheTripledGroupColours) {
 
 TEST_F(MenuPanelTest, LevelTwentyLightsAllButtonsAndShowsItsText) {
     panel->shplvl_Click(20);
-    EXPECT_EQ(g.curLevel, 20);
+    EXPECT_EQ(o.startLevel, 20);
     EXPECT_EQ(panel->levelText(), "?!");
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(panel->levelColour(i), unlit(i) * 3);
@@ -69,52 +70,55 @@ TEST_F(MenuPanelTest, LevelBarPlacesTwoRowsOfTen) {
 
 TEST_F(MenuPanelTest, TwoWaySelectorsSwapTheirSquares) {
     click(panel->square(Selector::Hold, 1));
-    EXPECT_EQ(g.holdOpt, 1);
+    EXPECT_EQ(o.holdOpt, 1);
     EXPECT_TRUE(panel->isSelected(Selector::Hold, 1));
     EXPECT_FALSE(panel->isSelected(Selector::Hold, 0));
     EXPECT_EQ(shown(panel->square(Selector::Hold, 1)), QColor(255, 255, 255));
     click(panel->square(Selector::Hold, 0));
-    EXPECT_EQ(g.holdOpt, 0);
+    EXPECT_EQ(o.holdOpt, 0);
     EXPECT_EQ(shown(panel->square(Selector::Hold, 1)), QColor(64, 64, 64));
 
     click(panel->square(Selector::Ghost, 1));
     click(panel->square(Selector::Next, 0));
-    EXPECT_EQ(g.ghostOpt, 1);
-    EXPECT_EQ(g.nextOpt, 0);
+    EXPECT_EQ(o.ghostOpt, 1);
+    EXPECT_EQ(o.nextOpt, 0);
     EXPECT_TRUE(panel->isSelected(Selector::Next, 0));
     EXPECT_FALSE(panel->isSelected(Selector::Next, 1));
 }
 
 TEST_F(MenuPanelTest, ClimbSelectorGivesLimitsZeroOneAndThree) {
+    Game g;
     click(panel->square(Selector::Climb, 2));
-    EXPECT_EQ(g.clbOpt, 2);
+    EXPECT_EQ(o.clbOpt, 2);
+    applyOptions(g, o);
     EXPECT_EQ(g.climbLimit, 3);
     click(panel->square(Selector::Climb, 1));
+    applyOptions(g, o);
     EXPECT_EQ(g.climbLimit, 1);
     EXPECT_FALSE(panel->isSelected(Selector::Climb, 2));
     click(panel->square(Selector::Climb, 0));
+    applyOptions(g, o);
     EXPECT_EQ(g.climbLimit, 0);
-    EXPECT_EQ(g.clbOpt, 0);
+    EXPECT_EQ(o.clbOpt, 0);
 }
 
 TEST_F(MenuPanelTest, ReclickingTheSelectedSquareKeepsItWhite) {
     click(panel->square(Selector::Qua, 2));
     click(panel->square(Selector::Qua, 2));
-    EXPECT_EQ(g.quaOpt, 2);
+    EXPECT_EQ(o.quaOpt, 2);
     EXPECT_TRUE(panel->isSelected(Selector::Qua, 2));
     EXPECT_FALSE(panel->isSelected(Selector::Qua, 0));
     EXPECT_FALSE(panel->isSelected(Selector::Qua, 1));
 }
 
 TEST_F(MenuPanelTest, StartUpShowsExactlyOneSquarePerSelector) {
-    g.holdOpt = 1;
-    g.quaOpt = 2;
-    g.nextOpt = 1;
-    g.ghostOpt = 0;
-    g.clbOpt = 1;
-    g.mode = Mode::Sprint;
+    o.holdOpt = 1;
+    o.quaOpt = 2;
+    o.nextOpt = 1;
+    o.ghostOpt = 0;
+    o.clbOpt = 1;
+    o.mode = Mode::Sprint;
     panel->rerunOptionHandlers();
-    EXPECT_EQ(g.climbLimit, 1);
     const std::pair<Selector, int> want[] = {{Selector::Hold, 1},  {Selector::Qua, 2},
                                              {Selector::Ghost, 0}, {Selector::Next, 1},
                                              {Selector::Climb, 1}, {Selector::GameMode, 1}};

@@ -218,16 +218,16 @@ TEST_F(PadTest, PadLayoutIsReadFromItsFileAndBadLinesKeepTheirDefaults) {
 TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     startUp();
     MenuHighlight& h = *w->highlight();
-    const int level = g().curLevel, hold = g().holdOpt;
+    const int level = opts().startLevel, hold = opts().holdOpt;
     QTest::keyClick(w->menu(), Qt::Key_Down); // shows it on the level row
     EXPECT_FALSE(h.isHidden());
     EXPECT_EQ(h.row(), MenuHighlight::Row::Level);
     QTest::keyClick(w->menu(), Qt::Key_Right);
-    EXPECT_EQ(g().curLevel, level + 1);
+    EXPECT_EQ(opts().startLevel, level + 1);
     QTest::keyClick(w->menu(), Qt::Key_Tab);
     EXPECT_EQ(h.row(), MenuHighlight::Row::Hold);
     QTest::keyClick(w->menu(), Qt::Key_Return); // an option row takes its next value
-    EXPECT_EQ(g().holdOpt, 1 - hold);
+    EXPECT_EQ(opts().holdOpt, 1 - hold);
     EXPECT_EQ(g().inGame, InGame::Menu);
     QTest::keyClick(w->menu(), Qt::Key_Backtab, Qt::ShiftModifier);
     QTest::keyClick(w->menu(), Qt::Key_Up); // round the top to Settings

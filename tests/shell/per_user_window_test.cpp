@@ -70,12 +70,12 @@ class PerUserWindowTest : public ::testing::Test {
                           [this](int status) { exits.push_back(status); }});
         testing::internal::CaptureStderr();
         ASSERT_TRUE(w->startUp());
-        startLevel = w->game().curLevel;
+        startLevel = w->settings().options.startLevel;
         w->menu()->shplvl_Click(3);
         w->close();
         errors = testing::internal::GetCapturedStderr();
         EXPECT_EQ(exits, std::vector<int>{0});
-        EXPECT_EQ(w->game().curLevel, 3);
+        EXPECT_EQ(w->settings().options.startLevel, 3);
     }
     // The warning was given once, in one message box and one line on standard error.
     void expectWarnedOnce() const {

@@ -111,6 +111,8 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(w->startUp());
     }
     Game& g() { return w->game(); }
+    // The menu's options: what the next game starts with.
+    GameOptions& opts() { return w->settings().options; }
 
     void post(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {
         QCoreApplication::postEvent(

@@ -242,7 +242,7 @@ TEST(SimFigures, AScriptedGameCountsItsStepsPiecesAndClears) {
     EXPECT_EQ(g.lines, 2);
     EXPECT_EQ(g.clears, (std::array<int32_t, 4>{0, 1, 0, 0}));
 
-    const GameRecord r = recordOf(g, "centre.kblox", 0);
+    const GameRecord r = recordOf(g, gameOptionsOf(o, "centre.kblox"), 0);
     EXPECT_EQ(r.milliseconds, steps * 1000 / 60);
     EXPECT_EQ(r.options.startLevel, 0);
     EXPECT_EQ(r.levelReached, g.curLevel);

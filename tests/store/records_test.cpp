@@ -24,19 +24,20 @@ constexpr std::time_t kEnded = 1709622489;
 
 GameRecord sample() {
     Game g;
-    g.startLevel = 3;
     g.curLevel = 7;
     g.score = 12345.9f;
     g.lines = 23;
     g.piecesPlaced = 61;
     g.stepsPlayed = 6001; // 100.0166 s
     g.clears = {5, 3, 4, 0};
-    g.holdOpt = 1;
-    g.quaOpt = 2;
-    g.ghostOpt = 0;
-    g.nextOpt = 1;
-    g.clbOpt = 2;
-    return recordOf(g, "my shapes.kblox", kEnded);
+    GameOptions o;
+    o.startLevel = 3;
+    o.holdOpt = 1;
+    o.quaOpt = 2;
+    o.nextOpt = 1;
+    o.clbOpt = 2;
+    o.shapeFile = "my shapes.kblox";
+    return recordOf(g, o, kEnded);
 }
 
 class RecordsFileTest : public test::TempDirTest {

@@ -90,10 +90,7 @@ std::string defaultStyleName(const std::filesystem::path& appDir) {
     return name.empty() ? std::string("classic.style") : name;
 }
 
-std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes) {
-    const std::string err = loadshapes(g, shapes.string());
-    if (!err.empty()) return err;
-    emptyShapeZero(g);
+GameOptions gameOptionsOf(const SimOptions& o, const std::filesystem::path& shapes) {
     GameOptions game;
     game.startLevel = o.level;
     game.holdOpt = o.hold;
@@ -104,7 +101,14 @@ std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::pat
     game.mode = o.mode;
     game.handling = o.handling;
     game.shapeFile = shapes.filename().string();
-    applyOptions(g, game);
+    return game;
+}
+
+std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes) {
+    const std::string err = loadshapes(g, shapes.string());
+    if (!err.empty()) return err;
+    emptyShapeZero(g);
+    applyOptions(g, gameOptionsOf(o, shapes));
     g.debugOpt = o.debug ? 1 : 0;
     assignDefaultKeys(g);
     return {};

@@ -23,6 +23,9 @@ std::filesystem::path defaultShapes(const std::filesystem::path& appDir);
 // appDir, or classic.style.
 std::string defaultStyleName(const std::filesystem::path& appDir);
 
+// The options a game of the simulator starts with: the command line's, with that shape set.
+GameOptions gameOptionsOf(const SimOptions& o, const std::filesystem::path& shapes);
+
 // Prepares a record as the program leaves it on its menu: shapes loaded (shape 0 empty), the
 // options and the simulator's key assignments set. Returns an error text, empty on success.
 std::string prepareGame(Game& g, const SimOptions& o, const std::filesystem::path& shapes);
