@@ -48,6 +48,40 @@ const std::array<Number, 3> kNumbers{{
                        "drops it to the floor at once.")},
 }};
 
+// A box of steps whose text says "1 step", "2 steps" in the player's language (tr's %n picks
+// the plural form); a number typed in is read from the digits, whatever words stand around it.
+class StepsBox : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+
+  protected:
+    QString textFromValue(int v) const override {
+        return HandlingPanel::tr("%n step(s)", nullptr, v);
+    }
+    int valueFromText(const QString& text) const override { return digitsIn(text).toInt(); }
+    QValidator::State validate(QString& text, int&) const override {
+        const QString digits = digitsIn(text);
+        if (digits.isEmpty()) return QValidator::Intermediate;
+        bool ok = false;
+        const int v = digits.toInt(&ok);
+        return ok && v >= minimum() && v <= maximum() ? QValidator::Acceptable
+                                                      : QValidator::Invalid;
+    }
+
+  private:
+    // The first run of digits in text.
+    static QString digitsIn(const QString& text) {
+        QString out;
+        for (const QChar c : text) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                out += c;
+            else if (!out.isEmpty())
+                break;
+        }
+        return out;
+    }
+};
+
 // The chosen kind reads as chosen at a glance, like the dialog's other pairs: bold and golden,
 // the other plain and dimmer.
 void markChosen(QAbstractButton* b, bool chosen) {
@@ -116,9 +150,8 @@ HandlingPanel::HandlingPanel(Handling& h, int width, QWidget* parent) : QWidget(
         name->setFont(panelFont(false));
         name->setToolTip(tr(n.tip));
         name->setGeometry(8, y, nameW + 4, rowH);
-        auto* box = new QSpinBox(this);
+        auto* box = new StepsBox(this);
         box->setRange(0, n.most);
-        box->setSuffix(tr(" steps"));
         box->setValue(h_.*n.var);
         box->setToolTip(tr(n.tip));
         box->setAccessibleName(tr(n.name));

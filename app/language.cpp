@@ -54,11 +54,16 @@ QString chosenLanguage(int setting, const EnvReader& env) {
 
 bool Translations::install(const QString& code, const QString& folder) {
     remove();
-    if (code == QLatin1String("en")) return true;
     auto game = std::make_unique<QTranslator>();
-    if (!game->load(QStringLiteral("zembrik_") + code, folder)) return false;
-    game_ = std::move(game);
-    QCoreApplication::installTranslator(game_.get());
+    const bool loaded = game->load(QStringLiteral("zembrik_") + code, folder);
+    if (loaded) {
+        game_ = std::move(game);
+        QCoreApplication::installTranslator(game_.get());
+    }
+    // English is the code's own, but for its plural forms ("1 step", "2 steps"): without
+    // them the texts read "1 step(s)", and the game still runs.
+    if (code == QLatin1String("en")) return true;
+    if (!loaded) return false;
     // Qt's own texts (the OK of a message box, a line edit's menu); missing ones stay English.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + code,

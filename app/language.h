@@ -47,11 +47,13 @@ QString chosenLanguage(int setting, const EnvReader& env);
 QString processEnv(const char* name);
 
 // The game's own texts and Qt's texts in one language, installed in the application while
-// this lives. English installs nothing: the program's texts are English.
+// this lives. English installs only its plural forms (zembrik_en.qm): the program's texts
+// are English.
 class Translations {
   public:
     // Loads zembrik_<code>.qm from folder and Qt's qtbase_<code>.qm from Qt's translations;
     // false when the game's file is missing or unreadable (the game then speaks English).
+    // English is never false: without its file only the plural forms are missing.
     bool install(const QString& code, const QString& folder);
     ~Translations();
 

@@ -256,9 +256,12 @@ Esc: beenden</translation>
         <source>Custom</source>
         <translation>Eigene</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> Schritte</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n Schritt</numerusform>
+            <numerusform>%n Schritte</numerusform>
+        </translation>
     </message>
 </context>
 <context>

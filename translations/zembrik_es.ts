@@ -256,9 +256,12 @@ Esc: parar</translation>
         <source>Custom</source>
         <translation>Propio</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> pasos</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n paso</numerusform>
+            <numerusform>%n pasos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -256,9 +256,12 @@ F : vitesse   P : pause
         <source>Custom</source>
         <translation>Personnalisé</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> pas</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n pas</numerusform>
+            <numerusform>%n pas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -256,9 +256,11 @@ Esc: 終了</translation>
         <source>Custom</source>
         <translation>カスタム</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> ステップ</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n ステップ</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -256,9 +256,12 @@ Esc: parar</translation>
         <source>Custom</source>
         <translation>Próprio</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> passos</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n passo</numerusform>
+            <numerusform>%n passos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

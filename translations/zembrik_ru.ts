@@ -256,9 +256,13 @@ Esc: стоп</translation>
         <source>Custom</source>
         <translation>Своё</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> шаг.</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n шаг</numerusform>
+            <numerusform>%n шага</numerusform>
+            <numerusform>%n шагов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -256,9 +256,11 @@ Esc：停止</translation>
         <source>Custom</source>
         <translation>自定义</translation>
     </message>
-    <message>
-        <source> steps</source>
-        <translation> 步</translation>
+    <message numerus="yes">
+        <source>%n step(s)</source>
+        <translation>
+            <numerusform>%n 步</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "app/handling_panel.h"
+#include "app/language.h"
 #include "app/settings_dialog.h"
 #include "app_fixture.h"
 #include "pieces/shape_file.h"
@@ -238,6 +239,40 @@ TEST_F(SettingsDialogTest, HandlingIsClassicOrCustomWithItsNumbersInStepsAndMill
     EXPECT_EQ(h->millisecondsLabel(0)->text(), "50 ms");
     EXPECT_EQ(h->millisecondsLabel(1)->text(), "17 ms");
     EXPECT_EQ(h->millisecondsLabel(2)->text(), "at once");
+}
+
+// Each box says its steps in the plural forms of the player's language, English included, and
+// a number typed in it is taken whatever words stand around it.
+TEST_F(SettingsDialogTest, HandlingBoxesSayTheirStepsInTheLanguagesPluralForms) {
+    struct Case {
+        const char* lang;
+        int16_t steps;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"en", 1, "1 step"},     {"en", 2, "2 steps"},   {"en", 0, "0 steps"},
+        {"ru", 1, "1 шаг"},      {"ru", 3, "3 шага"},    {"ru", 11, "11 шагов"},
+        {"ru", 5, "5 шагов"},    {"de", 1, "1 Schritt"}, {"de", 20, "20 Schritte"},
+        {"ja", 1, "1 ステップ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Translations t;
+        ASSERT_TRUE(t.install(QLatin1String(c.lang), QStringLiteral(ZEMBRIK_TRANSLATIONS_DIR)));
+        s.options.handling = {1, c.steps, 2, 1};
+        open();
+        EXPECT_EQ(dialog->handlingPanel()->delayBox()->text(), QString::fromUtf8(c.text));
+        dialog.reset();
+    }
+    Translations english;
+    ASSERT_TRUE(english.install(QStringLiteral("en"), QStringLiteral(ZEMBRIK_TRANSLATIONS_DIR)));
+    open();
+    QSpinBox* box = dialog->handlingPanel()->intervalBox();
+    box->selectAll();
+    QTest::keyClicks(box, "7");
+    EXPECT_EQ(s.options.handling.interval, 7);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), "7 steps");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 #include "app/language.h"
 
@@ -50,23 +51,34 @@ TEST(Language, FollowsTheSettingElseTheDesktopAsGettextDoes) {
     }
 }
 
-// The messages of a .ts file: context and English text -> the translation ("" when unfinished).
-std::map<std::pair<QString, QString>, QString> readTs(const QString& path) {
-    std::map<std::pair<QString, QString>, QString> out;
+// The messages of a .ts file: context and English text -> the translation ("" when unfinished;
+// a text with a count has its plural forms, each "" when empty, joined by '|').
+using TsKey = std::pair<QString, QString>;
+std::map<TsKey, QString> readTs(const QString& path, std::set<TsKey>* counted = nullptr) {
+    std::map<TsKey, QString> out;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return out;
     QXmlStreamReader xml(&f);
     QString context, source;
+    bool numerus = false;
     while (!xml.atEnd()) {
         if (!xml.readNextStartElement()) continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
+            if (numerus && counted) counted->insert({context, source});
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().hasAttribute(QLatin1String("type"));
-            const QString text = xml.readElementText();
-            out[{context, source}] = unfinished ? QString() : text;
+            QStringList forms;
+            if (!numerus) forms << xml.readElementText();
+            while (numerus && xml.readNextStartElement())
+                forms << xml.readElementText().trimmed();
+            const bool emptyForm = forms.size() > 1 && forms.contains(QString());
+            out[{context, source}] =
+                unfinished || emptyForm ? QString() : forms.join(QLatin1Char('|'));
         }
     }
     return out;
@@ -90,8 +102,19 @@ TEST(Translations, EveryLanguageTranslatesEveryTextOfTheCode) {
                   {"-silent", "-I", ".", "-locations", "none", "app", "render", "-ts", fresh});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
-    const auto code = readTs(fresh);
+    std::set<TsKey> counted;
+    const auto code = readTs(fresh, &counted);
     ASSERT_GT(code.size(), 150u);
+    ASSERT_FALSE(counted.empty());
+
+    // English takes only the plural forms of the texts with a count, both of them.
+    const auto english = readTs(QStringLiteral(ZEMBRIK_SOURCE_DIR "/translations/zembrik_en.ts"));
+    for (const TsKey& key : counted) {
+        const auto it = english.find(key);
+        ASSERT_TRUE(it != english.end()) << "en: \"" << key.second.toStdString() << "\" is missing";
+        EXPECT_EQ(it->second.count(QLatin1Char('|')), 1) << key.second.toStdString();
+        EXPECT_FALSE(it->second.contains(QLatin1Char('('))) << it->second.toStdString();
+    }
 
     for (size_t i = 2; i < kLanguages.size(); ++i) {
         const QString lang = QLatin1String(kLanguages[i].code);
