@@ -32,7 +32,7 @@ GameSession::GameSession(SessionScreen& screen, SessionParts parts)
                                                                  replays_.recorder().seeds()} {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &GameSession::runPass);
+    connect(&timer_, &QTimer::timeout, this, &GameSession::wake);
     if (parts_.monotonicCounter)
         wakeFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (wakeFd_ >= 0) {
@@ -40,7 +40,7 @@ GameSession::GameSession(SessionScreen& screen, SessionParts parts)
         connect(wakeNote_.get(), &QSocketNotifier::activated, this, [this] {
             uint64_t expirations = 0;
             if (::read(wakeFd_, &expirations, sizeof expirations) <= 0) return; // disarmed since
-            runPass();
+            wake();
         });
     }
 }
@@ -82,10 +82,19 @@ void GameSession::schedule() {
     timer_.start(static_cast<int>(std::clamp<int64_t>(wait, 0, 60'000)));
 }
 
+void GameSession::wake() {
+    // The event loop serves the wake before the window system's input that came with it (a
+    // key read from the X connection while the process slept is delivered later in the same
+    // turn), so the pass runs as a posted call, after that input: the step falling due sees
+    // every key pressed before it, as when a pass let the messages run before its steps.
+    QMetaObject::invokeMethod(this, &GameSession::runPass, Qt::QueuedConnection);
+}
+
 void GameSession::runPass() {
     // Held for the pass: a game ended inside it may be followed by another before it returns.
     const std::shared_ptr<FrameLoop> loop = loop_;
-    if (!loop) return;
+    // The input served before this pass may have paused or ended the game.
+    if (!loop || paused_) return;
     if (beforePass_) {
         beforePass_();
         // A pad's Back or Start may have ended or paused the game.

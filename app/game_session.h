@@ -162,7 +162,9 @@ class GameSession : public QObject, private Host {
     void pauseKeyDown(int code);
     // Arms the timer for the next pass at its due time; stops it while paused or ended.
     void schedule();
-    // One pass of the frame loop, called by the timer.
+    // The timer or the timerfd fired: the pass runs after the input already waiting.
+    void wake();
+    // One pass of the frame loop, after a wake; nothing while paused or without a game.
     void runPass();
     // The loop is over: the watched record is put back, the schedule dropped, finished sent.
     void endLoop();

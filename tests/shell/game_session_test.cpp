@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSocketNotifier>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 #include "app/real_clock.h"
 #include "window_fixture.h"
@@ -571,6 +575,40 @@ TEST_F(GameSessionTest, TheRealClocksPassesWakeAtTheirStepsDeadlines) {
     QTest::qWait(50);
     EXPECT_EQ(g().stepsPlayed, atEnd);
     expectMenu();
+}
+
+// Input waiting when a step falls due is served before that step, even where the event loop
+// serves the wake first in the same turn: a pipe's notifier, made after the session's, stands
+// for the X connection's input, and the process sleeps past the deadline with both ready.
+TEST_F(GameSessionTest, InputWaitingAtTheDeadlineIsServedBeforeThePass) {
+    RealClock real;
+    w = std::make_unique<MainWindow>(
+        dir.path(), ShellServices{alerts, real, seeds, std::make_unique<Sound>(),
+                                  [this](int status) { exits.push_back(status); }, true});
+    ASSERT_TRUE(w->startUp());
+    w->startGame();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed >= 2; }, 10'000));
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
+    QSocketNotifier input(fds[0], QSocketNotifier::Read);
+    int32_t servedAt = -1;
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char c;
+        while (::read(fds[0], &c, 1) == 1) {
+        }
+        servedAt = g().stepsPlayed;
+    });
+    for (int round = 0; round < 3; ++round) {
+        servedAt = -1;
+        const int32_t before = g().stepsPlayed;
+        ASSERT_EQ(::write(fds[1], "k", 1), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40)); // two steps fall due
+        EXPECT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed > before; }, 10'000));
+        EXPECT_EQ(servedAt, before) << "round " << round;
+    }
+    ::close(fds[0]);
+    ::close(fds[1]);
+    w->gotomenu();
 }
 
 // A key the player assigned to a game action keeps it; the other pause key still pauses.

@@ -13,7 +13,8 @@
 // differ from those before the press, and takes that time. A piece that does not change when
 // turned (a square one) or has lain for 13 s is dropped with Down and the next one is waited
 // for. Prints one line: "presses=.. median_ms=.. p95_ms=.. min_ms=.. max_ms=.. unturned=..",
-// then ends the game process.
+// then ends the game process. With ZEMBRIK_KEYLAT_ALL set it prints a second line, "ms=" and
+// every press's time, to pool several runs.
 //
 // The figure includes one round trip of the read that sees the change (a fraction of a
 // millisecond under Xvfb); the pixels are those the server holds, after the game's frame
@@ -271,6 +272,12 @@ int main(int argc, char** argv) {
         ms.size() % 2 ? ms[ms.size() / 2] : (ms[ms.size() / 2 - 1] + ms[ms.size() / 2]) / 2;
     std::printf("presses=%zu median_ms=%.1f p95_ms=%.1f min_ms=%.1f max_ms=%.1f unturned=%d\n",
                 ms.size(), median, at(0.95), ms.front(), ms.back(), unturned);
+    if (std::getenv("ZEMBRIK_KEYLAT_ALL")) {
+        std::printf("ms=");
+        for (size_t i = 0; i < ms.size(); ++i)
+            std::printf(i ? ",%.2f" : "%.2f", ms[i]);
+        std::printf("\n");
+    }
     std::fflush(stdout);
     xcb_disconnect(c);
     end(0);
