@@ -13,15 +13,13 @@
 #include <algorithm>
 
 #include "app/art.h"
+#include "app/pad_column.h"
 #include "app/vk_table.h"
 #include "engine/keys.h"
 
 namespace zembrik {
 
 namespace {
-
-const QColor kFocusFrame(0, 84, 200);
-constexpr int kNamePixels = 9, kLeastNamePixels = 7;
 
 // The dialog at scale 1, in pixels: the key diagram, and the strip under it with the line
 // naming shared keys and the two buttons.
@@ -55,12 +53,12 @@ QString translated(const char* text) {
     return QCoreApplication::translate("zembrik::ControlsDialog", text);
 }
 
-// The largest scale up to `wanted` at which the dialog fits the screen of `near`.
-int fittingScale(int wanted, const QWidget* near) {
+// The largest scale up to `wanted` at which a dialog `width` wide fits the screen of `near`.
+int fittingScale(int wanted, int width, const QWidget* near) {
     const QScreen* screen = near ? near->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() : QSize(kDialogW, kDialogH);
+    const QSize room = screen ? screen->availableGeometry().size() : QSize(width, kDialogH);
     int s = std::max(1, wanted);
-    while (s > 1 && (kDialogW * s > room.width() || kDialogH * s > room.height()))
+    while (s > 1 && (width * s > room.width() || kDialogH * s > room.height()))
         --s;
     return s;
 }
@@ -85,78 +83,15 @@ class PixelArt : public QWidget {
 } // namespace
 
 KeyBox::KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent, int scale)
-    : QLineEdit(parent), g_(g), key_(key), s_(s), scale_(scale) {
-    setReadOnly(true);
-    setAlignment(Qt::AlignCenter);
-    setFrame(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-    setTextMargins(0, 0, 0, 0);
-    showFocus(false);
+    : ChoiceBox(parent, scale), g_(g), key_(key), s_(s) {
     refresh();
 }
 
 void KeyBox::refresh() {
     const int code = g_.*key_;
-    const QString name = code >= 0 && code <= 255
-                             ? QString::fromStdString(s_.keyNames[static_cast<size_t>(code)])
-                             : QString();
-    // The usual size, smaller for the few long names, so a name is never cut.
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
-    for (int px = kNamePixels * scale_; px >= kLeastNamePixels * scale_; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(name) <= textWidth()) break;
-    }
-    setFont(f);
-    setText(name);
-    setCursorPosition(0);
-}
-
-int KeyBox::textWidth() const {
-    // A line edit keeps two pixels free on each side of its text; the focus frame covers as
-    // many times the scale.
-    return width() - 4 * scale_;
-}
-
-void KeyBox::setClashing(bool on) {
-    clashing_ = on;
-    showFocus(hasFocus());
-}
-
-void KeyBox::showFocus(bool on) {
-    QPalette pal = palette();
-    const QColor base = clashing_ ? QColor(255, 150, 150)
-                        : on      ? QColor(255, 240, 150)
-                                  : QColor(224, 224, 224);
-    pal.setColor(QPalette::Base, base);
-    pal.setColor(QPalette::Text, Qt::black);
-    setPalette(pal);
-}
-
-void KeyBox::focusInEvent(QFocusEvent* e) {
-    QLineEdit::focusInEvent(e);
-    deselect(); // the name is shown, never offered for editing
-    showFocus(true);
-}
-
-void KeyBox::focusOutEvent(QFocusEvent* e) {
-    QLineEdit::focusOutEvent(e);
-    showFocus(false);
-}
-
-void KeyBox::paintEvent(QPaintEvent* e) {
-    QLineEdit::paintEvent(e);
-    if (!hasFocus()) return;
-    // The box taking the next key press is framed, in the two pixels beside its text.
-    QPainter p(this);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kFocusFrame);
-    const QRect r = rect();
-    const int t = 2 * scale_;
-    p.drawRect(r.left(), r.top(), r.width(), t);
-    p.drawRect(r.left(), r.bottom() + 1 - t, r.width(), t);
-    p.drawRect(r.left(), r.top(), t, r.height());
-    p.drawRect(r.right() + 1 - t, r.top(), t, r.height());
+    showName(code >= 0 && code <= 255
+                 ? QString::fromStdString(s_.keyNames[static_cast<size_t>(code)])
+                 : QString());
 }
 
 void KeyBox::assign(int code) {
@@ -214,8 +149,10 @@ QStringList keyClashes(const Game& g, const Settings& s) {
     return out;
 }
 
-ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale)
-    : QDialog(parent), g_(g), s_(s), scale_(fittingScale(scale, parent)) {
+ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale,
+                               PadLayout* pad)
+    : QDialog(parent), g_(g), s_(s), pad_(pad), width_(kDialogW + (pad ? PadColumn::kWidth : 0)),
+      scale_(fittingScale(scale, width_, parent)) {
     const int k = scale_;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Controls Settings"));
@@ -246,6 +183,15 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int 
         setTabOrder(previous, boxes_[kTabOrder[i]]);
         previous = boxes_[kTabOrder[i]];
     }
+    if (pad_) {
+        padColumn_ = new PadColumn(*pad_, this, k);
+        padColumn_->move(kDialogW * k, 0);
+        for (QWidget* box : padColumn_->boxes()) {
+            setTabOrder(previous, box);
+            previous = box;
+        }
+        connect(padColumn_, &PadColumn::assigned, this, &ControlsDialog::showClashes);
+    }
 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11 * k);
@@ -262,13 +208,19 @@ ControlsDialog::ControlsDialog(Game& g, const Settings& s, QWidget* parent, int 
     defaults_ = button(tr("Defaults"), "cmdDefaults");
     close_ = button(tr("Close"), "cmdClose");
     const int buttonY = (kStripY + 2) * k;
-    close_->move(kDialogW * k - kEdge * k - close_->width(), buttonY);
+    close_->move(width_ * k - kEdge * k - close_->width(), buttonY);
+    // Esc or Back in a pad box: the box is left as it was and waits no more.
+    if (padColumn_) connect(padColumn_, &PadColumn::left, close_, [this] { close_->setFocus(); });
     defaults_->move(close_->x() - kEdge * k - defaults_->width(), buttonY);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(defaults_, &QPushButton::clicked, this, [this] {
         assignDefaultKeys(g_);
         for (KeyBox* b : boxes_)
             b->refresh();
+        if (pad_) {
+            *pad_ = defaultPadLayout();
+            padColumn_->refresh();
+        }
         showClashes();
     });
 
@@ -296,7 +248,19 @@ void ControlsDialog::showClashes() {
             if (i != j && g_.*kPlaces[i].key == g_.*kPlaces[j].key) shared[i] = true;
     for (size_t i = 0; i < boxes_.size(); ++i)
         boxes_[i]->setClashing(shared[i]);
-    clashLine_->setText(keyClashes(g_, s_).join(QLatin1Char(' ')));
+    QStringList sentences = keyClashes(g_, s_);
+    if (pad_) {
+        for (PadBox* b : padColumn_->boxes()) {
+            const uint32_t mine = pad_->buttons[static_cast<size_t>(b->action())];
+            bool clash = false;
+            for (size_t a = 0; a < pad_->buttons.size(); ++a)
+                if (a != static_cast<size_t>(b->action()) && (pad_->buttons[a] & mine))
+                    clash = true;
+            b->setClashing(clash);
+        }
+        sentences << padClashes(*pad_);
+    }
+    clashLine_->setText(sentences.join(QLatin1Char(' ')));
     // Several shared keys may need more lines than the strip has: the dialog grows for them.
     const int need = QFontMetrics(clashLine_->font())
                          .boundingRect(QRect(0, 0, clashLine_->width(), 100000), Qt::TextWordWrap,
@@ -304,7 +268,7 @@ void ControlsDialog::showClashes() {
                          .height();
     const int strip = (kDialogH - kStripY - 2) * scale_;
     clashLine_->resize(clashLine_->width(), std::max(strip, need));
-    setFixedSize(kDialogW * scale_, kStripY * scale_ + clashLine_->height() + 2 * scale_);
+    setFixedSize(width_ * scale_, kStripY * scale_ + clashLine_->height() + 2 * scale_);
 }
 
 } // namespace zembrik

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QStringList>
 #include <array>
 
+#include "app/choice_box.h"
+#include "app/pad_layout.h"
 #include "app/settings.h"
 #include "core/record.h"
 
@@ -15,21 +16,17 @@ class QPushButton;
 
 namespace zembrik {
 
+class PadColumn;
+
 // A read-only box that takes a key press as the new assignment of one key variable.
 // Tab and Shift+Tab move the focus instead and are never assigned.
-class KeyBox : public QLineEdit {
+class KeyBox : public ChoiceBox {
     Q_OBJECT
   public:
     // `scale` enlarges the box's text and frame as the dialog is enlarged (1, 2, 3 ...).
     KeyBox(Game& g, int16_t Game::*key, const Settings& s, QWidget* parent, int scale = 1);
-    // Shows the name of the key currently assigned, in the largest size from 9 down to 7
-    // pixels (times the scale) at which it fits the box.
+    // Shows the name of the key currently assigned.
     void refresh();
-    // The pixels of the box's width its text may use.
-    int textWidth() const;
-    // Marks the box as sharing its key with another action: it turns red.
-    void setClashing(bool on);
-    bool clashing() const { return clashing_; }
 
   signals:
     // A key press changed the box's key.
@@ -37,19 +34,12 @@ class KeyBox : public QLineEdit {
 
   protected:
     bool event(QEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-    // The box with the keyboard focus is light yellow with a blue frame.
-    void paintEvent(QPaintEvent* e) override;
 
   private:
-    void showFocus(bool on);
     void assign(int code);
     Game& g_;
     int16_t Game::*key_;
     const Settings& s_;
-    int scale_;
-    bool clashing_ = false;
     int beforeModifier_ = -1; // the key a just-pressed Shift, Ctrl or Alt replaced, or -1
 };
 
@@ -58,21 +48,27 @@ class KeyBox : public QLineEdit {
 // acts only on the menu, so it shares a key with a game action without harm and is left out.
 QStringList keyClashes(const Game& g, const Settings& s);
 
-// Form2: modal dialog (run with exec()), 495x276 times its scale, owned by the main window.
-// Changes take effect in the game record at once; there is nothing to confirm or cancel.
-// Under the key diagram a line names the actions that share a key (their boxes are red), and
-// two buttons: Defaults (the shipped keys) and Close. Esc may be a game key, so it is assigned
-// like any other key and does not close the dialog.
+// Form2: modal dialog (run with exec()), 495x276 times its scale, owned by the main window;
+// with the pad's layout, a pad column (app/pad_column.h) 244 pixels wide stands at its right.
+// Changes take effect in the game record (and the layout) at once; there is nothing to
+// confirm or cancel. Under the key diagram a line names the actions that share a key or a pad
+// button (their boxes are red), and two buttons: Defaults (the shipped keys and the pad's
+// default buttons) and Close. Esc may be a game key, so it is assigned like any other key and
+// does not close the dialog.
 class ControlsDialog : public QDialog {
     Q_OBJECT
   public:
     // `scale` is the main window's whole scale: the dialog is drawn that many times larger, or
     // at the largest smaller scale that fits its screen.
-    ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale = 1);
+    // `pad`, when given, is the pad's layout the pad column changes; it must outlive the dialog.
+    ControlsDialog(Game& g, const Settings& s, QWidget* parent, int scale = 1,
+                   PadLayout* pad = nullptr);
     // The nine boxes: Tml, tmr, tmd, tfd, Trl, trr, tro, thd, tst. Tab walks them as the
     // diagram reads, row by row: Tml, tmr, thd, tst, tmd, Trl, trr, tfd, tro.
     const std::array<KeyBox*, 9>& boxes() const { return boxes_; }
     QLabel* clashLine() const { return clashLine_; }
+    // The pad column, or null without a pad layout.
+    PadColumn* padColumn() const { return padColumn_; }
     QPushButton* defaultsButton() const { return defaults_; }
     QPushButton* closeButton() const { return close_; }
     int scale() const { return scale_; }
@@ -82,8 +78,11 @@ class ControlsDialog : public QDialog {
     void showClashes();
     Game& g_;
     const Settings& s_;
+    PadLayout* pad_;
+    int width_; // at scale 1
     int scale_;
     std::array<KeyBox*, 9> boxes_{};
+    PadColumn* padColumn_ = nullptr;
     QLabel* clashLine_ = nullptr;
     QPushButton* defaults_ = nullptr;
     QPushButton* close_ = nullptr;

@@ -14,6 +14,10 @@ add_library(zembrik_appkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vk_table.h
   ${CMAKE_CURRENT_LIST_DIR}/vk_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/choice_box.h
+  ${CMAKE_CURRENT_LIST_DIR}/choice_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pad_column.h
+  ${CMAKE_CURRENT_LIST_DIR}/pad_column.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controls_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/controls_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.h
@@ -24,7 +28,7 @@ add_library(zembrik_appkit STATIC
 )
 target_include_directories(zembrik_appkit PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(zembrik_appkit PUBLIC Qt6::Widgets zembrik_engine zembrik_pieces zembrik_store
-                      zembrik_render)
+                      zembrik_render zembrik_pad)
 set_target_properties(zembrik_appkit PROPERTIES AUTOMOC ON)
 zembrik_warnings(zembrik_appkit)
 

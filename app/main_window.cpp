@@ -17,7 +17,6 @@
 
 #include "app/art.h"
 #include "app/click_label.h"
-#include "app/controls_dialog.h"
 #include "app/language.h"
 #include "app/menu_panel.h"
 #include "app/pad_input.h"
@@ -492,14 +491,6 @@ void MainWindow::shutDown() {
 void MainWindow::showAbout() {
     services_.alerts.show(AlertIcon::Critical, tr("About").toStdString(),
                           aboutText().toStdString());
-}
-
-void MainWindow::openControls() {
-    // Drawn at the design's scale, in the toolkit's pixels.
-    const int scale = std::max(1, static_cast<int>(placement().scale / devicePixelRatio()));
-    ControlsDialog d(game(), s_, this, scale);
-    d.exec();
-    updateDesign();
 }
 
 void MainWindow::openSettings() {

@@ -6,6 +6,7 @@
 
 #include "app/click_label.h"
 #include "app/menu_panel.h"
+#include "app/watch_row.h"
 
 namespace zembrik {
 
@@ -37,8 +38,8 @@ QRect rectIn(const QWidget& panel, const QWidget* w) {
 
 } // namespace
 
-MenuHighlight::MenuHighlight(MenuPanel& panel, const GameOptions& o)
-    : QWidget(&panel), panel_(panel), o_(o) {
+MenuHighlight::MenuHighlight(MenuPanel& panel, const GameOptions& o, WatchRow& watch)
+    : QWidget(&panel), panel_(panel), o_(o), watch_(watch) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(panel.rect());
@@ -49,9 +50,15 @@ void MenuHighlight::move(int delta) {
     if (isHidden()) {
         raise();
         show();
+        showRow();
         return;
     }
     row_ = static_cast<Row>((static_cast<int>(row_) + delta + kRows) % kRows);
+    showRow();
+}
+
+void MenuHighlight::showRow() {
+    watch_.setHighlighted(row_ == Row::Watch);
     update();
 }
 
@@ -79,6 +86,8 @@ MenuHighlight::Act MenuHighlight::act() {
         return Act::Controls;
     case Row::Settings:
         return Act::Settings;
+    case Row::Watch:
+        return Act::Watch;
     default:
         break;
     }
@@ -96,6 +105,7 @@ MenuHighlight::Act MenuHighlight::act() {
 }
 
 QRect MenuHighlight::rowRect() const {
+    if (row_ == Row::Watch) return {}; // the watch row frames itself
     QRect r;
     if (row_ == Row::Level) {
         for (int i = 0; i < 20; ++i)
@@ -112,10 +122,12 @@ QRect MenuHighlight::rowRect() const {
 }
 
 void MenuHighlight::paintEvent(QPaintEvent*) {
+    const QRect r = rowRect();
+    if (r.isEmpty()) return;
     QPainter p(this);
     p.setPen(QPen(QColor(255, 220, 0), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(rowRect());
+    p.drawRect(r);
 }
 
 } // namespace zembrik

@@ -84,6 +84,16 @@ void PadInput::setActive(bool on) {
         lastDown_.emplace_back(p.id, 0);
 }
 
+void PadInput::setCapturing(bool on) {
+    if (capturing_ == on) return;
+    capturing_ = on;
+    // Capturing: a fresh press counts even though the game's own window is not the active
+    // one (the dialog is). Either way, what is held now was pressed for something else.
+    for (Pad& p : pads_)
+        p.ignored = on || active_ ? down(p) : ~uint32_t{0};
+    update();
+}
+
 void PadInput::watchForPads() {
     scanPolls_ = kScanPolls;
     scheduleNext();

@@ -50,9 +50,10 @@ class PadInput : public QObject {
     // while a pad is open, and for a while after a device appears; a running game calls it
     // before each pass (which keeps the timer from coming due); tests call it.
     void poll();
-    // While set, the next button pressed is reported by buttonPressed() and nothing else
-    // (the Controls dialog's rebinding).
-    void setCapturing(bool on) { capturing_ = on; }
+    // While set, each button pressed is reported by buttonPressed() and nothing else (the
+    // Controls dialog's rebinding, whose window is then the active one): buttons held when it
+    // is set count once released. When it ends, what is still held counts once released too.
+    void setCapturing(bool on);
 
   signals:
     void action(zembrik::Action a, bool down);

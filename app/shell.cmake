@@ -6,6 +6,8 @@ add_library(zembrik_menu STATIC
   ${CMAKE_CURRENT_LIST_DIR}/menu_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_highlight.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_highlight.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/watch_row.h
+  ${CMAKE_CURRENT_LIST_DIR}/watch_row.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mode_row.h
   ${CMAKE_CURRENT_LIST_DIR}/mode_row.cpp
 )

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's game controllers: pads started with the window, their actions handed to the
 // running game, their commands to the game (Start pauses, Back leaves) or to the menu.
+#include <algorithm>
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 
+#include "app/controls_dialog.h"
 #include "app/main_window.h"
 #include "app/menu_highlight.h"
 #include "app/menu_panel.h"
+#include "app/pad_column.h"
 #include "app/pad_input.h"
+#include "app/watch_row.h"
 #include "store/safe_file.h"
 
 namespace zembrik {
@@ -24,7 +28,10 @@ constexpr qint64 kPadFileLimit = 4096;
 } // namespace
 
 void MainWindow::startPads() {
-    highlight_ = new MenuHighlight(*p1_, s_.options);
+    // The watch row sits beside the panel; clicked, it does what W does.
+    auto* watch = new WatchRow(*p1_, designSurface());
+    connect(watch, &ClickLabel::clicked, this, &MainWindow::watchNewestReplay);
+    highlight_ = new MenuHighlight(*p1_, s_.options, *watch);
     if (!places_.settings.isEmpty()) {
         QFile f(QDir(places_.settings).filePath(QLatin1String(kPadFile)));
         if (f.open(QIODevice::ReadOnly)) {
@@ -61,6 +68,23 @@ QString MainWindow::writePadSettings() {
     return QString::fromStdString(writeFileSafely(path.toStdString(), text));
 }
 
+void MainWindow::openControls() {
+    // Drawn at the design's scale, in the toolkit's pixels.
+    const int scale = std::max(1, static_cast<int>(placement().scale / devicePixelRatio()));
+    ControlsDialog d(game(), s_, this, scale, &padLayout_);
+    if (pads_) {
+        // A pad's button pressed while a pad box has the focus goes to the box.
+        connect(d.padColumn(), &PadColumn::capturing, pads_.get(), &PadInput::setCapturing);
+        connect(pads_.get(), &PadInput::buttonPressed, d.padColumn(), &PadColumn::buttonPressed);
+    }
+    d.exec();
+    if (pads_) {
+        pads_->setCapturing(false);
+        pads_->setLayout(padLayout_);
+    }
+    updateDesign();
+}
+
 void MainWindow::padAction(Action a, bool down) {
     if (session_.running()) session_.padAction(a, down);
 }
@@ -75,7 +99,11 @@ void MainWindow::padCommand(PadCommand c) {
     // The menu: the highlight moves and acts; Back never closes the window from here.
     switch (c) {
     case PadCommand::Start:
-        startGame();
+        // As the start key: a game, until the highlight is in use; then the highlighted row.
+        if (highlight_ && !highlight_->isHidden())
+            menuCommand(PadCommand::Accept);
+        else
+            startGame();
         break;
     case PadCommand::Up:
     case PadCommand::Down:
@@ -111,6 +139,9 @@ void MainWindow::menuCommand(PadCommand c) {
         case MenuHighlight::Act::Settings:
             openSettings();
             break;
+        case MenuHighlight::Act::Watch:
+            watchNewestReplay();
+            break;
         case MenuHighlight::Act::None:
             break;
         }
@@ -118,6 +149,8 @@ void MainWindow::menuCommand(PadCommand c) {
     default:
         break;
     }
+    // The design's widgets ask for no paint of their own.
+    updateDesign();
 }
 
 bool MainWindow::menuKey(int code) {

@@ -587,6 +587,109 @@ Esc: beenden</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>Linker Stick</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>Rechter Stick</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>Schulter L</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>Schulter R</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>Steuerkreuz oben</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>Steuerkreuz unten</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>Steuerkreuz links</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>Steuerkreuz rechts</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>Paddle 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>Paddle 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>Paddle 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>Paddle 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>Pad-Taste %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Gamepad</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>Gamepad: %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>Wähle ein Feld und drücke eine Taste am Gamepad. Esc oder Zurück lässt es, wie es war.</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -937,6 +1040,17 @@ Der Stil %3 bleibt.</translation>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>option_more.000 konnte nicht gelesen werden (%1); die mitgelieferten Einstellungen werden verwendet.%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W: neueste Wiederholung ansehen</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>Neueste Wiederholung ansehen</translation>
     </message>
 </context>
 </TS>

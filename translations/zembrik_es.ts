@@ -587,6 +587,109 @@ Esc: parar</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>Stick izquierdo</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>Stick derecho</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>Hombro izq.</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>Hombro der.</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>Cruceta arriba</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>Cruceta abajo</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>Cruceta izquierda</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>Cruceta derecha</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Varios</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>Paleta 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>Paleta 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>Paleta 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>Paleta 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Panel táctil</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>el botón del mando %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>Mando: %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>Elige una casilla y pulsa un botón del mando. Esc o Atrás la deja como estaba.</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -937,6 +1040,17 @@ Se mantiene el estilo %3.</translation>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>No se pudo leer option_more.000 (%1); se usa la configuración incluida.%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W: ver la repetición más reciente</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>Ver la repetición más reciente</translation>
     </message>
 </context>
 </TS>

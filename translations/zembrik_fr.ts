@@ -587,6 +587,109 @@ F : vitesse   P : pause
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>Stick gauche</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>Stick droit</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>Épaule gauche</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>Épaule droite</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>Croix haut</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>Croix bas</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>Croix gauche</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>Croix droite</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>Palette 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>Palette 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>Palette 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>Palette 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Pavé tactile</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>le bouton de manette %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>Manette : %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>Choisis une case, puis appuie sur un bouton de la manette. Échap ou Retour la laisse telle quelle.</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -937,6 +1040,17 @@ Le style %3 reste.</translation>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>option_more.000 n’a pas pu être lu (%1) ; les réglages fournis sont utilisés.%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W : regarder la dernière rediffusion</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>Regarder la dernière rediffusion</translation>
     </message>
 </context>
 </TS>

@@ -586,6 +586,109 @@ Esc: 終了</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>バック</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>ガイド</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>左スティック</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>右スティック</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>左ショルダー</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>右ショルダー</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>十字キー上</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>十字キー下</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>十字キー左</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>十字キー右</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>背面ボタン 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>背面ボタン 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>背面ボタン 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>背面ボタン 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>タッチパッド</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>パッドのボタン %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>パッド</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>パッド: %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>枠を選んでパッドのボタンを押してください。Esc かバックで元のままになります。</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -936,6 +1039,17 @@ The style %3 stays.</source>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>option_more.000 を読み込めませんでした（%1）。付属の設定を使います。%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W: 最新のリプレイを見る</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>最新のリプレイを見る</translation>
     </message>
 </context>
 </TS>

@@ -587,6 +587,109 @@ Esc: parar</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>Analógico esquerdo</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>Analógico direito</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>Ombro esq.</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>Ombro dir.</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>Direcional cima</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>Direcional baixo</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>Direcional esq.</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>Direcional dir.</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Diversos</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>Paddle 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>Paddle 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>Paddle 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>Paddle 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>o botão do controle %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>Controle: %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>Escolha uma caixa e aperte um botão do controle. Esc ou Voltar a deixa como estava.</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -937,6 +1040,17 @@ O estilo %3 continua.</translation>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>Não foi possível ler option_more.000 (%1); são usadas as configurações incluídas.%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W: assistir ao replay mais recente</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>Assistir ao replay mais recente</translation>
     </message>
 </context>
 </TS>

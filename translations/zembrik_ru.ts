@@ -588,6 +588,109 @@ Esc: стоп</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Гид</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>Левый стик</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>Правый стик</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>Левый бампер</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>Правый бампер</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>Крестовина вверх</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>Крестовина вниз</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>Крестовина влево</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>Крестовина вправо</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Доп. кнопка</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>Лепесток 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>Лепесток 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>Лепесток 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>Лепесток 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Сенсорная панель</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>кнопку геймпада «%1»</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Геймпад</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>Геймпад: %1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>Выберите поле и нажмите кнопку геймпада. Esc или «Назад» оставляет его как было.</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -938,6 +1041,17 @@ The style %3 stays.</source>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>Не удалось прочитать option_more.000 (%1); используются поставляемые настройки.%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W: смотреть последний повтор</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>Смотреть последний повтор</translation>
     </message>
 </context>
 </TS>

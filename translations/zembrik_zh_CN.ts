@@ -586,6 +586,109 @@ Esc：停止</translation>
     </message>
 </context>
 <context>
+    <name>zembrik::PadColumn</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>主页键</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Left stick</source>
+        <translation>左摇杆</translation>
+    </message>
+    <message>
+        <source>Right stick</source>
+        <translation>右摇杆</translation>
+    </message>
+    <message>
+        <source>Left shoulder</source>
+        <translation>左肩键</translation>
+    </message>
+    <message>
+        <source>Right shoulder</source>
+        <translation>右肩键</translation>
+    </message>
+    <message>
+        <source>D-pad up</source>
+        <translation>十字键上</translation>
+    </message>
+    <message>
+        <source>D-pad down</source>
+        <translation>十字键下</translation>
+    </message>
+    <message>
+        <source>D-pad left</source>
+        <translation>十字键左</translation>
+    </message>
+    <message>
+        <source>D-pad right</source>
+        <translation>十字键右</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>其他键</translation>
+    </message>
+    <message>
+        <source>Paddle 1</source>
+        <translation>背键 1</translation>
+    </message>
+    <message>
+        <source>Paddle 2</source>
+        <translation>背键 2</translation>
+    </message>
+    <message>
+        <source>Paddle 3</source>
+        <translation>背键 3</translation>
+    </message>
+    <message>
+        <source>Paddle 4</source>
+        <translation>背键 4</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>触控板</translation>
+    </message>
+    <message>
+        <source>pad button %1</source>
+        <translation>手柄键 %1</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>手柄</translation>
+    </message>
+    <message>
+        <source>Pad: %1</source>
+        <translation>手柄：%1</translation>
+    </message>
+    <message>
+        <source>Choose a box, then press a button on the pad. Esc or Back leaves it as it was.</source>
+        <translation>选一个框，再按手柄上的键。Esc 或“返回”键保持原样。</translation>
+    </message>
+</context>
+<context>
     <name>zembrik::Panels</name>
     <message>
         <source>PAUSED</source>
@@ -936,6 +1039,17 @@ The style %3 stays.</source>
     <message>
         <source>option_more.000 could not be read (%1); the shipped settings are used.%2</source>
         <translation>无法读取 option_more.000（%1）；使用自带的设置。%2</translation>
+    </message>
+</context>
+<context>
+    <name>zembrik::WatchRow</name>
+    <message>
+        <source>W: watch the newest replay</source>
+        <translation>W：观看最新回放</translation>
+    </message>
+    <message>
+        <source>Watch the newest replay</source>
+        <translation>观看最新回放</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "app/language.h"
 #include "app/menu_panel.h"
 #include "app/settings_dialog.h"
+#include "app/watch_row.h"
 #include "app_fixture.h"
 #include "pieces/shape_file.h"
 
@@ -39,9 +40,9 @@ std::string clippedTexts(const QWidget* root) {
     QStringList out;
     for (const QWidget* w : root->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(root)) continue;
-        const bool hasText = qobject_cast<const QLabel*>(w) ||
-                             qobject_cast<const QAbstractButton*>(w) ||
-                             qobject_cast<const QListWidget*>(w) || qobject_cast<const KeyBox*>(w);
+        const bool hasText =
+            qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+            qobject_cast<const QListWidget*>(w) || qobject_cast<const ChoiceBox*>(w);
         if (hasText && !root->rect().contains(QRect(w->mapTo(root, QPoint()), w->size())))
             out << QStringLiteral("%1 reaches past the window's edge").arg(w->objectName());
         const QFontMetrics fm(w->font());
@@ -68,7 +69,7 @@ std::string clippedTexts(const QWidget* root) {
                 if (need.width() > box.width() || need.height() > box.height())
                     out << describe(list, text, need, box);
             }
-        } else if (const auto* k = qobject_cast<const KeyBox*>(w)) {
+        } else if (const auto* k = qobject_cast<const ChoiceBox*>(w)) {
             const QSize need(fm.horizontalAdvance(k->text()), fm.height());
             if (need.width() > k->textWidth() || need.height() > k->height())
                 out << describe(k, k->text(), need, QSize(k->textWidth(), k->height()));
@@ -147,16 +148,24 @@ TEST_F(TextFitTest, EveryLanguageFitsItsBoxes) {
             for (int16_t Game::*key : {&Game::keyMl, &Game::keyMr, &Game::keyMd, &Game::keyFd,
                                        &Game::keyRl, &Game::keyRr, &Game::keyRo, &Game::keyHd})
                 g.*key = 250;
-            ControlsDialog d(g, s, nullptr);
+            // And every action on the two shoulders: the longest buttons and sentences.
+            PadLayout pad;
+            pad.buttons.fill((1u << kPadLeftShoulder) | (1u << kPadRightShoulder));
+            ControlsDialog d(g, s, nullptr, 1, &pad);
             d.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
             EXPECT_EQ(clippedTexts(&d), "");
         }
         {
-            MenuPanel menu(s.options, nullptr);
-            menu.show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-            EXPECT_EQ(clippedTexts(&menu), "");
+            // The panel and the watch row beside it, in the design.
+            QWidget design;
+            design.resize(640, 480);
+            MenuPanel menu(s.options, &design);
+            WatchRow watch(menu, &design);
+            design.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&design));
+            EXPECT_FALSE(watch.isHidden());
+            EXPECT_EQ(clippedTexts(&design), "");
         }
     }
 }
@@ -166,7 +175,8 @@ TEST_F(TextFitTest, EveryShippedKeyNameFitsEveryKeyBoxAtAReadableSize) {
     Settings s;
     for (int code = 0; code < 256; ++code)
         s.keyNames[static_cast<size_t>(code)] = shippedKeyName(code);
-    ControlsDialog d(g, s, nullptr);
+    PadLayout pad = defaultPadLayout();
+    ControlsDialog d(g, s, nullptr, 1, &pad);
     d.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     const std::array<int16_t Game::*, 9> keys{&Game::keyMl, &Game::keyMr, &Game::keyMd,

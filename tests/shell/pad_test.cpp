@@ -3,13 +3,17 @@
 // hysteresis, the stick and D-pad merged, unplugging, the active window, replays.
 #include <SDL.h>
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "app/controls_dialog.h"
 #include "app/menu_highlight.h"
+#include "app/pad_column.h"
 #include "app/pad_input.h"
+#include "app/watch_row.h"
 #include "replay/player.h"
 #include "store/replay_files.h"
 #include "window_fixture.h"
@@ -215,6 +219,83 @@ TEST_F(PadTest, PadLayoutIsReadFromItsFileAndBadLinesKeepTheirDefaults) {
     EXPECT_EQ(exits, std::vector<int>{0});
 }
 
+TEST_F(PadTest, ControlsDialogTakesAPadButtonPressedInItsBoxAndARestartKeepsIt) {
+    startUp();
+    VirtualPad pad;
+    PadInput& pads = *w->pads();
+    pads.poll();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    const auto press = [&](int b) {
+        pad.button(b, true);
+        pads.poll();
+        pad.button(b, false);
+        pads.poll();
+    };
+    const auto bit = [](int b) { return uint32_t{1} << b; };
+    const auto turnRight = static_cast<size_t>(Action::TurnRight);
+    const auto turnLeft = static_cast<size_t>(Action::TurnLeft);
+    const auto hold = static_cast<size_t>(Action::Hold);
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<ControlsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        const auto& boxes = d->padColumn()->boxes();
+        const auto choose = [&](size_t a) {
+            boxes[a]->setFocus();
+            QApplication::processEvents();
+        };
+        EXPECT_EQ(boxes[hold]->text(), "Left shoulder, Right shoulder");
+        press(SDL_CONTROLLER_BUTTON_X); // no box chosen yet: nothing
+        choose(turnRight);
+        press(SDL_CONTROLLER_BUTTON_X);
+        EXPECT_EQ(boxes[turnRight]->text(), "X");
+        // Start pauses a game and is never an action's; D-pad down is taken, not a menu move.
+        press(SDL_CONTROLLER_BUTTON_START);
+        press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        EXPECT_TRUE(w->highlight()->isHidden());
+        EXPECT_EQ(boxes[turnRight]->text(), "D-pad down");
+        EXPECT_TRUE(boxes[turnRight]->clashing()) << "soft drop has it too";
+        EXPECT_EQ(d->clashLine()->text(), "Soft drop and Turn right share pad button D-pad down.");
+        press(SDL_CONTROLLER_BUTTON_X);
+        EXPECT_EQ(d->clashLine()->text(), "");
+        // Esc, or Back on the pad, leaves a box as it was.
+        choose(turnLeft);
+        QTest::keyClick(boxes[turnLeft], Qt::Key_Escape);
+        EXPECT_FALSE(boxes[turnLeft]->hasFocus());
+        EXPECT_TRUE(d->isVisible());
+        choose(turnLeft);
+        press(SDL_CONTROLLER_BUTTON_BACK);
+        EXPECT_FALSE(boxes[turnLeft]->hasFocus());
+        press(SDL_CONTROLLER_BUTTON_Y); // no box waits now
+        EXPECT_EQ(boxes[turnLeft]->text(), "B");
+        // A held button counts once it is let go and pressed again.
+        pad.button(SDL_CONTROLLER_BUTTON_A, true);
+        pads.poll();
+        choose(hold);
+        pad.button(SDL_CONTROLLER_BUTTON_A, false);
+        pads.poll();
+        EXPECT_EQ(boxes[hold]->text(), "Left shoulder, Right shoulder");
+        press(SDL_CONTROLLER_BUTTON_A);
+        EXPECT_EQ(boxes[hold]->text(), "A");
+        EXPECT_EQ(d->clashLine()->text(), "");
+        ran = true;
+        d->closeButton()->click();
+    });
+    w->openControls();
+    ASSERT_TRUE(ran);
+    PadLayout want = defaultPadLayout();
+    want.buttons[turnRight] = bit(kPadX);
+    want.buttons[hold] = bit(kPadA);
+    EXPECT_EQ(pads.layout(), want);
+    w->shutDown();
+    EXPECT_EQ(exits, std::vector<int>{0});
+    w.reset();
+    startUp();
+    EXPECT_EQ(w->pads()->layout(), want);
+}
+
 TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     startUp();
     MenuHighlight& h = *w->highlight();
@@ -230,8 +311,16 @@ TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     EXPECT_EQ(opts().holdOpt, 1 - hold);
     EXPECT_EQ(g().inGame, InGame::Menu);
     QTest::keyClick(w->menu(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QTest::keyClick(w->menu(), Qt::Key_Up); // round the top to Settings
-    EXPECT_EQ(h.row(), MenuHighlight::Row::Settings);
+    QTest::keyClick(w->menu(), Qt::Key_Up); // round the top to watching, beside the panel
+    EXPECT_EQ(h.row(), MenuHighlight::Row::Watch);
+    auto* watch = w->findChild<WatchRow*>();
+    ASSERT_NE(watch, nullptr);
+    EXPECT_FALSE(watch->isHidden());
+    EXPECT_TRUE(watch->highlighted());
+    // Enter there watches the newest replay: there is none yet, and a message says so.
+    QTest::keyClick(w->menu(), Qt::Key_Return);
+    EXPECT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(g().inGame, InGame::Menu);
     // The pad drives the same highlight: down round to the level row, A starts there.
     VirtualPad pad;
     PadInput& pads = *w->pads();
@@ -241,6 +330,7 @@ TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
     pads.poll();
     EXPECT_EQ(h.row(), MenuHighlight::Row::Level);
+    EXPECT_FALSE(watch->highlighted());
     pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
     pad.button(SDL_CONTROLLER_BUTTON_A, true);
     play([&] { pads.poll(); },
