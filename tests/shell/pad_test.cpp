@@ -118,6 +118,37 @@ TEST(PadInputTest, StickHasHysteresisAndNeverCancelsAHeldDpad) {
     EXPECT_EQ(actions(spy), (std::vector<std::string>{"+4", "-4"}));
 }
 
+TEST(PadInputTest, WhatIsHeldWhenTheWindowBecomesActiveCountsOnlyOnceLetGo) {
+    PadInput pads("");
+    VirtualPad pad;
+    pads.poll();
+    QSignalSpy spy(&pads, &PadInput::action);
+    QSignalSpy commands(&pads, &PadInput::command);
+    // Held while another program had the focus, or from before: A and the stick's left.
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    pads.poll();
+    pads.setActive(false);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    pads.poll();
+    spy.clear();
+    commands.clear();
+    pads.setActive(true);
+    pads.poll();
+    EXPECT_TRUE(actions(spy).empty());
+    EXPECT_EQ(commands.count(), 0);
+    // A fresh press counts at once; the held ones only once let go and pressed again.
+    pad.button(SDL_CONTROLLER_BUTTON_B, true);
+    pads.poll();
+    pad.button(SDL_CONTROLLER_BUTTON_A, false);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pads.poll();
+    EXPECT_EQ(actions(spy), std::vector<std::string>{"+3"});
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    pads.poll();
+    EXPECT_EQ(actions(spy), (std::vector<std::string>{"+3", "+4", "+0"}));
+}
+
 TEST_F(PadTest, PadPlaysInTheActiveWindowOnlyAndUnplugPauses) {
     startUp();
     VirtualPad pad;
@@ -204,6 +235,48 @@ TEST_F(PadTest, PadPlaysInTheActiveWindowOnlyAndUnplugPauses) {
     EXPECT_EQ(read.replay.end, GameEnd::Escape);
 }
 
+TEST_F(PadTest, AnActionHeldByAnotherDeviceStaysDownWhenAPadLetsGoOrIsPulledOut) {
+    startUp();
+    VirtualPad pad;
+    std::optional<VirtualPad> second(std::in_place);
+    PadInput& pads = *w->pads();
+    pads.poll();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    const auto set = [&](VirtualPad& p, int b, bool on) {
+        p.button(b, on);
+        pads.poll();
+    };
+    std::vector<int> left, down;
+    play([&] { w->startGame(); },
+         [&](int n) {
+             if (n == 125) {
+                 w->keyDownCode(37); // the keyboard holds move left
+                 set(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+                 set(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+                 set(*second, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+             }
+             if (n == 130) {
+                 set(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+                 left.push_back(g().keyMlDown);
+                 second->unplug();
+                 pads.poll();
+                 down.push_back(g().keyMdDown);
+                 w->session().setPaused(false); // the unplug's pause is not this test's
+             }
+             if (n == 135) {
+                 w->keyUpCode(37);
+                 left.push_back(g().keyMlDown);
+                 set(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+                 down.push_back(g().keyMdDown);
+                 w->gotomenu();
+             }
+             if (n > 400) w->gotomenu(); // never reached if it works
+         });
+    EXPECT_EQ(left, (std::vector<int>{1, 0}));
+    EXPECT_EQ(down, (std::vector<int>{1, 0}));
+}
+
 TEST_F(PadTest, PadLayoutIsReadFromItsFileAndBadLinesKeepTheirDefaults) {
     // Move left and right swapped, soft drop unreadable, the rest missing.
     writeFile(data("option_pad.000"), "dpright\r\ndpleft x\r\nnot-a-button\r\n");
@@ -253,6 +326,7 @@ TEST_F(PadTest, ControlsDialogTakesAPadButtonPressedInItsBoxAndARestartKeepsIt) 
         EXPECT_EQ(boxes[turnRight]->text(), "X");
         // Start pauses a game and is never an action's; D-pad down is taken, not a menu move.
         press(SDL_CONTROLLER_BUTTON_START);
+        EXPECT_EQ(boxes[turnRight]->text(), "X");
         press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
         EXPECT_TRUE(w->highlight()->isHidden());
         EXPECT_EQ(boxes[turnRight]->text(), "D-pad down");
