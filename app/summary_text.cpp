@@ -2,6 +2,7 @@
 // The game-over summary's and the replay label's words.
 #include "app/summary_text.h"
 
+#include <QFontMetrics>
 #include <array>
 #include <string_view>
 
@@ -74,7 +75,10 @@ SummaryText summaryTextOf(const FinishedGame& f, const QString& shapes, bool wat
     if (f.newBest) {
         t.mark = GameWords::tr("New best!");
         // A best is kept per mode, start level, options, handling and shape set: say which.
-        t.markNote = bestKindText(r.options, shapes);
+        // A shape set's file name of any length keeps to one line of the note.
+        const QString name = QFontMetrics(panelFont(13, false))
+                                 .elidedText(shapes, Qt::ElideMiddle, kSummaryTextWidth);
+        t.markNote = bestKindText(r.options, name);
     }
     if (watchable) t.notes << GameWords::tr("W: watch this game");
     return t;

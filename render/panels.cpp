@@ -3,6 +3,7 @@
 #include "render/panels.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <algorithm>
 
 namespace zembrik {
@@ -41,21 +42,43 @@ void paintPausePanel(QPainter& p, const QRect& well, const QString& resume) {
     p.restore();
 }
 
+namespace {
+
+// What a best is the best of takes the lines it needs: custom handling and a shape set of the
+// player's own make it four.
+constexpr int kNoteFlags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
+
+int noteHeight(const QString& note, int width) {
+    if (note.isEmpty()) return 0;
+    return QFontMetrics(panelFont(13, false))
+               .boundingRect(QRect(0, 0, width, 100000), kNoteFlags, note)
+               .height() +
+           2;
+}
+
+} // namespace
+
+int summaryHeight(const SummaryText& text, int width, int rowPitch) {
+    return 48 + rowPitch * static_cast<int>(text.rows.size()) + noteHeight(text.markNote, width) +
+           34 + 20 * static_cast<int>(text.notes.size());
+}
+
+int summaryRowPitch(const SummaryText& text, const QRect& area) {
+    int pitch = 22;
+    while (pitch > 18 && summaryHeight(text, area.width() - 32, pitch) > area.height() - 13)
+        --pitch;
+    return pitch;
+}
+
 void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     p.save();
     p.fillRect(area, Qt::black);
     const int left = area.left() + 16, width = area.width() - 32;
-    const QRect noteRoom(left, 0, width, 60);
-    const int noteFlags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
-    int noteHeight = 0;
-    if (!text.markNote.isEmpty()) {
-        p.setFont(panelFont(13, false));
-        noteHeight = p.boundingRect(noteRoom, noteFlags, text.markNote).height() + 2;
-    }
+    const QRect noteRoom(left, 0, width, area.height());
     // The summary starts at its usual height; one with more rows (a mode's, custom handling)
-    // starts higher, so its last note stays inside the area.
-    const int height = 48 + 22 * static_cast<int>(text.rows.size()) + noteHeight + 34 +
-                       20 * static_cast<int>(text.notes.size());
+    // starts higher, and its rows close up if it must, so its last note stays inside the area.
+    const int pitch = summaryRowPitch(text, area);
+    const int height = summaryHeight(text, width, pitch);
     int y = std::max(area.top() + 8, std::min(area.top() + 88, area.bottom() - 5 - height));
     p.setPen(Qt::white);
     p.setFont(panelFont(26));
@@ -63,14 +86,14 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     y += 48;
     const QFont labelFont = panelFont(15, false), valueFont = panelFont(15);
     for (const SummaryLine& row : text.rows) {
-        const QRect line(left, y, width, 22);
+        const QRect line(left, y, width, pitch);
         p.setPen(kLabel);
         p.setFont(labelFont);
         p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, row.label);
         p.setPen(Qt::white);
         p.setFont(valueFont);
         p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, row.value);
-        y += 22;
+        y += pitch;
     }
     if (!text.mark.isEmpty()) {
         p.setPen(kMark);
@@ -80,8 +103,8 @@ void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
     if (!text.markNote.isEmpty()) {
         p.setPen(kMark);
         p.setFont(panelFont(13, false));
-        p.drawText(noteRoom.translated(0, y + 26), noteFlags, text.markNote);
-        y += noteHeight;
+        p.drawText(noteRoom.translated(0, y + 26), kNoteFlags, text.markNote);
+        y += noteHeight(text.markNote, width);
     }
     y += 34;
     p.setPen(kLabel);

@@ -35,6 +35,17 @@ struct SummaryText {
     QStringList notes;
 };
 
+// The width of the summary's rows and notes when its area is the window left of the well.
+inline constexpr int kSummaryTextWidth = 216 - 2 * 16;
+
+// The summary's height with its rows and notes that wide and its rows that far apart, from
+// the heading's top.
+int summaryHeight(const SummaryText& text, int width, int rowPitch = 22);
+
+// How far apart the summary's rows are in area: 22 pixels, closer (down to 18) where the
+// summary would otherwise run out of the area.
+int summaryRowPitch(const SummaryText& text, const QRect& area);
+
 // Paints the summary in area (the black part left of the menu panel, 216 pixels wide): the
 // area is filled black first, then the heading, rows, mark and notes from the top.
 void paintSummary(QPainter& p, const QRect& area, const SummaryText& text);

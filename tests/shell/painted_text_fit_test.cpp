@@ -50,7 +50,9 @@ std::string clippedPaintedTexts() {
                 f.keys = 99999;
                 f.best = f.record;
                 f.hasBest = f.newBest = finished;
-                const SummaryText t = summaryTextOf(f, {}, true);
+                // A shape set of the player's own, with a long name.
+                const SummaryText t = summaryTextOf(
+                    f, QStringLiteral("a-shape-set-of-my-own-with-a-long-name.kblox"), true);
                 check(t.heading, panelFont(26), 216, 42);
                 for (const SummaryLine& l : t.rows) {
                     const int need = QFontMetrics(panelFont(15, false)).horizontalAdvance(l.label) +
@@ -59,9 +61,11 @@ std::string clippedPaintedTexts() {
                         out << QStringLiteral("%1 %2 needs %3").arg(l.label, l.value).arg(need);
                 }
                 check(t.mark, panelFont(17), 184, 28);
-                // What a best is the best of wraps into three lines at most (with the shipped
-                // shape set and classic handling; a name of the player's own may take more).
-                if (custom == 0) check(t.markNote, panelFont(13, false), 184, 60);
+                // What a best is the best of may wrap; the whole summary stays in the window.
+                check(t.markNote, panelFont(13, false), 184, 100000);
+                const QRect area(0, 0, 216, 480);
+                const int height = summaryHeight(t, 184, summaryRowPitch(t, area));
+                if (height > 480 - 8 - 5) out << QStringLiteral("a summary %1 high").arg(height);
                 for (const QString& note : t.notes)
                     check(note, panelFont(15, false), 184, 24);
             }
