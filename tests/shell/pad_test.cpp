@@ -378,10 +378,16 @@ TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     EXPECT_FALSE(h.isHidden());
     EXPECT_EQ(h.row(), MenuHighlight::Row::Level);
     QTest::keyClick(w->menu(), Qt::Key_Right);
+    QTest::keyClick(w->menu(), Qt::Key_Right);
+    QTest::keyClick(w->menu(), Qt::Key_Left);
     EXPECT_EQ(opts().startLevel, level + 1);
     QTest::keyClick(w->menu(), Qt::Key_Tab);
     EXPECT_EQ(h.row(), MenuHighlight::Row::Hold);
-    QTest::keyClick(w->menu(), Qt::Key_Return); // an option row takes its next value
+    QTest::keyClick(w->menu(), Qt::Key_Return); // an option row goes round its values
+    EXPECT_EQ(opts().holdOpt, 1 - hold);
+    QTest::keyClick(w->menu(), Qt::Key_Return);
+    EXPECT_EQ(opts().holdOpt, hold);
+    QTest::keyClick(w->menu(), Qt::Key_Return);
     EXPECT_EQ(opts().holdOpt, 1 - hold);
     EXPECT_EQ(g().inGame, InGame::Menu);
     QTest::keyClick(w->menu(), Qt::Key_Backtab, Qt::ShiftModifier);
