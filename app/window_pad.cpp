@@ -50,7 +50,12 @@ void MainWindow::startPads() {
     pads_->setActive(isActiveWindow());
     connect(pads_.get(), &PadInput::action, this, &MainWindow::padAction);
     connect(pads_.get(), &PadInput::command, this, &MainWindow::padCommand);
-    session_.setBeforePass([this] { pads_->poll(); });
+    // A pad's presses are read right before each step; with no pad open there is nothing to
+    // read there (a pad plugged in is found by the device folder's watch), and the pass goes
+    // straight to its step.
+    session_.setBeforePass([this] {
+        if (pads_->padCount() > 0) pads_->poll();
+    });
     connect(pads_.get(), &PadInput::padRemoved, this, [this] {
         // A pad pulled out mid-game is like the player turning away.
         if (session_.running() && !session_.watching() && s_.pauseOnFocusLoss != 0) setPaused(true);
