@@ -20,7 +20,18 @@
 namespace zembrik::test {
 namespace {
 
-class GameSessionTest : public WindowTest {};
+class GameSessionTest : public WindowTest {
+  protected:
+    // A window on the real clock (its passes wake on a timerfd) with a game running.
+    void startOnTheRealClock() {
+        w = std::make_unique<MainWindow>(
+            dir.path(), ShellServices{alerts, real, seeds, std::make_unique<Sound>(),
+                                      [this](int status) { exits.push_back(status); }, true});
+        ASSERT_TRUE(w->startUp());
+        w->startGame();
+    }
+    RealClock real;
+};
 
 TEST_F(GameSessionTest, StartingAGameAndEscBothClearTheCounters) {
     startUp();
@@ -556,12 +567,7 @@ TEST_F(GameSessionTest, PauseStopsTheStepsAndResumesWithoutABurst) {
 // With the real clock each pass wakes on a timerfd at its step's deadline: the game runs its
 // steps, a pause disarms it, resuming arms it again, and Esc leaves nothing armed behind.
 TEST_F(GameSessionTest, TheRealClocksPassesWakeAtTheirStepsDeadlines) {
-    RealClock real;
-    w = std::make_unique<MainWindow>(
-        dir.path(), ShellServices{alerts, real, seeds, std::make_unique<Sound>(),
-                                  [this](int status) { exits.push_back(status); }, true});
-    ASSERT_TRUE(w->startUp());
-    w->startGame();
+    startOnTheRealClock();
     EXPECT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed >= 6; }, 10'000));
     w->setPaused(true);
     const int32_t atPause = g().stepsPlayed;
@@ -581,12 +587,7 @@ TEST_F(GameSessionTest, TheRealClocksPassesWakeAtTheirStepsDeadlines) {
 // serves the wake first in the same turn: a pipe's notifier, made after the session's, stands
 // for the X connection's input, and the process sleeps past the deadline with both ready.
 TEST_F(GameSessionTest, InputWaitingAtTheDeadlineIsServedBeforeThePass) {
-    RealClock real;
-    w = std::make_unique<MainWindow>(
-        dir.path(), ShellServices{alerts, real, seeds, std::make_unique<Sound>(),
-                                  [this](int status) { exits.push_back(status); }, true});
-    ASSERT_TRUE(w->startUp());
-    w->startGame();
+    startOnTheRealClock();
     ASSERT_TRUE(QTest::qWaitFor([&] { return g().stepsPlayed >= 2; }, 10'000));
     int fds[2];
     ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);

@@ -20,15 +20,9 @@
 #include "app/main_window.h"
 #include "app/pad_input.h"
 #include "app/real_clock.h"
+#include "tools/bench_play/bench_window.h"
 
 namespace {
-
-// Start-up notes and sound failures go to stderr instead of modal boxes nobody closes.
-struct StderrAlerts : zembrik::Alerts {
-    void show(zembrik::AlertIcon, const std::string& title, const std::string& text) override {
-        std::fprintf(stderr, "zembrik-padbench: %s: %s\n", title.c_str(), text.c_str());
-    }
-};
 
 int usage() {
     std::fprintf(stderr, "usage: zembrik-padbench [--pad] [--play] [--seconds N] [--app DIR]\n");
@@ -105,14 +99,8 @@ int main(int argc, char** argv) {
 
     zembrik::RealClock clock;
     zembrik::ClockSeeds seeds;
-    StderrAlerts alerts;
-    zembrik::MainWindow w(appDir, zembrik::ShellServices{alerts, clock, seeds,
-                                                         std::make_unique<zembrik::Sound>(),
-                                                         [](int status) {
-                                                             std::fflush(nullptr);
-                                                             std::_Exit(status);
-                                                         },
-                                                         true});
+    zembrik::bench::StderrAlerts alerts("zembrik-padbench");
+    zembrik::MainWindow w(appDir, zembrik::bench::benchServices(alerts, clock, seeds));
     if (!w.startUp()) return 1;
     w.activateWindow();
     const int pads = w.pads() ? w.pads()->padCount() : 0;

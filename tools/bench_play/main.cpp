@@ -12,15 +12,9 @@
 #include "app/main_window.h"
 #include "app/real_clock.h"
 #include "pass_watch.h"
+#include "tools/bench_play/bench_window.h"
 
 namespace {
-
-// Start-up notes and sound failures go to stderr instead of modal boxes nobody closes.
-struct StderrAlerts : zembrik::Alerts {
-    void show(zembrik::AlertIcon, const std::string& title, const std::string& text) override {
-        std::fprintf(stderr, "zembrik-playbench: %s: %s\n", title.c_str(), text.c_str());
-    }
-};
 
 int usage() {
     std::fprintf(stderr, "usage: zembrik-playbench [--seconds N] [--app DIR]\n");
@@ -49,14 +43,8 @@ int main(int argc, char** argv) {
     zembrik::RealClock real;
     zembrik::PassWatch watch(real);
     zembrik::ClockSeeds seeds;
-    StderrAlerts alerts;
-    zembrik::MainWindow w(appDir, zembrik::ShellServices{alerts, watch, seeds,
-                                                         std::make_unique<zembrik::Sound>(),
-                                                         [](int status) {
-                                                             std::fflush(nullptr);
-                                                             std::_Exit(status);
-                                                         },
-                                                         true});
+    zembrik::bench::StderrAlerts alerts("zembrik-playbench");
+    zembrik::MainWindow w(appDir, zembrik::bench::benchServices(alerts, watch, seeds));
     if (!w.startUp()) return 1;
     // The frame loop writes its read-out, which the watch counts passes by, only while it is
     // shown.
