@@ -30,6 +30,15 @@ class GameSessionTest : public WindowTest {
         ASSERT_TRUE(w->startUp());
         w->startGame();
     }
+    // A game of hard drops, one every 20 steps, until the stack tops out.
+    void playToTopOut() {
+        play([&] { w->startGame(); },
+             [&](int n) {
+                 if (n % 20 == 1) post(QEvent::KeyPress, Qt::Key_Space);
+                 if (n % 20 == 3) post(QEvent::KeyRelease, Qt::Key_Space);
+                 if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never if it works
+             });
+    }
     RealClock real;
 };
 
@@ -323,12 +332,7 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
 TEST_F(GameSessionTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) {
     startUp();
     const QPoint wellWall(220, 200); // the left wall, drawn on every frame
-    play([&] { w->startGame(); },
-         [&](int n) {
-             if (n % 20 == 1) post(QEvent::KeyPress, Qt::Key_Space);
-             if (n % 20 == 3) post(QEvent::KeyRelease, Qt::Key_Space);
-             if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
-         });
+    playToTopOut();
     ASSERT_TRUE(w->session().lastGame());
     const FinishedGame played = *w->session().lastGame();
     EXPECT_TRUE(w->summaryOffersWatching());
@@ -904,12 +908,7 @@ TEST_F(GameSessionTest, WatchingAReplayLeavesTheMenusOptionsAsTheyWere) {
     startUp();
     // Classic, classic handling, hold, level 5: hard drops until the stack tops out, which its
     // rerun does too (and the rules then light the level bar of the watched game's host).
-    play([&] { w->startGame(); },
-         [&](int n) {
-             if (n % 20 == 1) post(QEvent::KeyPress, Qt::Key_Space);
-             if (n % 20 == 3) post(QEvent::KeyRelease, Qt::Key_Space);
-             if (n > 5000) post(QEvent::KeyPress, Qt::Key_Escape); // never reached if it works
-         });
+    playToTopOut();
     ASSERT_TRUE(w->session().lastGame());
     QTest::mouseClick(w->menu()->levelButton(14), Qt::LeftButton);
     chooseOtherOptions(*w);
