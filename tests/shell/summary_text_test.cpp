@@ -3,6 +3,7 @@
 // heading says how a mode's game ended.
 #include <QImage>
 #include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "app/summary_text.h"
@@ -65,6 +66,15 @@ TEST(SummaryText, TheLongestSummaryEndsInsideItsArea) {
     };
     EXPECT_EQ(litRows(480, shot.height()), 0);
     EXPECT_GT(litRows(440, 480), 0) << "the watching note is at the bottom";
+    // The watching note (grey) comes under what the best is the best of (yellow).
+    int lastYellow = -1, lastGrey = -1;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.red() > 200 && c.blue() < 120) lastYellow = y;
+            if (qGray(c.rgb()) > 64 && std::abs(c.red() - c.blue()) < 16) lastGrey = y;
+        }
+    EXPECT_GT(lastGrey, lastYellow + 8);
 }
 
 TEST(SummaryText, TheReplayLabelNamesAModeAndKeepsClassicsWords) {
