@@ -401,6 +401,8 @@ TEST_F(PadTest, MenuHighlightFromKeysAndPad) {
     QTest::keyClick(w->menu(), Qt::Key_Return);
     EXPECT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(g().inGame, InGame::Menu);
+    QTest::mouseClick(watch, Qt::LeftButton); // so does a click on it
+    EXPECT_EQ(alerts.shown.size(), 2u);
     // The pad drives the same highlight: down round to the level row, A starts there.
     VirtualPad pad;
     PadInput& pads = *w->pads();
