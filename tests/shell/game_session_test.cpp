@@ -30,6 +30,11 @@ class GameSessionTest : public WindowTest {
         ASSERT_TRUE(w->startUp());
         w->startGame();
     }
+    // W on the menu: the newest replay starts.
+    void watchNewest() {
+        post(QEvent::KeyPress, Qt::Key_W);
+        QCoreApplication::processEvents();
+    }
     // A game of hard drops, one every 20 steps, until the stack tops out.
     void playToTopOut() {
         play([&] { w->startGame(); },
@@ -237,30 +242,26 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
     // Watched at 4x from the first frame; the keys of the game do nothing to it.
     std::vector<int> speeds;
     bool labelShown = false;
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 1) {
-                post(QEvent::KeyPress, Qt::Key_F);
-                post(QEvent::KeyPress, Qt::Key_F);
-            }
-            if (n == 3) {
-                speeds.push_back(w->session().watchSpeed());
-                labelShown = !w->replayLabel()->isHidden();
-                post(QEvent::KeyPress, Qt::Key_Space);
-                QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
-            }
-            if (n == 5) post(QEvent::KeyPress, Qt::Key_F);
-            if (n == 7) {
-                speeds.push_back(w->session().watchSpeed());
-                post(QEvent::KeyPress, Qt::Key_F);
-                post(QEvent::KeyPress, Qt::Key_F);
-            }
-            if (n > 5000) w->close(); // never reached if it works
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 1) {
+                 post(QEvent::KeyPress, Qt::Key_F);
+                 post(QEvent::KeyPress, Qt::Key_F);
+             }
+             if (n == 3) {
+                 speeds.push_back(w->session().watchSpeed());
+                 labelShown = !w->replayLabel()->isHidden();
+                 post(QEvent::KeyPress, Qt::Key_Space);
+                 QCoreApplication::postEvent(w.get(), new QEvent(QEvent::WindowDeactivate));
+             }
+             if (n == 5) post(QEvent::KeyPress, Qt::Key_F);
+             if (n == 7) {
+                 speeds.push_back(w->session().watchSpeed());
+                 post(QEvent::KeyPress, Qt::Key_F);
+                 post(QEvent::KeyPress, Qt::Key_F);
+             }
+             if (n > 5000) w->close(); // never reached if it works
+         });
     EXPECT_EQ(speeds, (std::vector<int>{4, 1}));
     EXPECT_TRUE(labelShown);
     EXPECT_NEAR(clock.sleeps, played / 4, played / 20);
@@ -277,12 +278,7 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
 
     // A new run watches the newest file; an unreadable newest file is named in a message.
     startUp();
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int) {});
+    play([&] { watchNewest(); }, [&](int) {});
     EXPECT_EQ(w->frame().p2, lastWell);
     writeFile(data("replays/29991231T235959Z.zrp"), "not a replay");
     post(QEvent::KeyPress, Qt::Key_W);
@@ -296,31 +292,23 @@ TEST_F(GameSessionTest, WatchingPlaysTheNewestGameAsItWasAndPutsEverythingBack) 
     // Esc stops at once and leaves the window open; settings written later are the player's.
     opts().startLevel = 3;
     g().keyMl = 65;
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 20) {
-                EXPECT_EQ(g().curLevel, 5); // the watched game's
-                post(QEvent::KeyPress, Qt::Key_Escape);
-            }
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 20) {
+                 EXPECT_EQ(g().curLevel, 5); // the watched game's
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
     EXPECT_LT(clock.sleeps, 25);
     EXPECT_TRUE(exits.empty());
     expectMenu();
 
     EXPECT_EQ(opts().startLevel, 3);
     EXPECT_EQ(g().keyMl, 65);
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 20) w->close();
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 20) w->close();
+         });
     EXPECT_EQ(exits, std::vector<int>{0});
     EXPECT_TRUE(readFile(data("option_game.000")).startsWith(" 3 \r\n"));
     EXPECT_TRUE(readFile(data("option_key.000")).startsWith(" 65 \r\n"));
@@ -345,33 +333,29 @@ TEST_F(GameSessionTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) 
     const QByteArray records = readFile(data("records.000"));
 
     bool pausedInView = false;
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 3) {
-                press(Qt::Key_P);
-                whilePaused([&] {
-                    EXPECT_TRUE(w->session().watching());
-                    EXPECT_TRUE(w->replayLabel()->text().contains("PAUSED"));
-                    pausedInView = screen().pixelColor(wellWall) != QColor(Qt::black);
-                    press(Qt::Key_R);
-                    QCoreApplication::processEvents();
-                    EXPECT_TRUE(w->session().paused()) << "R does nothing to a replay";
-                    press(Qt::Key_P);
-                });
-            }
-            if (n == 5) {
-                EXPECT_FALSE(w->session().paused());
-                EXPECT_TRUE(w->session().watching());
-                EXPECT_FALSE(w->replayLabel()->text().contains("PAUSED"));
-                press(Qt::Key_F);
-                press(Qt::Key_F);
-            }
-            if (n > 5000) w->close(); // never reached if it works
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 3) {
+                 press(Qt::Key_P);
+                 whilePaused([&] {
+                     EXPECT_TRUE(w->session().watching());
+                     EXPECT_TRUE(w->replayLabel()->text().contains("PAUSED"));
+                     pausedInView = screen().pixelColor(wellWall) != QColor(Qt::black);
+                     press(Qt::Key_R);
+                     QCoreApplication::processEvents();
+                     EXPECT_TRUE(w->session().paused()) << "R does nothing to a replay";
+                     press(Qt::Key_P);
+                 });
+             }
+             if (n == 5) {
+                 EXPECT_FALSE(w->session().paused());
+                 EXPECT_TRUE(w->session().watching());
+                 EXPECT_FALSE(w->replayLabel()->text().contains("PAUSED"));
+                 press(Qt::Key_F);
+                 press(Qt::Key_F);
+             }
+             if (n > 5000) w->close(); // never reached if it works
+         });
     EXPECT_TRUE(pausedInView) << "a paused replay stays in view";
     EXPECT_FALSE(w->session().paused());
     expectMenu();
@@ -384,17 +368,13 @@ TEST_F(GameSessionTest, TheSummarysGameIsTheOneWatchedAndWatchingLeavesNoTrace) 
 
     // Stopped early, the replay leaves the menu's read-outs as the summary's game left them.
     const QString score = w->scoreLabel()->text(), level = w->pointsLabel()->text();
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 200) {
-                EXPECT_NE(w->scoreLabel()->text(), score);
-                post(QEvent::KeyPress, Qt::Key_Escape);
-            }
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 200) {
+                 EXPECT_NE(w->scoreLabel()->text(), score);
+                 post(QEvent::KeyPress, Qt::Key_Escape);
+             }
+         });
     expectMenu();
     EXPECT_EQ(w->scoreLabel()->text(), score);
     EXPECT_EQ(w->pointsLabel()->text(), level);
@@ -914,16 +894,12 @@ TEST_F(GameSessionTest, WatchingAReplayLeavesTheMenusOptionsAsTheyWere) {
     chooseOtherOptions(*w);
     const GameOptions chosen = opts();
     bool ownOptions = false;
-    play(
-        [&] {
-            post(QEvent::KeyPress, Qt::Key_W);
-            QCoreApplication::processEvents();
-        },
-        [&](int n) {
-            if (n == 2)
-                ownOptions = w->session().watching() && g().mode == Mode::Classic &&
-                             g().handling == Handling{} && g().holdOpt == 1 && g().startLevel == 5;
-        });
+    play([&] { watchNewest(); },
+         [&](int n) {
+             if (n == 2)
+                 ownOptions = w->session().watching() && g().mode == Mode::Classic &&
+                              g().handling == Handling{} && g().holdOpt == 1 && g().startLevel == 5;
+         });
     EXPECT_TRUE(ownOptions) << "the replay plays from the options it was played with";
     expectMenu();
     EXPECT_EQ(opts(), chosen);
