@@ -64,10 +64,10 @@ int summaryHeight(const SummaryText& text, int width, int rowPitch) {
 }
 
 int summaryRowPitch(const SummaryText& text, const QRect& area) {
-    int pitch = 22;
-    while (pitch > 18 && summaryHeight(text, area.width() - 32, pitch) > area.height() - 13)
-        --pitch;
-    return pitch;
+    const int rows = static_cast<int>(text.rows.size());
+    if (rows == 0) return 22;
+    const int rest = summaryHeight(text, area.width() - 32, 0);
+    return std::clamp((area.height() - 13 - rest) / rows, 18, 22);
 }
 
 void paintSummary(QPainter& p, const QRect& area, const SummaryText& text) {
