@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "app/menu_panel.h"
 #include "app/summary_text.h"
 
 namespace zembrik::test {
@@ -75,6 +76,18 @@ TEST(SummaryText, TheLongestSummaryEndsInsideItsArea) {
             if (qGray(c.rgb()) > 64 && std::abs(c.red() - c.blue()) < 16) lastGrey = y;
         }
     EXPECT_GT(lastGrey, lastYellow + 8);
+}
+
+// What a best is the best of names each option as the game had it.
+TEST(SummaryText, TheBestsKindNamesEachOption) {
+    const auto kind = [](const GameOptions& o, const QString& shapes) {
+        return bestKindText(o, shapes).replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
+    };
+    GameOptions o;
+    EXPECT_EQ(kind(o, {}), "Best for H0 · no hold · rows close · 1 next · climb 0");
+    o = {3, 1, 1, 1, 1, 2, Mode::Sprint, {1, 0, 0, 0}, "mine.kblox"};
+    EXPECT_EQ(kind(o, "mine.kblox"), "Best for Sprint · H3 · hold · cascade · 3 next · "
+                                     "climb 3 · custom handling · mine.kblox");
 }
 
 TEST(SummaryText, TheReplayLabelNamesAModeAndKeepsClassicsWords) {
